@@ -1,0 +1,90 @@
+#include "plan/CharacterPlan.h"
+
+#include "rules/CheckedMath.h"
+#include "rules/ExpCost.h"
+#include "rules/RaceTable.h"
+#include "rules/SkillCatalogue.h"
+
+#include <cmath>
+
+namespace Tarrowind_Module {
+
+void CharacterPlan::ResetSkills() {
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        SkillPlanEntry &entry = skills.at(s);
+        entry.Base = StartValue(s);
+        entry.EQ = 0;
+        entry.Goal = 0;
+    }
+}
+
+void CharacterPlan::MaxBases() {
+    CheckRace(race);
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        skills.at(s).Base = RaceMax(race, s);
+    }
+}
+
+void CharacterPlan::MaxGoals() {
+    CheckRace(race);
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        skills.at(s).Goal = RaceMax(race, s);
+    }
+}
+
+std::int16_t CharacterPlan::StatMod(SkillNumber Skillnum) const {
+    const SkillNumber a = StatDependencyTable.at(Skillnum, 0);
+    const SkillNumber b = StatDependencyTable.at(Skillnum, 1);
+    const SkillNumber c = StatDependencyTable.at(Skillnum, 2);
+    if (a + b + c == -3) {
+        return 0;
+    }
+    const std::int16_t sum =
+        CheckedAdd(CheckedAdd(skills.at(a).Mod, skills.at(b).Mod), skills.at(c).Mod);
+    return static_cast<std::int16_t>(std::floor(sum / 5.0));
+}
+
+void CharacterPlan::Recalculate() {
+    CheckRace(race);
+    // Work on a copy so that a failure part-way leaves this plan untouched.
+    CharacterPlan next = *this;
+
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        SkillPlanEntry &entry = next.skills.at(s);
+        const Level max = RaceMax(race, s);
+        if (entry.Base < 1) {
+            entry.Base = 1;
+        }
+        if (entry.Base > max) {
+            entry.Base = max;
+        }
+        if (entry.Goal > max) {
+            entry.Goal = max;
+        }
+        if (entry.Goal < entry.Base) {
+            entry.Goal = entry.Base;
+        }
+    }
+
+    // Attributes are skills 0 to 4, so their Mod is fresh before any later skill's bonus reads it.
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        SkillPlanEntry &entry = next.skills.at(s);
+        entry.Mod = CheckedAdd(CheckedAdd(entry.Base, entry.EQ), next.StatMod(s));
+        entry.GoalCost = ExpToGoal(entry.Base, entry.Goal, RaceDifficulty(race, s));
+        if (RaceMax(race, s) == 0) {
+            entry.Mod = 0;
+        }
+    }
+
+    skills = next.skills;
+}
+
+void CharacterPlan::GoalTotal(std::int32_t &total) const {
+    std::int32_t sum = 0;
+    for (const SkillPlanEntry &entry : skills) {
+        sum = CheckedAdd(sum, entry.GoalCost);
+    }
+    total = sum;
+}
+
+} // namespace Tarrowind_Module

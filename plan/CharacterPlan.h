@@ -1,0 +1,48 @@
+#pragma once
+
+#include "rules/CheckedArray.h"
+#include "rules/Types.h"
+
+#include <cstdint>
+
+namespace Tarrowind_Module {
+
+struct SkillPlanEntry {
+    std::int16_t Base = 0;      // base level the character has
+    std::int16_t EQ = 0;        // bonus from equipment, any value, never clamped
+    std::int16_t Mod = 0;       // Base + EQ + attribute bonus
+    std::int16_t Goal = 0;      // the base level the player wants to reach
+    std::int32_t GoalCost = 0;  // experience from Base to Goal
+
+    friend bool operator==(const SkillPlanEntry &, const SkillPlanEntry &) = default;
+};
+
+// The one character being planned: its race, one record per skill and the skill shown in the
+// detail boxes. Every operation that can fail leaves the plan exactly as it was.
+struct CharacterPlan {
+    RaceNumber race = 0;
+    CheckedArray<SkillPlanEntry, SkillCount> skills{};
+    SkillNumber selected = 0;
+
+    // Base = start value, EQ = 0, Goal = 0 for every skill.
+    void ResetSkills();
+    // Base, or Goal, of every skill = the race's maximum. Throw std::out_of_range for an
+    // invalid race, changing nothing.
+    void MaxBases();
+    void MaxGoals();
+
+    // The attribute bonus of a skill: the sum of the current Mod of its three attributes,
+    // divided by 5 and rounded toward negative infinity; 0 for the attributes themselves.
+    std::int16_t StatMod(SkillNumber Skillnum) const;
+
+    // Clamps every level to the race's maxima, then computes every Mod and GoalCost.
+    // All or nothing: on an invalid race or an overflow it throws and changes nothing.
+    void Recalculate();
+
+    // The sum of GoalCost over all skills.
+    void GoalTotal(std::int32_t &total) const;
+
+    friend bool operator==(const CharacterPlan &, const CharacterPlan &) = default;
+};
+
+} // namespace Tarrowind_Module

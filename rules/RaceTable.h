@@ -1,0 +1,32 @@
+#pragma once
+
+#include "rules/CheckedArray.h"
+#include "rules/Types.h"
+
+#include <string>
+#include <string_view>
+
+namespace Tarrowind_Module {
+
+// Per race and skill: kind 0 is the maximum level (RaceMaxTable), kind 1 the difficulty class
+// (RaceDifficultyTable). A maximum of 0 means the race cannot learn the skill.
+inline constexpr int RaceMaxKind = 0;
+inline constexpr int RaceDifficultyKind = 1;
+extern const CheckedArray<Level, RaceCount, SkillCount, 2> &RaceTable;
+
+void InitRaceTable();
+
+// Throw std::out_of_range for a race outside 0 to 7 or a skill outside 0 to 36.
+Level RaceMax(RaceNumber race, SkillNumber skill);
+DifficultyClass RaceDifficulty(RaceNumber race, SkillNumber skill);
+
+// Throws std::out_of_range unless 0 <= race <= 7.
+void CheckRace(RaceNumber race);
+
+// The race's name as listed for the player; "Invalid" outside 0 to 7.
+std::string RaceName(RaceNumber race);
+
+// The race whose name equals the text exactly (case-sensitive), or -1.
+RaceNumber RaceFromName(std::string_view name);
+
+} // namespace Tarrowind_Module

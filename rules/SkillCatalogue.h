@@ -1,0 +1,29 @@
+#pragma once
+
+#include "rules/CheckedArray.h"
+#include "rules/Types.h"
+
+#include <string>
+
+namespace Tarrowind_Module {
+
+// Base level of every skill after a reset.
+extern const CheckedArray<Level, SkillCount> &StartValueTable;
+
+// For every skill the three attributes (0 to 4) whose modded values make up its attribute
+// bonus; the attributes themselves have -1 in all three slots.
+inline constexpr int StatSlots = 3;
+extern const CheckedArray<SkillNumber, SkillCount, StatSlots> &StatDependencyTable;
+
+// Builds every rules table: the race table, the attribute dependencies, the experience
+// costs and the start values. Runs once at start-up, before anything reads a table.
+void InitTables();
+void InitStatTable();
+
+// The skill's name as the player sees it; "Invalid" for any number outside 0 to 36.
+std::string SkillName(SkillNumber skill);
+
+// The start level of a skill; throws std::out_of_range outside 0 to 36.
+Level StartValue(SkillNumber skill);
+
+} // namespace Tarrowind_Module

@@ -1,0 +1,9 @@
+#pragma once
+
+// The rules of the game: skills, races and experience costs, built once by InitTables().
+#include "rules/CheckedArray.h"
+#include "rules/CheckedMath.h"
+#include "rules/ExpCost.h"
+#include "rules/RaceTable.h"
+#include "rules/SkillCatalogue.h"
+#include "rules/Types.h"

@@ -1,0 +1,52 @@
+#include "ui/NumberText.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace NumberText {
+
+std::optional<std::int16_t> ReadLevel(const QString &text, const QLocale &locale) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double value = locale.toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    // nearbyint rounds in the current rounding mode, which is to nearest, ties to even.
+    const double rounded = std::nearbyint(value);
+    if (rounded < std::numeric_limits<std::int16_t>::min() ||
+        rounded > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+QString SignedText(int value) {
+    const QString digits = QString::number(value);
+    return value >= 0 ? QLatin1Char(' ') + digits : digits;
+}
+
+QString GroupedText(std::int32_t value, const QLocale &locale) {
+    if (value == 0) {
+        return {};
+    }
+    // The C locale leaves out group separators by default, so group by hand.
+    const QString digits = QString::number(std::abs(static_cast<std::int64_t>(value)));
+    const QString separator = locale.groupSeparator();
+    QString grouped;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            grouped += separator;
+        }
+        grouped += digits.at(i);
+    }
+    return value < 0 ? QLatin1Char('-') + grouped : grouped;
+}
+
+QString PlainText(std::int32_t value) { return QString::number(value); }
+
+} // namespace NumberText

@@ -1,0 +1,13 @@
+#include "ui/SkillRow.h"
+
+#include "ui/NumberText.h"
+
+QString SkillRowText(const QString &name, const Tarrowind_Module::SkillPlanEntry &entry,
+                     const QLocale &locale) {
+    using NumberText::SignedText;
+    // leftJustified pads to the width and, without truncation, never cuts a longer text.
+    return name.leftJustified(16) + SignedText(entry.Base).leftJustified(5) +
+           SignedText(entry.EQ).leftJustified(5) + SignedText(entry.Mod).leftJustified(5) +
+           SignedText(entry.Goal).leftJustified(7) +
+           NumberText::GroupedText(entry.GoalCost, locale);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "plan/CharacterPlan.h"
+
+#include <QLocale>
+#include <QString>
+
+// One line of the skill list: name, base, equipment bonus, modded value and goal in columns of
+// 16, 5, 5, 5 and 7 characters, then the grouped goal cost. A text wider than its column is
+// written whole and pushes the rest of the row to the right.
+QString SkillRowText(const QString &name, const Tarrowind_Module::SkillPlanEntry &entry,
+                     const QLocale &locale = QLocale());
+
+// The header over those columns.
+inline constexpr char SkillListHeader[] = "Skill Name        Base EQ   Mod  Goal  Goal Cost";

@@ -1,0 +1,312 @@
+#include "ui/Tarrowind_Char_Planner.h"
+
+#include "rules/Tarrowind_Module.h"
+#include "ui/NumberText.h"
+#include "ui/SkillRow.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolTip>
+
+#include <exception>
+#include <stdexcept>
+#include <optional>
+
+using namespace Tarrowind_Module;
+
+namespace {
+
+const QString InvalidProperty = QStringLiteral("invalid");
+
+bool IsSkill(int number) { return number >= 0 && number < SkillCount; }
+
+} // namespace
+
+Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent) : QWidget(parent) {
+    CreateControls();
+    ConnectHandlers();
+    Form_Load();
+}
+
+void Tarrowind_Char_Planner::ConnectHandlers() {
+    connect(cmdUpdate, &QPushButton::clicked, this, &Tarrowind_Char_Planner::cmdUpdate_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &Tarrowind_Char_Planner::cmdReset_Click);
+    connect(cmdMaxBase, &QPushButton::clicked, this, &Tarrowind_Char_Planner::cmdMaxBase_Click);
+    connect(cmdMaxGoal, &QPushButton::clicked, this, &Tarrowind_Char_Planner::cmdMaxGoal_Click);
+    // activated is the user's choice, by mouse or keyboard, even of the entry already shown.
+    connect(cmbRace, &QComboBox::activated, this, &Tarrowind_Char_Planner::cmbRace_Click);
+    connect(lstSkills, &QListWidget::currentRowChanged, this,
+            &Tarrowind_Char_Planner::lstSkills_Click);
+    // A click on the row that is already current changes no row, yet still shows its stored
+    // values again; a click on another row has been shown through currentRowChanged.
+    lstSkills->viewport()->installEventFilter(this);
+    connect(lstSkills, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        if (lstSkills->row(item) == m_rowBeforePress) {
+            lstSkills_Click();
+        }
+    });
+    connect(txtBase, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtBase_Change);
+    connect(txtGoal, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtGoal_Change);
+    for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
+        connect(box, &QLineEdit::textChanged, this, [this, box] { ClearInvalid(box); });
+    }
+}
+
+std::int16_t Tarrowind_Char_Planner::StatMod(SkillNumber Skillnum) const {
+    return m_plan.StatMod(Skillnum);
+}
+
+void Tarrowind_Char_Planner::RefreshList() {
+    // Taking out the current row moves the current row; that is no click of the user's.
+    const QSignalBlocker blocker(lstSkills);
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        const QString row = SkillRowText(QString::fromStdString(SkillName(s)), m_plan.skills[s]);
+        if (lstSkills->count() > s) {
+            delete lstSkills->takeItem(s);
+        }
+        lstSkills->insertItem(s, row);
+    }
+}
+
+void Tarrowind_Char_Planner::UpdateForm() {
+    m_plan.Recalculate();
+    RefreshList();
+    std::int32_t total = 0;
+    GoalTotal(total);
+    lblGoalTotal->setText(QStringLiteral("Goal Cost Total: ") + NumberText::GroupedText(total));
+
+    // Select the row without the list's own notification, then show it exactly once.
+    {
+        const QSignalBlocker blocker(lstSkills);
+        lstSkills->setCurrentRow(IsSkill(m_plan.selected) ? m_plan.selected : -1);
+        if (!IsSkill(m_plan.selected)) {
+            lstSkills->clearSelection();
+        }
+    }
+    if (IsSkill(m_plan.selected)) {
+        lstSkills_Click();
+    }
+}
+
+void Tarrowind_Char_Planner::GoalTotal(std::int32_t &total) const { m_plan.GoalTotal(total); }
+
+void Tarrowind_Char_Planner::cmdMaxBase_Click() {
+    ChangePlan(cmdMaxBase, [this] { MaxBases(); });
+}
+
+void Tarrowind_Char_Planner::cmdMaxGoal_Click() {
+    ChangePlan(cmdMaxGoal, [this] { MaxGoals(); });
+}
+
+void Tarrowind_Char_Planner::cmdReset_Click() {
+    ChangePlan(cmdReset, [this] { ResetSkills(); });
+}
+
+void Tarrowind_Char_Planner::cmdUpdate_Click() {
+    if (m_plan.selected == -1) {
+        ChangePlan(cmdUpdate, [] {});
+        return;
+    }
+
+    // Read every box before storing any, so a bad box stores nothing.
+    struct Field {
+        QLineEdit *box;
+        const char *what;
+        std::optional<std::int16_t> value;
+    };
+    Field fields[] = {{txtBase, "Base level", {}},
+                      {txtEQ, "Equipment bonus", {}},
+                      {txtGoal, "Goal level", {}}};
+    QLineEdit *firstInvalid = nullptr;
+    for (Field &field : fields) {
+        field.value = NumberText::ReadLevel(field.box->text());
+        if (!field.value) {
+            MarkInvalid(field.box, tr("%1: \"%2\" is not a whole number from -32768 to 32767.")
+                                       .arg(QLatin1String(field.what), field.box->text()));
+            if (!firstInvalid) {
+                firstInvalid = field.box;
+            }
+        }
+    }
+    if (firstInvalid) {
+        firstInvalid->setFocus(Qt::OtherFocusReason);
+        firstInvalid->selectAll();
+        return;
+    }
+
+    // Only the equipment bonus can make the recalculation overflow; the clamping takes care of
+    // the levels.
+    ChangePlan(
+        txtEQ,
+        [this, &fields] {
+            SkillPlanEntry &entry = m_plan.skills.at(m_plan.selected);
+            entry.Base = *fields[0].value;
+            entry.EQ = *fields[1].value;
+            entry.Goal = *fields[2].value;
+        },
+        txtEQ);
+}
+
+void Tarrowind_Char_Planner::Form_Load() {
+    static const bool tablesBuilt = (InitTables(), true);
+    Q_UNUSED(tablesBuilt);
+
+    m_plan.race = 6;
+    ResetSkills();
+    UpdateForm();
+    // The program's own choice of race runs the race handler just as the user's would.
+    cmbRace->setCurrentIndex(m_plan.race);
+    cmbRace_Click();
+    m_plan.selected = 0;
+}
+
+void Tarrowind_Char_Planner::cmbRace_Click() {
+    const RaceNumber previous = m_plan.race;
+    const bool changed = ChangePlan(cmbRace, [this] {
+        m_plan.race = RaceFromName(cmbRace->currentText().toStdString());
+        ResetSkills();
+    });
+    if (!changed) {
+        const QSignalBlocker blocker(cmbRace);
+        cmbRace->setCurrentIndex(previous);
+    }
+}
+
+void Tarrowind_Char_Planner::lstSkills_Click() {
+    const int row = lstSkills->currentRow();
+    lblName->setText(QString::fromStdString(SkillName(static_cast<SkillNumber>(row))));
+    if (!IsSkill(row)) {
+        return;
+    }
+    const SkillPlanEntry &entry = m_plan.skills[row];
+    {
+        // Whatever the live cost would show here is overwritten by the stored cost below.
+        const QSignalBlocker baseBlocker(txtBase);
+        const QSignalBlocker goalBlocker(txtGoal);
+        txtBase->setText(NumberText::PlainText(entry.Base));
+        txtEQ->setText(NumberText::PlainText(entry.EQ));
+        lblMod->setText(NumberText::PlainText(entry.Mod));
+        txtGoal->setText(NumberText::PlainText(entry.Goal));
+        txtGoalCost->setText(NumberText::PlainText(entry.GoalCost));
+    }
+    for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
+        ClearInvalid(box);
+    }
+    m_plan.selected = static_cast<SkillNumber>(row);
+}
+
+void Tarrowind_Char_Planner::ResetSkills() { m_plan.ResetSkills(); }
+
+void Tarrowind_Char_Planner::MaxBases() { m_plan.MaxBases(); }
+
+void Tarrowind_Char_Planner::MaxGoals() { m_plan.MaxGoals(); }
+
+void Tarrowind_Char_Planner::txtBase_Change() { ShowLiveCost(); }
+
+void Tarrowind_Char_Planner::txtGoal_Change() { ShowLiveCost(); }
+
+// Costs the levels as typed, unclamped, for the selected skill; stores nothing. A text that is
+// not (yet) a number, or levels that cannot be costed, leave the cost box as it is.
+void Tarrowind_Char_Planner::ShowLiveCost() {
+    const QString goalText = txtGoal->text();
+    const QString baseText = txtBase->text();
+    if (goalText.isEmpty() || baseText.isEmpty()) {
+        return;
+    }
+    const std::optional<std::int16_t> goal = NumberText::ReadLevel(goalText);
+    const std::optional<std::int16_t> base = NumberText::ReadLevel(baseText);
+    if (!goal || !base) {
+        return;
+    }
+    if (*goal < *base) {
+        txtGoalCost->setText(QStringLiteral("0"));
+        return;
+    }
+    try {
+        const DifficultyClass d = RaceDifficulty(m_plan.race, m_plan.selected);
+        txtGoalCost->setText(NumberText::PlainText(ExpToGoal(*base, *goal, d)));
+    } catch (const std::exception &) {
+        // Levels outside the cost table: no cost to show.
+    }
+}
+
+bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const std::function<void()> &change,
+                                        QLineEdit *markBox) {
+    const CharacterPlan before = m_plan;
+    QString reason;
+    try {
+        change();
+        UpdateForm();
+        return true;
+    } catch (const std::overflow_error &) {
+        reason = tr("a modded value would leave the range -32768 to 32767");
+    } catch (const std::out_of_range &) {
+        reason = tr("the race is not one the planner knows");
+    } catch (const std::exception &error) {
+        reason = QString::fromUtf8(error.what());
+    }
+    m_plan = before;
+    const QString message = tr("Nothing was changed: %1.").arg(reason);
+    if (markBox) {
+        MarkInvalid(markBox, message);
+        markBox->setFocus(Qt::OtherFocusReason);
+        markBox->selectAll();
+    } else {
+        ShowMessageAt(at, message);
+    }
+    return false;
+}
+
+void Tarrowind_Char_Planner::MarkInvalid(QLineEdit *box, const QString &message) {
+    box->setProperty(InvalidProperty.toLatin1().constData(), true);
+    box->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #c62828; }"));
+    box->setToolTip(message);
+    ShowMessageAt(box, message);
+}
+
+void Tarrowind_Char_Planner::ClearInvalid(QLineEdit *box) {
+    if (!box->property(InvalidProperty.toLatin1().constData()).toBool()) {
+        return;
+    }
+    box->setProperty(InvalidProperty.toLatin1().constData(), false);
+    box->setStyleSheet(QString());
+    box->setToolTip(box->property("designToolTip").toString());
+    QToolTip::hideText();
+}
+
+void Tarrowind_Char_Planner::ShowMessageAt(QWidget *at, const QString &message) {
+    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), message, at);
+}
+
+bool Tarrowind_Char_Planner::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == lstSkills->viewport() && event->type() == QEvent::MouseButtonPress) {
+        m_rowBeforePress = lstSkills->currentRow();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tarrowind_Char_Planner::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // "Update" is the window's default button: Enter anywhere but on another button
+        // presses it. A focused button takes Enter for itself.
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget())) {
+            button->click();
+        } else {
+            cmdUpdate->click();
+        }
+        event->accept();
+        return;
+    case Qt::Key_Escape:
+        event->accept(); // there is no cancel button
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}

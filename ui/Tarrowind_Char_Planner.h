@@ -1,0 +1,85 @@
+#pragma once
+
+#ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
+#include "plan/CharacterPlan.h"
+#endif
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The planner's one window: the skill list with its total, the race list, the detail boxes of
+// the selected skill and the four buttons. It owns the character plan; every change to the plan
+// is followed by UpdateForm, which recalculates it and redraws everything.
+class Tarrowind_Char_Planner : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Tarrowind_Char_Planner(QWidget *parent = nullptr);
+
+    std::int16_t StatMod(Tarrowind_Module::SkillNumber Skillnum) const;
+    void RefreshList();
+    // Recalculates the plan and redraws the list, the total and the selected skill's details.
+    // Throws, with the plan and the screen unchanged, when the plan cannot be recalculated.
+    void UpdateForm();
+    void GoalTotal(std::int32_t &total) const;
+
+    const Tarrowind_Module::CharacterPlan &plan() const { return m_plan; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void cmdMaxBase_Click();
+    void cmdMaxGoal_Click();
+    void cmdReset_Click();
+    void cmdUpdate_Click();
+    void Form_Load();
+    void cmbRace_Click();
+    void lstSkills_Click();
+    void ResetSkills();
+    void MaxBases();
+    void MaxGoals();
+    void txtBase_Change();
+    void txtGoal_Change();
+
+    void CreateControls();
+    void ConnectHandlers();
+    void ShowLiveCost();
+    // Runs a change of the plan followed by UpdateForm. If either fails, the plan is put back as
+    // it was and the reason is shown at `at`, or marked on `markBox` if one is given.
+    bool ChangePlan(QWidget *at, const std::function<void()> &change,
+                    QLineEdit *markBox = nullptr);
+    void MarkInvalid(QLineEdit *box, const QString &message);
+    void ClearInvalid(QLineEdit *box);
+    void ShowMessageAt(QWidget *at, const QString &message);
+
+    Tarrowind_Module::CharacterPlan m_plan;
+    int m_rowBeforePress = -1;
+
+    QLabel *Label1 = nullptr;
+    QListWidget *lstSkills = nullptr;
+    QComboBox *cmbRace = nullptr;
+    QLabel *lblGoalTotal = nullptr;
+    QFrame *Line1 = nullptr;
+    QLabel *lblName = nullptr;
+    QLineEdit *txtBase = nullptr;
+    QLineEdit *txtEQ = nullptr;
+    QLabel *lblMod = nullptr;
+    QLineEdit *txtGoal = nullptr;
+    QLineEdit *txtGoalCost = nullptr;
+    QPushButton *cmdReset = nullptr;
+    QPushButton *cmdMaxBase = nullptr;
+    QPushButton *cmdMaxGoal = nullptr;
+    QPushButton *cmdUpdate = nullptr;
+    QLabel *Label2 = nullptr;
+};
