@@ -8,11 +8,11 @@
 namespace Tarrowind_Module {
 
 struct SkillPlanEntry {
-    std::int16_t Base = 0;      // base level the character has
-    std::int16_t EQ = 0;        // bonus from equipment, any value, never clamped
-    std::int16_t Mod = 0;       // Base + EQ + attribute bonus
-    std::int16_t Goal = 0;      // the base level the player wants to reach
-    std::int32_t GoalCost = 0;  // experience from Base to Goal
+    std::int16_t Base = 0;     // base level the character has
+    std::int16_t EQ = 0;       // bonus from equipment, any value, never clamped
+    std::int16_t Mod = 0;      // Base + EQ + attribute bonus
+    std::int16_t Goal = 0;     // the base level the player wants to reach
+    std::int32_t GoalCost = 0; // experience from Base to Goal
 
     friend bool operator==(const SkillPlanEntry &, const SkillPlanEntry &) = default;
 };

@@ -21,27 +21,21 @@ public:
     static constexpr std::size_t size() { return (Extents * ...); }
 
     template <std::integral... Index>
-        requires(sizeof...(Index) == sizeof...(Extents))
-    constexpr T &at(Index... index) {
+    requires(sizeof...(Index) == sizeof...(Extents)) constexpr T &at(Index... index) {
         return entries[offset(index...)];
     }
 
     template <std::integral... Index>
-        requires(sizeof...(Index) == sizeof...(Extents))
-    constexpr const T &at(Index... index) const {
+    requires(sizeof...(Index) == sizeof...(Extents)) constexpr const T &at(Index... index) const {
         return entries[offset(index...)];
     }
 
     // One-index tables read like arrays, with the same test.
     template <std::integral Index>
-        requires(sizeof...(Extents) == 1)
-    constexpr T &operator[](Index index) {
-        return at(index);
-    }
+    requires(sizeof...(Extents) == 1) constexpr T &operator[](Index index) { return at(index); }
 
     template <std::integral Index>
-        requires(sizeof...(Extents) == 1)
-    constexpr const T &operator[](Index index) const {
+    requires(sizeof...(Extents) == 1) constexpr const T &operator[](Index index) const {
         return at(index);
     }
 

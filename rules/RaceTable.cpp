@@ -8,7 +8,8 @@ namespace Tarrowind_Module {
 namespace {
 
 constexpr std::array<std::string_view, RaceCount> RaceNames{
-    "Mercenary", "Warrior", "Sorceror", "Harakim", "ArchHarakim", "Templar", "ArchTemplar", "Seyan'Du",
+    "Mercenary",   "Warrior", "Sorceror",    "Harakim",
+    "ArchHarakim", "Templar", "ArchTemplar", "Seyan'Du",
 };
 
 struct Limits {

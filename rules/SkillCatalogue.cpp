@@ -92,6 +92,8 @@ std::string SkillName(SkillNumber skill) {
     return std::string(Catalogue.at(static_cast<std::size_t>(skill)).name);
 }
 
-Level StartValue(SkillNumber skill) { return StartValueTable.at(skill); }
+Level StartValue(SkillNumber skill) {
+    return StartValueTable.at(skill);
+}
 
 } // namespace Tarrowind_Module

@@ -91,7 +91,7 @@ TEST_F(CharacterPlanTest, NegativeAttributeSumsRoundTowardNegativeInfinity) {
     plan.skills[Strength].EQ = -14; // Strength Mod -4: Regenerate's sum is -12
     plan.Recalculate();
     EXPECT_EQ(plan.StatMod(Regenerate), -3);
-    EXPECT_EQ(plan.StatMod(Strength), 0); // an attribute has no bonus of its own
+    EXPECT_EQ(plan.StatMod(Strength), 0);     // an attribute has no bonus of its own
     EXPECT_EQ(plan.skills[Strength].Mod, -4); // attribute Mod is just Base + EQ
 }
 
@@ -129,7 +129,7 @@ TEST_F(CharacterPlanTest, HighestTotalIsSeyanDuFromOneToEveryMaximum) {
 
 TEST_F(CharacterPlanTest, ClampingKeepsEveryLevelWithinTheRace) {
     CharacterPlan plan = ResetPlan(6);
-    plan.skills[Dagger].Base = 5;      // ArchTemplar cannot learn Dagger
+    plan.skills[Dagger].Base = 5; // ArchTemplar cannot learn Dagger
     plan.skills[Dagger].Goal = 90;
     plan.skills[Dagger].EQ = 7;
     plan.skills[Sword].Base = 0;       // raised to 1

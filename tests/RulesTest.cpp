@@ -55,8 +55,8 @@ TEST_F(RulesTest, SkillNamesCoverExactlyTheCatalogue) {
     EXPECT_EQ(SkillName(0), "Braveness");
     EXPECT_EQ(SkillName(4), "Strength");
     EXPECT_EQ(SkillName(36), "Stun");
-    for (SkillNumber outside : {SkillNumber{37}, SkillNumber{-1}, SkillNumber{-32768},
-                                SkillNumber{32767}}) {
+    for (SkillNumber outside :
+         {SkillNumber{37}, SkillNumber{-1}, SkillNumber{-32768}, SkillNumber{32767}}) {
         EXPECT_EQ(SkillName(outside), "Invalid") << outside;
     }
 }
@@ -221,12 +221,12 @@ TEST_P(ExpToGoalTest, Costs) {
     EXPECT_EQ(ExpToGoal(c.base, c.goal, c.d), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedValues, ExpToGoalTest,
-    ::testing::Values(ExpCase{10, 11, 10, 250}, ExpCase{10, 20, 5, 4257}, ExpCase{1, 4, 3, 2},
-                      ExpCase{1, 120, 10, 12744870}, ExpCase{1, 120, 6, 7646886},
-                      ExpCase{0, 121, 15, 19765320}, ExpCase{5, 30, 0, 0},
-                      ExpCase{120, 121, 15, 648000}, ExpCase{0, 1, 15, 0}));
+INSTANTIATE_TEST_SUITE_P(WorkedValues, ExpToGoalTest,
+                         ::testing::Values(ExpCase{10, 11, 10, 250}, ExpCase{10, 20, 5, 4257},
+                                           ExpCase{1, 4, 3, 2}, ExpCase{1, 120, 10, 12744870},
+                                           ExpCase{1, 120, 6, 7646886},
+                                           ExpCase{0, 121, 15, 19765320}, ExpCase{5, 30, 0, 0},
+                                           ExpCase{120, 121, 15, 648000}, ExpCase{0, 1, 15, 0}));
 
 INSTANTIATE_TEST_SUITE_P(EqualLevelsCostNothingForAnyClass, ExpToGoalTest,
                          ::testing::Values(ExpCase{7, 7, 0, 0}, ExpCase{7, 7, -1, 0},

@@ -47,6 +47,8 @@ QString GroupedText(std::int32_t value, const QLocale &locale) {
     return value < 0 ? QLatin1Char('-') + grouped : grouped;
 }
 
-QString PlainText(std::int32_t value) { return QString::number(value); }
+QString PlainText(std::int32_t value) {
+    return QString::number(value);
+}
 
 } // namespace NumberText

@@ -58,7 +58,8 @@ void Tarrowind_Char_Planner::CreateControls() {
     setWindowTitle(QStringLiteral("Tarrowind Character Planner"));
     setFixedSize(426, 360);
 
-    Label1 = Label(this, "Label1", {8, 8, 401, 17}, SkillListHeader, PlannerFonts::FixedPitch(false));
+    Label1 =
+        Label(this, "Label1", {8, 8, 401, 17}, SkillListHeader, PlannerFonts::FixedPitch(false));
 
     lstSkills = Place<QListWidget>(this, "lstSkills", 8, 32, 409, 180);
     lstSkills->setFont(PlannerFonts::FixedPitch(true));
@@ -66,10 +67,9 @@ void Tarrowind_Char_Planner::CreateControls() {
     lstSkills->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lstSkills->setUniformItemSizes(true);
     // Start the header's text where the rows' text starts, so each word stands over its column.
-    Label1->setIndent(lstSkills->frameWidth() +
-                      lstSkills->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr,
-                                                      lstSkills) +
-                      1);
+    Label1->setIndent(
+        lstSkills->frameWidth() +
+        lstSkills->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstSkills) + 1);
 
     cmbRace = Place<QComboBox>(this, "cmbRace", 32, 224, 161, 21);
     cmbRace->setFont(PlannerFonts::SansSerif(11));
@@ -79,9 +79,8 @@ void Tarrowind_Char_Planner::CreateControls() {
     }
     cmbRace->setCurrentIndex(-1);
 
-    lblGoalTotal =
-        Label(this, "lblGoalTotal", {224, 224, 177, 25}, "Goal Cost Total:  0",
-              PlannerFonts::SansSerif(13));
+    lblGoalTotal = Label(this, "lblGoalTotal", {224, 224, 177, 25}, "Goal Cost Total:  0",
+                         PlannerFonts::SansSerif(13));
 
     Line1 = Place<QFrame>(this, "Line1", 24, 256, 368, 1);
     Line1->setFrameShape(QFrame::HLine);
@@ -110,9 +109,9 @@ void Tarrowind_Char_Planner::CreateControls() {
     Label2 = Label(this, "Label2", {232, 336, 185, 17}, "Planner by the Tarrowind team",
                    PlannerFonts::Credit());
 
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             cmdUpdate, cmbRace, lstSkills, txtGoalCost, txtGoal, txtEQ, txtBase, cmdReset,
-             cmdMaxBase, cmdMaxGoal}) {
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{cmdUpdate, cmbRace, lstSkills, txtGoalCost, txtGoal,
+                                          txtEQ, txtBase, cmdReset, cmdMaxBase, cmdMaxGoal}) {
         control->setFocusPolicy(Qt::StrongFocus);
     }
     setTabOrder(cmdUpdate, cmbRace);

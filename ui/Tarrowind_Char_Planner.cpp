@@ -14,8 +14,8 @@
 #include <QToolTip>
 
 #include <exception>
-#include <stdexcept>
 #include <optional>
+#include <stdexcept>
 
 using namespace Tarrowind_Module;
 
@@ -23,7 +23,9 @@ namespace {
 
 const QString InvalidProperty = QStringLiteral("invalid");
 
-bool IsSkill(int number) { return number >= 0 && number < SkillCount; }
+bool IsSkill(int number) {
+    return number >= 0 && number < SkillCount;
+}
 
 } // namespace
 
@@ -93,7 +95,9 @@ void Tarrowind_Char_Planner::UpdateForm() {
     }
 }
 
-void Tarrowind_Char_Planner::GoalTotal(std::int32_t &total) const { m_plan.GoalTotal(total); }
+void Tarrowind_Char_Planner::GoalTotal(std::int32_t &total) const {
+    m_plan.GoalTotal(total);
+}
 
 void Tarrowind_Char_Planner::cmdMaxBase_Click() {
     ChangePlan(cmdMaxBase, [this] { MaxBases(); });
@@ -119,9 +123,8 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
         const char *what;
         std::optional<std::int16_t> value;
     };
-    Field fields[] = {{txtBase, "Base level", {}},
-                      {txtEQ, "Equipment bonus", {}},
-                      {txtGoal, "Goal level", {}}};
+    Field fields[] = {
+        {txtBase, "Base level", {}}, {txtEQ, "Equipment bonus", {}}, {txtGoal, "Goal level", {}}};
     QLineEdit *firstInvalid = nullptr;
     for (Field &field : fields) {
         field.value = NumberText::ReadLevel(field.box->text());
@@ -200,15 +203,25 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
     m_plan.selected = static_cast<SkillNumber>(row);
 }
 
-void Tarrowind_Char_Planner::ResetSkills() { m_plan.ResetSkills(); }
+void Tarrowind_Char_Planner::ResetSkills() {
+    m_plan.ResetSkills();
+}
 
-void Tarrowind_Char_Planner::MaxBases() { m_plan.MaxBases(); }
+void Tarrowind_Char_Planner::MaxBases() {
+    m_plan.MaxBases();
+}
 
-void Tarrowind_Char_Planner::MaxGoals() { m_plan.MaxGoals(); }
+void Tarrowind_Char_Planner::MaxGoals() {
+    m_plan.MaxGoals();
+}
 
-void Tarrowind_Char_Planner::txtBase_Change() { ShowLiveCost(); }
+void Tarrowind_Char_Planner::txtBase_Change() {
+    ShowLiveCost();
+}
 
-void Tarrowind_Char_Planner::txtGoal_Change() { ShowLiveCost(); }
+void Tarrowind_Char_Planner::txtGoal_Change() {
+    ShowLiveCost();
+}
 
 // Costs the levels as typed, unclamped, for the selected skill; stores nothing. A text that is
 // not (yet) a number, or levels that cannot be costed, leave the cost box as it is.

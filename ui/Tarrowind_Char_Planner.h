@@ -57,8 +57,7 @@ private:
     void ShowLiveCost();
     // Runs a change of the plan followed by UpdateForm. If either fails, the plan is put back as
     // it was and the reason is shown at `at`, or marked on `markBox` if one is given.
-    bool ChangePlan(QWidget *at, const std::function<void()> &change,
-                    QLineEdit *markBox = nullptr);
+    bool ChangePlan(QWidget *at, const std::function<void()> &change, QLineEdit *markBox = nullptr);
     void MarkInvalid(QLineEdit *box, const QString &message);
     void ClearInvalid(QLineEdit *box);
     void ShowMessageAt(QWidget *at, const QString &message);

@@ -1,0 +1,614 @@
+#include "ui/Tarrowind_Char_Planner.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+// Drives the real planner window with keystrokes and clicks and checks what the user sees.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startUp();
+    void layout_data();
+    void layout();
+    void fixedSizeAndLook();
+    void raceListEntries();
+    void toolTips_data();
+    void toolTips();
+    void tabOrder();
+    void headerStandsOverTheColumns();
+    void screenshot();
+
+    void liveCostPerKeystroke_data();
+    void liveCostPerKeystroke();
+    void liveCostFromTheBaseBox();
+    void updateStoresTheBoxes();
+    void updateClampsToTheRace();
+    void enterActsAsUpdate_data();
+    void enterActsAsUpdate();
+    void escapeDoesNothing();
+    void bulkButtonsKeepTheSelectedRow();
+    void raceChangeResetsThePlan();
+    void rowClickDiscardsUnstoredTyping();
+    void clickOnTheSelectedRowShowsItsStoredValues();
+    void unlearnableSkillCostsNothing();
+
+    void badBoxStoresNothing_data();
+    void badBoxStoresNothing();
+    void overflowKeepsThePlan();
+    void bulkOverflowKeepsThePlan();
+    void germanSeparators();
+
+private:
+    template <typename T> T *control(const char *name) const {
+        T *widget = window->findChild<T *>(QLatin1String(name));
+        if (!widget) {
+            qFatal("no control %s", name);
+        }
+        return widget;
+    }
+    QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
+    QLabel *label(const char *name) const { return control<QLabel>(name); }
+    QListWidget *list() const { return control<QListWidget>("lstSkills"); }
+    QString row(int i) const { return list()->item(i)->text(); }
+    QString total() const { return label("lblGoalTotal")->text(); }
+
+    void clickRow(int i);
+    void press(const char *button) {
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    }
+    void type(const char *name, const QString &text);
+    void clear(const char *name);
+    // The six detail controls: name, base, EQ, mod, goal, cost.
+    QStringList details() const;
+    QStringList rows() const;
+
+    std::unique_ptr<Tarrowind_Char_Planner> window;
+};
+
+void WindowTest::init() {
+    window = std::make_unique<Tarrowind_Char_Planner>();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+void WindowTest::cleanup() {
+    window.reset();
+}
+
+void WindowTest::clickRow(int i) {
+    QListWidgetItem *item = list()->item(i);
+    list()->scrollToItem(item);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                      list()->visualItemRect(item).center());
+}
+
+void WindowTest::type(const char *name, const QString &text) {
+    QLineEdit *target = box(name);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(target, text);
+}
+
+void WindowTest::clear(const char *name) {
+    QLineEdit *target = box(name);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key_Backspace);
+}
+
+QStringList WindowTest::details() const {
+    return {label("lblName")->text(), box("txtBase")->text(), box("txtEQ")->text(),
+            label("lblMod")->text(),  box("txtGoal")->text(), box("txtGoalCost")->text()};
+}
+
+QStringList WindowTest::rows() const {
+    QStringList all;
+    for (int i = 0; i < list()->count(); ++i) {
+        all << row(i);
+    }
+    return all;
+}
+
+void WindowTest::startUp() {
+    QCOMPARE(control<QComboBox>("cmbRace")->currentText(), QStringLiteral("ArchTemplar"));
+    QCOMPARE(list()->count(), 37);
+    QCOMPARE(list()->currentRow(), 0);
+    QVERIFY(list()->item(0)->isSelected());
+    QCOMPARE(details(), (QStringList{"Braveness", "10", "0", "10", "10", "0"}));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
+    QCOMPARE(row(0), QStringLiteral("Braveness        10   0    10   10    "));
+    QCOMPARE(row(5), QStringLiteral("Regenerate       4    0    10   4     "));
+    QCOMPARE(row(7), QStringLiteral("Rest             1    0    7    1     "));
+    QCOMPARE(row(13), QStringLiteral("Concentrate      0    0    0    0     "));
+    QCOMPARE(row(36),
+             QStringLiteral("Stun             0    0    0    0     ")); // not for this race
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tarrowind Character Planner"));
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>("cmdUpdate"));
+}
+
+void WindowTest::layout_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("Label1") << "Label1" << QRect(8, 8, 401, 17);
+    QTest::newRow("lstSkills") << "lstSkills" << QRect(8, 32, 409, 180);
+    QTest::newRow("cmbRace") << "cmbRace" << QRect(32, 224, 161, 21);
+    QTest::newRow("lblGoalTotal") << "lblGoalTotal" << QRect(224, 224, 177, 25);
+    QTest::newRow("Line1") << "Line1" << QRect(24, 256, 368, 1);
+    QTest::newRow("lblName") << "lblName" << QRect(32, 264, 97, 17);
+    QTest::newRow("txtBase") << "txtBase" << QRect(136, 264, 33, 21);
+    QTest::newRow("txtEQ") << "txtEQ" << QRect(176, 264, 33, 21);
+    QTest::newRow("lblMod") << "lblMod" << QRect(216, 264, 33, 17);
+    QTest::newRow("txtGoal") << "txtGoal" << QRect(256, 264, 33, 21);
+    QTest::newRow("txtGoalCost") << "txtGoalCost" << QRect(296, 264, 73, 21);
+    QTest::newRow("cmdReset") << "cmdReset" << QRect(32, 296, 73, 33);
+    QTest::newRow("cmdMaxBase") << "cmdMaxBase" << QRect(112, 296, 73, 33);
+    QTest::newRow("cmdMaxGoal") << "cmdMaxGoal" << QRect(192, 296, 73, 33);
+    QTest::newRow("cmdUpdate") << "cmdUpdate" << QRect(288, 296, 73, 33);
+    QTest::newRow("Label2") << "Label2" << QRect(232, 336, 185, 17);
+}
+
+void WindowTest::layout() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QWidget *widget = window->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    QVERIFY(widget->isVisible());
+    QVERIFY(widget->isEnabled());
+    QVERIFY(window->rect().contains(widget->geometry()));
+}
+
+void WindowTest::fixedSizeAndLook() {
+    QCOMPARE(window->size(), QSize(426, 360));
+    window->resize(600, 500);
+    QCOMPARE(window->size(), QSize(426, 360));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+
+    QCOMPARE(window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size(), 16);
+    QCOMPARE(control<QFrame>("Line1")->frameShape(), QFrame::HLine);
+    QCOMPARE(control<QPushButton>("cmdReset")->text(), QStringLiteral("Reset Skills"));
+    QCOMPARE(control<QPushButton>("cmdMaxBase")->text(), QStringLiteral("Max Bases"));
+    QCOMPARE(control<QPushButton>("cmdMaxGoal")->text(), QStringLiteral("Max Goals"));
+    QCOMPARE(control<QPushButton>("cmdUpdate")->text(), QStringLiteral("Update"));
+    QVERIFY(!label("Label2")->text().isEmpty());
+    QVERIFY(QFontMetrics(label("Label2")->font()).horizontalAdvance(label("Label2")->text()) <=
+            label("Label2")->width());
+
+    QLineEdit *cost = box("txtGoalCost");
+    QVERIFY(cost->isReadOnly());
+    QCOMPARE(cost->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(cost->palette().color(QPalette::Base), window->palette().color(QPalette::Window));
+    QVERIFY(box("txtBase")->palette().color(QPalette::Base) !=
+            window->palette().color(QPalette::Window));
+    cost->setFocus();
+    QTest::keyClicks(cost, "999");
+    QCOMPARE(cost->text(), QStringLiteral("0"));
+    QTest::keyClick(cost, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(cost->selectedText(), QStringLiteral("0"));
+    QCOMPARE(list()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(list()->selectionMode(), QAbstractItemView::SingleSelection);
+}
+
+void WindowTest::raceListEntries() {
+    auto *races = control<QComboBox>("cmbRace");
+    QVERIFY(!races->isEditable());
+    const QStringList expected{"Mercenary",   "Warrior", "Sorceror",    "Harakim",
+                               "ArchHarakim", "Templar", "ArchTemplar", "Seyan'Du"};
+    QStringList entries;
+    for (int i = 0; i < races->count(); ++i) {
+        entries << races->itemText(i);
+    }
+    QCOMPARE(entries, expected);
+    races->setFocus();
+    QTest::keyClicks(races, "zz");
+    QCOMPARE(races->currentText(), QStringLiteral("ArchTemplar"));
+}
+
+void WindowTest::toolTips_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("lblName") << "lblName"
+                             << "Skill/Stat Name";
+    QTest::newRow("txtBase") << "txtBase"
+                             << "Base Skill Level";
+    QTest::newRow("txtEQ") << "txtEQ"
+                           << "Bonus from Equipment";
+    QTest::newRow("lblMod") << "lblMod"
+                            << "Overal Modded Value";
+    QTest::newRow("txtGoal") << "txtGoal"
+                             << "Goal (Base) Skill Level";
+    QTest::newRow("txtGoalCost") << "txtGoalCost"
+                                 << "Exp to get to Goal";
+    QTest::newRow("cmdUpdate") << "cmdUpdate"
+                               << "";
+    QTest::newRow("lstSkills") << "lstSkills"
+                               << "";
+}
+
+void WindowTest::toolTips() {
+    QFETCH(QString, name);
+    QFETCH(QString, toolTip);
+    QCOMPARE(window->findChild<QWidget *>(name)->toolTip(), toolTip);
+}
+
+void WindowTest::tabOrder() {
+    const QStringList expected{"cmbRace", "lstSkills", "txtGoalCost", "txtGoal",    "txtEQ",
+                               "txtBase", "cmdReset",  "cmdMaxBase",  "cmdMaxGoal", "cmdUpdate"};
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+
+    QStringList back;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        back << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(back, (QStringList{"cmdMaxGoal", "cmdMaxBase", "cmdReset"}));
+}
+
+void WindowTest::headerStandsOverTheColumns() {
+    QLabel *header = label("Label1");
+    QCOMPARE(header->text(), QStringLiteral("Skill Name        Base EQ   Mod  Goal  Goal Cost"));
+    QCOMPARE(header->text().indexOf(QStringLiteral("Base")), 18);
+    QCOMPARE(header->text().indexOf(QStringLiteral("Goal Cost")), 39);
+
+    for (const QFont &font : {header->font(), list()->font()}) {
+        const QFontMetricsF metrics(font);
+        QVERIFY(font.fixedPitch());
+        QCOMPARE(metrics.horizontalAdvance(QString(18, QLatin1Char('x'))), 144.0);
+        QCOMPARE(metrics.horizontalAdvance(QString(48, QLatin1Char('W'))), 384.0);
+    }
+    QVERIFY(list()->font().bold());
+    QVERIFY(!header->font().bold());
+    // Both texts start the same distance from the window's left edge.
+    QCOMPARE(header->x() + header->indent(),
+             list()->x() + list()->viewport()->x() + list()->visualItemRect(list()->item(0)).x() +
+                 list()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list()) + 1);
+}
+
+void WindowTest::screenshot() {
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/planner.png");
+    QVERIFY(window->grab().save(path));
+    qInfo("window picture: %s", qPrintable(path));
+}
+
+void WindowTest::liveCostPerKeystroke_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("costs"); // the cost box after each key
+
+    // Sword of an ArchTemplar: base 4, class 3.
+    QTest::newRow("goal 50") << "50" << QStringList{"4", "112523"};
+    QTest::newRow("goal 120") << "120" << QStringList{"0", "320", "3823414"};
+    QTest::newRow("above the maximum") << "121" << QStringList{"0", "320", "3953014"};
+    QTest::newRow("below the base") << "3" << QStringList{"0"};
+    QTest::newRow("equal to the base") << "4" << QStringList{"0"};
+    QTest::newRow("not a number yet") << "-" << QStringList{"0"};
+    QTest::newRow("letters") << "x7" << QStringList{"0", "0"};
+    QTest::newRow("beyond the cost table")
+        << "5005" << QStringList{"4", "112523", "112523", "112523"};
+    QTest::newRow("fraction") << "9.5" << QStringList{"92", "92", "146"};
+}
+
+void WindowTest::liveCostPerKeystroke() {
+    QFETCH(QString, keys);
+    QFETCH(QStringList, costs);
+
+    clickRow(10);
+    QCOMPARE(label("lblName")->text(), QStringLiteral("Sword"));
+    clear("txtGoal");
+    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("0")); // an empty box leaves the cost
+    QStringList seen;
+    for (QChar key : keys) {
+        QTest::keyClick(box("txtGoal"), key.toLatin1());
+        seen << box("txtGoalCost")->text();
+    }
+    QCOMPARE(seen, costs);
+    // Nothing typed is stored.
+    QCOMPARE(row(10), QStringLiteral("Sword            4    0    10   4     "));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
+}
+
+void WindowTest::liveCostFromTheBaseBox() {
+    clickRow(10);
+    type("txtGoal", "50");
+    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("112523"));
+    type("txtBase", "10");
+    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("112377"));
+    clear("txtBase");
+    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("112377"));
+    type("txtBase", "60"); // above the goal
+    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("0"));
+    type("txtBase", "-1"); // no cost below level 0
+    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("0"));
+}
+
+void WindowTest::updateStoresTheBoxes() {
+    clickRow(10);
+    type("txtGoal", "50");
+    press("cmdUpdate");
+    QCOMPARE(row(10), QStringLiteral("Sword            4    0    10   50    112,523"));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: 112,523"));
+    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "50", "112523"}));
+    QCOMPARE(list()->currentRow(), 10);
+
+    clickRow(4);
+    type("txtEQ", "5");
+    QCOMPARE(row(4), QStringLiteral("Strength         10   0    10   10    ")); // not yet
+    press("cmdUpdate");
+    QCOMPARE(details(), (QStringList{"Strength", "10", "5", "15", "10", "0"}));
+    QCOMPARE(row(4), QStringLiteral("Strength         10   5    15   10    "));
+    QCOMPARE(row(5), QStringLiteral("Regenerate       4    0    13   4     "));
+    QCOMPARE(row(10), QStringLiteral("Sword            4    0    11   50    112,523"));
+
+    const QStringList before = rows();
+    press("cmdUpdate"); // a second press changes nothing
+    QCOMPARE(rows(), before);
+    QCOMPARE(details(), (QStringList{"Strength", "10", "5", "15", "10", "0"}));
+}
+
+void WindowTest::updateClampsToTheRace() {
+    clickRow(10);
+    type("txtBase", "0");
+    type("txtGoal", "121");
+    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("3953016")); // costed as typed
+    press("cmdUpdate");
+    QCOMPARE(details(), (QStringList{"Sword", "1", "0", "7", "120", "3823416"}));
+
+    type("txtBase", "30");
+    type("txtGoal", "20");
+    press("cmdUpdate");
+    QCOMPARE(details(), (QStringList{"Sword", "30", "0", "36", "30", "0"}));
+
+    clickRow(1); // Willpower: at most 30 for an ArchTemplar
+    type("txtBase", "2.5");
+    type("txtGoal", "500");
+    press("cmdUpdate");
+    QCOMPARE(details(), (QStringList{"Willpower", "2", "0", "2", "30", "66216"}));
+}
+
+void WindowTest::enterActsAsUpdate_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("in the goal box") << "txtGoal";
+    QTest::newRow("in the equipment box") << "txtEQ";
+    QTest::newRow("in the cost box") << "txtGoalCost";
+    QTest::newRow("in the skill list") << "lstSkills";
+}
+
+void WindowTest::enterActsAsUpdate() {
+    QFETCH(QString, focus);
+    clickRow(10);
+    type("txtGoal", "50");
+    QWidget *target = window->findChild<QWidget *>(focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Return);
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: 112,523"));
+    QCOMPARE(list()->currentRow(), 10);
+}
+
+void WindowTest::escapeDoesNothing() {
+    clickRow(10);
+    type("txtGoal", "50");
+    QTest::keyClick(box("txtGoal"), Qt::Key_Escape);
+    QCOMPARE(box("txtGoal")->text(), QStringLiteral("50"));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
+    QVERIFY(window->isVisible());
+}
+
+void WindowTest::bulkButtonsKeepTheSelectedRow() {
+    clickRow(10);
+    press("cmdMaxGoal");
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: 53,880,807"));
+    QCOMPARE(list()->currentRow(), 10);
+    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "120", "3823414"}));
+    QCOMPARE(row(4), QStringLiteral("Strength         10   0    10   120   7,646,586"));
+
+    press("cmdMaxBase");
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
+    QCOMPARE(details(), (QStringList{"Sword", "120", "0", "186", "120", "0"}));
+    QCOMPARE(row(10), QStringLiteral("Sword            120  0    186  120   "));
+    QCOMPARE(row(13), QStringLiteral("Concentrate      0    0    0    0     "));
+    QCOMPARE(list()->currentRow(), 10);
+
+    press("cmdReset");
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
+    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "4", "0"}));
+    QCOMPARE(list()->currentRow(), 10);
+    QVERIFY(list()->item(10)->isSelected());
+}
+
+void WindowTest::raceChangeResetsThePlan() {
+    clickRow(1);
+    type("txtEQ", "7");
+    type("txtGoal", "25");
+    press("cmdUpdate");
+    QCOMPARE(details(), (QStringList{"Willpower", "10", "7", "17", "25", "30784"}));
+
+    auto *races = control<QComboBox>("cmbRace");
+    races->setFocus();
+    QTest::keyClick(races, Qt::Key_Down); // to Seyan'Du
+    QCOMPARE(races->currentText(), QStringLiteral("Seyan'Du"));
+    QCOMPARE(list()->currentRow(), 1);
+    QCOMPARE(details(), (QStringList{"Willpower", "10", "0", "10", "10", "0"}));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
+    QCOMPARE(row(13), QStringLiteral("Concentrate      0    0    0    0     "));
+    QCOMPARE(row(9), QStringLiteral("Dagger           4    0    10   4     "));
+
+    QTest::keyClick(races, Qt::Key_Up);
+    QTest::keyClick(races, Qt::Key_Up); // to Templar: Willpower at most 30, Dagger not at all
+    QCOMPARE(races->currentText(), QStringLiteral("Templar"));
+    QCOMPARE(row(9), QStringLiteral("Dagger           0    0    0    0     "));
+    press("cmdMaxGoal");
+    QCOMPARE(details(), (QStringList{"Willpower", "10", "0", "10", "30", "65511"}));
+}
+
+void WindowTest::rowClickDiscardsUnstoredTyping() {
+    clickRow(10);
+    type("txtBase", "20");
+    type("txtEQ", "3");
+    type("txtGoal", "60");
+    clickRow(12);
+    QCOMPARE(details(), (QStringList{"Bartering", "1", "0", "7", "1", "0"}));
+    clickRow(10);
+    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "4", "0"}));
+    QCOMPARE(row(10), QStringLiteral("Sword            4    0    10   4     "));
+}
+
+void WindowTest::clickOnTheSelectedRowShowsItsStoredValues() {
+    clickRow(10);
+    type("txtGoal", "60");
+    clickRow(10);
+    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "4", "0"}));
+
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_Down);
+    QCOMPARE(label("lblName")->text(), QStringLiteral("Two Handed"));
+    QTest::keyClick(list(), Qt::Key_Up);
+    QCOMPARE(label("lblName")->text(), QStringLiteral("Sword"));
+}
+
+void WindowTest::unlearnableSkillCostsNothing() {
+    clickRow(9); // Dagger: an ArchTemplar cannot learn it
+    QCOMPARE(details(), (QStringList{"Dagger", "0", "0", "0", "0", "0"}));
+    type("txtBase", "0");
+    type("txtGoal", "121");
+    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("0"));
+    type("txtEQ", "40");
+    press("cmdUpdate");
+    QCOMPARE(details(), (QStringList{"Dagger", "0", "40", "0", "0", "0"}));
+    QCOMPARE(row(9), QStringLiteral("Dagger           0    40   0    0     "));
+}
+
+void WindowTest::badBoxStoresNothing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("letters in the base")
+        << "txtBase"
+        << "abc"
+        << R"(Base level: "abc" is not a whole number from -32768 to 32767.)";
+    QTest::newRow("empty equipment")
+        << "txtEQ"
+        << ""
+        << R"(Equipment bonus: "" is not a whole number from -32768 to 32767.)";
+    QTest::newRow("blanks in the goal")
+        << "txtGoal"
+        << "   "
+        << R"(Goal level: "   " is not a whole number from -32768 to 32767.)";
+    QTest::newRow("goal too large")
+        << "txtGoal"
+        << "40000"
+        << R"(Goal level: "40000" is not a whole number from -32768 to 32767.)";
+    QTest::newRow("lone minus") << "txtBase"
+                                << "-"
+                                << R"(Base level: "-" is not a whole number from -32768 to 32767.)";
+}
+
+void WindowTest::badBoxStoresNothing() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+
+    clickRow(10);
+    type("txtBase", "20");
+    type("txtEQ", "3");
+    type("txtGoal", "60");
+    if (text.isEmpty()) {
+        clear(qPrintable(name));
+    } else {
+        type(qPrintable(name), text);
+    }
+    const QStringList rowsBefore = rows();
+    const QStringList detailsBefore = details();
+
+    press("cmdUpdate");
+
+    QCOMPARE(rows(), rowsBefore);
+    QCOMPARE(details(), detailsBefore); // the typing is still there
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
+    QLineEdit *bad = box(qPrintable(name));
+    QCOMPARE(QApplication::focusWidget(), bad);
+    QCOMPARE(bad->selectedText(), bad->text());
+    QVERIFY(bad->property("invalid").toBool());
+    QCOMPARE(bad->toolTip(), message);
+    for (const char *other : {"txtBase", "txtEQ", "txtGoal"}) {
+        if (QLatin1String(other) != name) {
+            QVERIFY(!box(other)->property("invalid").toBool());
+        }
+    }
+
+    // Mending the box takes the mark away, and the next press stores all three.
+    type(qPrintable(name), QStringLiteral("30"));
+    QVERIFY(!bad->property("invalid").toBool());
+    QVERIFY(bad->toolTip() != message);
+    press("cmdUpdate");
+    QVERIFY(row(10) != rowsBefore.at(10));
+}
+
+void WindowTest::overflowKeepsThePlan() {
+    clickRow(10);
+    type("txtGoal", "50");
+    press("cmdUpdate");
+    const QStringList rowsBefore = rows();
+
+    type("txtEQ", "32767");
+    type("txtGoal", "60");
+    press("cmdUpdate");
+    QCOMPARE(rows(), rowsBefore);
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: 112,523"));
+    QCOMPARE(box("txtEQ")->text(), QStringLiteral("32767"));
+    QCOMPARE(box("txtGoal")->text(), QStringLiteral("60"));
+    QVERIFY(box("txtEQ")->property("invalid").toBool());
+    QVERIFY(box("txtEQ")->toolTip().contains(QStringLiteral("-32768 to 32767")));
+    QCOMPARE(QApplication::focusWidget(), box("txtEQ"));
+
+    // The plan is as it was: clicking the row again shows the stored values.
+    clickRow(10);
+    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "50", "112523"}));
+}
+
+void WindowTest::bulkOverflowKeepsThePlan() {
+    clickRow(4);
+    type("txtEQ", "10900"); // Regenerate: 3 x (10 + 10900) fits, 3 x (120 + 10900) does not
+    press("cmdUpdate");
+    QCOMPARE(row(4), QStringLiteral("Strength         10   10900 10910 10    "));
+    const QStringList before = rows();
+    press("cmdMaxBase");
+    QCOMPARE(rows(), before);
+    QCOMPARE(details(), (QStringList{"Strength", "10", "10900", "10910", "10", "0"}));
+    press("cmdReset"); // a reset clears the bonus and works again
+    QCOMPARE(row(4), QStringLiteral("Strength         10   0    10   10    "));
+}
+
+void WindowTest::germanSeparators() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    window = std::make_unique<Tarrowind_Char_Planner>();
+    window->show();
+    clickRow(4);
+    type("txtGoal", "120,5"); // 120.5 rounds to the even 120
+    press("cmdUpdate");
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(row(4), QStringLiteral("Strength         10   0    10   120   7.646.586"));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: 7.646.586"));
+    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("7646586"));
+}
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
