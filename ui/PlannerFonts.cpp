@@ -5,13 +5,27 @@
 
 namespace PlannerFonts {
 
-QFont FixedPitch(bool bold) {
+namespace {
+
+// The first family of the list that is installed; the style hint picks one if none is.
+QFont Face(const QStringList &families, QFont::StyleHint hint, int pixelSize) {
     QFont font;
-    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                      QStringLiteral("DejaVu Sans Mono")});
-    font.setStyleHint(QFont::TypeWriter);
+    font.setFamilies(families);
+    font.setStyleHint(hint);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+const QString Sans = QStringLiteral("Liberation Sans");
+const QString DejaVuSans = QStringLiteral("DejaVu Sans");
+
+} // namespace
+
+QFont FixedPitch(bool bold) {
+    QFont font = Face({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                       QStringLiteral("DejaVu Sans Mono")},
+                      QFont::TypeWriter, 13);
     font.setFixedPitch(true);
-    font.setPixelSize(13);
     font.setBold(bold);
     // Faces metric-compatible with Courier New advance 7.8 px at 13 px; spacing makes it 8.
     const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
@@ -20,19 +34,11 @@ QFont FixedPitch(bool bold) {
 }
 
 QFont SansSerif(int pixelSize) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    return font;
+    return Face({QStringLiteral("MS Sans Serif"), Sans, DejaVuSans}, QFont::SansSerif, pixelSize);
 }
 
 QFont Credit() {
-    QFont font = SansSerif(11);
-    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    return font;
+    return Face({QStringLiteral("Comic Sans MS"), Sans, DejaVuSans}, QFont::SansSerif, 11);
 }
 
 } // namespace PlannerFonts
