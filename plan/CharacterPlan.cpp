@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace Tarrowind_Module {
+using namespace Tarrowind_Module;
 
 void CharacterPlan::ResetSkills() {
     for (SkillNumber s = 0; s < SkillCount; ++s) {
@@ -86,5 +86,3 @@ void CharacterPlan::GoalTotal(std::int32_t &total) const {
     }
     total = sum;
 }
-
-} // namespace Tarrowind_Module

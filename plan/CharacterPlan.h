@@ -5,8 +5,6 @@
 
 #include <cstdint>
 
-namespace Tarrowind_Module {
-
 struct SkillPlanEntry {
     std::int16_t Base = 0;     // base level the character has
     std::int16_t EQ = 0;       // bonus from equipment, any value, never clamped
@@ -20,9 +18,9 @@ struct SkillPlanEntry {
 // The one character being planned: its race, one record per skill and the skill shown in the
 // detail boxes. Every operation that can fail leaves the plan exactly as it was.
 struct CharacterPlan {
-    RaceNumber race = 0;
-    CheckedArray<SkillPlanEntry, SkillCount> skills{};
-    SkillNumber selected = 0;
+    Tarrowind_Module::RaceNumber race = 0;
+    Tarrowind_Module::CheckedArray<SkillPlanEntry, Tarrowind_Module::SkillCount> skills{};
+    Tarrowind_Module::SkillNumber selected = 0;
 
     // Base = start value, EQ = 0, Goal = 0 for every skill.
     void ResetSkills();
@@ -33,7 +31,7 @@ struct CharacterPlan {
 
     // The attribute bonus of a skill: the sum of the current Mod of its three attributes,
     // divided by 5 and rounded toward negative infinity; 0 for the attributes themselves.
-    std::int16_t StatMod(SkillNumber Skillnum) const;
+    std::int16_t StatMod(Tarrowind_Module::SkillNumber Skillnum) const;
 
     // Clamps every level to the race's maxima, then computes every Mod and GoalCost.
     // All or nothing: on an invalid race or an overflow it throws and changes nothing.
@@ -45,4 +43,8 @@ struct CharacterPlan {
     friend bool operator==(const CharacterPlan &, const CharacterPlan &) = default;
 };
 
+// The plan's records stand beside the rules they are built on.
+namespace Tarrowind_Module {
+using ::CharacterPlan;
+using ::SkillPlanEntry;
 } // namespace Tarrowind_Module
