@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run package clean
 
 all: build
 
@@ -20,6 +20,10 @@ test: build
 
 run: build
 	scripts/run-planner $(BUILD_DIR)/ui/tarrowind-planner
+
+# The Debian package, written to $(BUILD_DIR)/packages.
+package: build
+	cpack --config $(BUILD_DIR)/CPackConfig.cmake -B $(BUILD_DIR)/packages
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,3 +1,4 @@
+#include "packaging/AppIdentity.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QApplication>
@@ -5,6 +6,9 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarrowind Character Planner"));
+    // Wayland compositors take the window's icon and name from the desktop entry of this id.
+    QGuiApplication::setDesktopFileName(AppIdentity::DesktopFileName());
+    QApplication::setWindowIcon(AppIdentity::WindowIcon());
     Tarrowind_Char_Planner window;
     window.show();
     return QApplication::exec();
