@@ -109,6 +109,39 @@ void Tarrowind_Char_Planner::CreateControls() {
     Label2 = Label(this, "Label2", {232, 336, 185, 17}, "Planner by the Tarrowind team",
                    PlannerFonts::Credit());
 
+    // What a screen reader says. The boxes are named after their tooltips, so the base box is
+    // announced as "Base Skill Level" rather than as an edit field. Labels that show a value keep
+    // it as their name and buttons their caption; the list and the race box also announce their
+    // current entry. The descriptions say what each control is for.
+    const auto describe = [](QWidget *control, const char *name, const char *description) {
+        if (name) {
+            control->setAccessibleName(QLatin1String(name));
+        }
+        control->setAccessibleDescription(QLatin1String(description));
+    };
+    describe(lstSkills, "Skills",
+             "One row per skill: name, base level, equipment bonus, modded value, goal level and "
+             "the experience to reach the goal");
+    describe(cmbRace, "Race", "The character's race; choosing one resets every skill");
+    describe(lblName, nullptr, "Skill/Stat Name: the skill shown in the boxes beside it");
+    describe(txtBase, "Base Skill Level",
+             "Base level of the selected skill; Enter stores it within what the race allows");
+    describe(txtEQ, "Bonus from Equipment",
+             "What the character's equipment adds to the selected skill; Enter stores it");
+    describe(lblMod, nullptr,
+             "Overall Modded Value: base level, equipment bonus and the bonus from attributes");
+    describe(txtGoal, "Goal Skill Level",
+             "The base level the selected skill should reach; Enter stores it within what the "
+             "race allows");
+    describe(txtGoalCost, "Experience to Goal",
+             "Experience needed to raise the selected skill from its base level to its goal");
+    describe(cmdReset, nullptr,
+             "Sets every skill back to its starting level, without equipment bonus or goal");
+    describe(cmdMaxBase, nullptr, "Sets every skill's base level to the most the race allows");
+    describe(cmdMaxGoal, nullptr, "Sets every skill's goal level to the most the race allows");
+    describe(cmdUpdate, nullptr,
+             "Stores the selected skill's base, equipment bonus and goal from the boxes");
+
     for (QWidget *control :
          std::initializer_list<QWidget *>{cmdUpdate, cmbRace, lstSkills, txtGoalCost, txtGoal,
                                           txtEQ, txtBase, cmdReset, cmdMaxBase, cmdMaxGoal}) {
