@@ -1,0 +1,309 @@
+#include "packaging/AppIdentity.h"
+#include "rules/Tarrowind_Module.h"
+#include "ui/NumberText.h"
+#include "ui/SkillRow.h"
+#include "ui/Tarrowind_Char_Planner.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+using namespace Tarrowind_Module;
+
+// The planner as the desktop meets it: its icon, what a screen reader hears, a whole plan made
+// with the keyboard alone, and the window at the scale factor of the environment
+// (QT_SCALE_FACTOR, which Qt reads only when the application starts).
+class DesktopUseTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void windowIconAtEveryInstalledSize();
+    void everyControlIsNamedForScreenReaders();
+    void keyboardOnlyPlan();
+    void scaledWindow();
+
+private:
+    template <typename T> T *control(const char *name) const {
+        T *widget = window->findChild<T *>(QLatin1String(name));
+        if (!widget) {
+            qFatal("no control %s", name);
+        }
+        return widget;
+    }
+
+    std::unique_ptr<Tarrowind_Char_Planner> window;
+};
+
+namespace {
+
+QString AccessibleText(QObject *object, QAccessible::Text text) {
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(text) : QString();
+}
+
+// Where each word of a line of fixed-pitch text in `area` has its first ink: `offsets[i]` is the
+// x of that ink in the picture less `column * advance` for the i-th word, so the offsets of all
+// words are equal, give or take their glyphs' bearings, when every character has its own cell.
+// Ink is any pixel clearly unlike the most common colour of `area`.
+struct WordInk {
+    QList<int> columns;
+    QList<double> offsets;
+};
+
+WordInk FindWordInk(const QImage &image, const QRect &area, const QString &text, double advance) {
+    QHash<QRgb, int> colours;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ++colours[image.pixel(x, y)];
+        }
+    }
+    const QRgb background =
+        std::max_element(colours.keyValueBegin(), colours.keyValueEnd(),
+                         [](const auto &a, const auto &b) { return a.second < b.second; })
+            ->first;
+    QList<bool> inked;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        bool any = false;
+        for (int y = area.top(); y <= area.bottom() && !any; ++y) {
+            any = std::abs(qGray(image.pixel(x, y)) - qGray(background)) > 64;
+        }
+        inked.append(any);
+    }
+
+    // A space leaves a gap of a whole cell; the gaps inside a word are far narrower.
+    const int wordGap = qRound(advance * 0.6);
+    QList<int> starts;
+    int lastInk = -wordGap - 1;
+    for (int i = 0; i < inked.size(); ++i) {
+        if (inked[i]) {
+            if (i - lastInk > wordGap) {
+                starts.append(area.left() + i);
+            }
+            lastInk = i;
+        }
+    }
+
+    WordInk words;
+    for (qsizetype c = 0; c < text.size(); ++c) {
+        if (text[c] != QLatin1Char(' ') && (c == 0 || text[c - 1] == QLatin1Char(' '))) {
+            words.columns.append(int(c));
+        }
+    }
+    if (starts.size() != words.columns.size()) {
+        qWarning("found %d words of ink for the %d words of \"%s\"", int(starts.size()),
+                 int(words.columns.size()), qPrintable(text));
+        return {};
+    }
+    for (qsizetype i = 0; i < starts.size(); ++i) {
+        words.offsets.append(starts[i] - words.columns[i] * advance);
+    }
+    return words;
+}
+
+double Median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Spread(const QList<double> &values) {
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    return *high - *low;
+}
+
+} // namespace
+
+void DesktopUseTest::init() {
+    window = std::make_unique<Tarrowind_Char_Planner>();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+void DesktopUseTest::cleanup() {
+    window.reset();
+}
+
+void DesktopUseTest::windowIconAtEveryInstalledSize() {
+    QCOMPARE(AppIdentity::DesktopFileName(), QStringLiteral("org.tarrowind.CharacterPlanner"));
+    const QIcon icon = AppIdentity::WindowIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    }
+    // Drawn, not blank: the middle of the shield is opaque.
+    const QImage image = icon.pixmap(QSize(48, 48), 1.0).toImage();
+    QCOMPARE(image.size(), QSize(48, 48));
+    QCOMPARE(qAlpha(image.pixel(24, 24)), 255);
+}
+
+void DesktopUseTest::everyControlIsNamedForScreenReaders() {
+    // The boxes are announced by what they hold, not as "edit".
+    QCOMPARE(AccessibleText(control<QLineEdit>("txtBase"), QAccessible::Name),
+             QStringLiteral("Base Skill Level"));
+    QCOMPARE(AccessibleText(control<QLineEdit>("txtGoalCost"), QAccessible::Name),
+             QStringLiteral("Experience to Goal"));
+
+    for (QWidget *widget : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (widget->objectName() == QStringLiteral("Line1")) {
+            continue; // a rule between rows holds nothing to announce
+        }
+        const QString name = AccessibleText(widget, QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
+        if (!widget->toolTip().isEmpty()) {
+            QVERIFY2(!AccessibleText(widget, QAccessible::Description).isEmpty(),
+                     qPrintable(widget->objectName()));
+        }
+    }
+}
+
+// Keys only, as a user without a mouse would: no mouse event is sent.
+void DesktopUseTest::keyboardOnlyPlan() {
+    auto *race = control<QComboBox>("cmbRace");
+    auto *list = control<QListWidget>("lstSkills");
+    auto *goal = control<QLineEdit>("txtGoal");
+    const auto focus = [] {
+        return QApplication::focusWidget();
+    };
+
+    QCOMPARE(focus(), control<QPushButton>("cmdUpdate"));
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    QCOMPARE(focus(), race);
+    // Arrow keys on the closed race box choose the entries one after another.
+    for (int press = 0; press < RaceCount && race->currentText() != QStringLiteral("Seyan'Du");
+         ++press) {
+        QTest::keyClick(race, Qt::Key_Down);
+    }
+    QCOMPARE(race->currentText(), QStringLiteral("Seyan'Du"));
+    QCOMPARE(window->plan().race, RaceFromName("Seyan'Du"));
+    // On Linux the race box's name is its current entry; elsewhere that entry is its value.
+    QVERIFY(AccessibleText(race, QAccessible::Name) == race->currentText() ||
+            AccessibleText(race, QAccessible::Value) == race->currentText());
+
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    QCOMPARE(focus(), list);
+    for (int press = 0; press < SkillCount && !list->currentItem()->text().startsWith("Dagger");
+         ++press) {
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+    QVERIFY(list->currentItem()->text().startsWith("Dagger"));
+    QAccessibleInterface *current = QAccessible::queryAccessibleInterface(list)->focusChild();
+    QVERIFY(current);
+    QCOMPARE(current->text(QAccessible::Name), list->currentItem()->text());
+
+    // The read-only cost box comes first in the tab order, then the goal box.
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    QCOMPARE(focus(), control<QLineEdit>("txtGoalCost"));
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    QCOMPARE(focus(), goal);
+    QTest::keyClicks(focus(),
+                     QStringLiteral("50")); // Tab selected the old text; typing replaces it
+    QCOMPARE(goal->text(), QStringLiteral("50"));
+    QTest::keyClick(focus(), Qt::Key_Return);
+
+    // The same plan made directly: Seyan'Du, skills reset, Dagger's goal 50.
+    const SkillNumber dagger = 9;
+    CharacterPlan expected;
+    expected.race = RaceFromName("Seyan'Du");
+    expected.ResetSkills();
+    expected.skills[dagger].Goal = 50;
+    expected.selected = dagger;
+    expected.Recalculate();
+    std::int32_t total = 0;
+    expected.GoalTotal(total);
+    const SkillPlanEntry &entry = expected.skills[dagger];
+
+    QVERIFY(window->plan() == expected);
+    QVERIFY(entry.GoalCost > 0);
+    QCOMPARE(list->currentRow(), int(dagger));
+    QCOMPARE(list->item(dagger)->text(), SkillRowText(QStringLiteral("Dagger"), entry));
+    QCOMPARE(control<QLabel>("lblGoalTotal")->text(),
+             QStringLiteral("Goal Cost Total: ") + NumberText::GroupedText(total));
+    const QStringList boxes{control<QLabel>("lblName")->text(),
+                            control<QLineEdit>("txtBase")->text(),
+                            control<QLineEdit>("txtEQ")->text(),
+                            control<QLabel>("lblMod")->text(),
+                            goal->text(),
+                            control<QLineEdit>("txtGoalCost")->text()};
+    QCOMPARE(boxes, (QStringList{"Dagger", NumberText::PlainText(entry.Base), "0",
+                                 NumberText::PlainText(entry.Mod), "50",
+                                 NumberText::PlainText(entry.GoalCost)}));
+    QCOMPARE(focus(), goal);
+}
+
+void DesktopUseTest::scaledWindow() {
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    QCOMPARE(window->devicePixelRatio(), scale);
+    const QPixmap picture = window->grab();
+    QCOMPARE(picture.size(), QSize(qRound(426 * scale), qRound(360 * scale)));
+
+    const QString path = QDir(QCoreApplication::applicationDirPath())
+                             .filePath(QStringLiteral("planner@%1x.png").arg(scale));
+    QVERIFY(picture.save(path));
+    qInfo("window picture at %gx: %s", scale, qPrintable(path));
+
+    // Fonts scale with the window, so every text still fits its control in window units.
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        const QFontMetricsF metrics(label->font());
+        QVERIFY2(metrics.horizontalAdvance(label->text()) + std::max(label->indent(), 0) <=
+                     label->contentsRect().width(),
+                 qPrintable(label->objectName()));
+        QVERIFY2(metrics.height() <= label->contentsRect().height(),
+                 qPrintable(label->objectName()));
+    }
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        QVERIFY2(QFontMetricsF(button->font()).horizontalAdvance(button->text()) <=
+                     button->width() - 2 * margin,
+                 qPrintable(button->objectName()));
+    }
+
+    // In the picture, each word of the header begins in the same character cell as the rows'
+    // characters below it: "Base" over character 18, and so on.
+    const QImage image = picture.toImage();
+    const double advance = 8 * scale;
+    const auto toPicture = [scale](const QRect &rect) {
+        return QRectF(rect.x() * scale, rect.y() * scale, rect.width() * scale,
+                      rect.height() * scale)
+            .toAlignedRect()
+            .adjusted(0, 1, 0, -1); // clear of the neighbouring rows' pixels
+    };
+    auto *header = control<QLabel>("Label1");
+    const WordInk headerInk =
+        FindWordInk(image, toPicture(header->geometry()), header->text(), advance);
+    QCOMPARE(headerInk.columns, (QList<int>{0, 6, 18, 23, 28, 33, 39, 44}));
+    QVERIFY2(Spread(headerInk.offsets) <= advance / 4, "the header drifts off its cells");
+
+    auto *list = control<QListWidget>("lstSkills");
+    for (int row = 1; row <= 4; ++row) {
+        QRect rect = list->visualItemRect(list->item(row));
+        rect.moveTopLeft(list->viewport()->mapTo(window.get(), rect.topLeft()));
+        const WordInk rowInk =
+            FindWordInk(image, toPicture(rect), list->item(row)->text(), advance);
+        QVERIFY2(!rowInk.offsets.isEmpty(), qPrintable(list->item(row)->text()));
+        QVERIFY2(Spread(rowInk.offsets) <= advance / 4, "a row drifts off its cells");
+        QVERIFY2(std::abs(Median(rowInk.offsets) - Median(headerInk.offsets)) <= scale / 2,
+                 qPrintable(QStringLiteral("header cells %1 px off those of row %2")
+                                .arg(Median(headerInk.offsets) - Median(rowInk.offsets))
+                                .arg(row)));
+    }
+}
+
+QTEST_MAIN(DesktopUseTest)
+#include "DesktopUseTest.moc"

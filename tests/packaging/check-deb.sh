@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree with CPack and checks its control fields and that
+# it holds exactly the installed files, under /usr, with the program stripped.
+# usage: check-deb.sh BUILD_DIR SCRATCH_DIR PROJECT_VERSION
+set -euo pipefail
+build=$1 scratch=$2 version=$3
+here=$(cd "$(dirname "$0")" && pwd)
+
+fail() { echo "check-deb: $*" >&2; exit 1; }
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch" >"$scratch/cpack.log" ||
+    { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }
+debs=("$scratch"/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb in $scratch"
+deb=${debs[0]}
+
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Package)" = tarrowind-planner ] || fail "Package is $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version is $(field Version), the project is $version"
+[ "$(field Section)" = games ] || fail "Section is $(field Section)"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture is $(field Architecture)"
+[[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^\>]+@[^\>]+\>$ ]] || fail "Maintainer is $(field Maintainer)"
+description=$(field Description)
+[ -n "$description" ] && [[ "$description" != *";"* ]] || fail "Description is $description"
+depends=$(field Depends)
+depended=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
+# The libraries come from dpkg-shlibdeps, the fonts from the package's own list.
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2 \
+    fonts-dejavu-core; do
+    grep -qxF "$needed" <<<"$depended" || fail "Depends lacks $needed: $depends"
+done
+
+diff -u <(sed 's|^|usr/|' "$here/installed-files.txt") \
+    <(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort) ||
+    fail "the package holds other files than installed-files.txt lists"
+
+dpkg-deb --extract "$deb" "$scratch/extracted"
+file -b "$scratch/extracted/usr/bin/tarrowind-planner" | grep -q ', stripped' ||
+    fail "the packaged program still carries its symbols"
+dpkg-deb --info "$deb"
