@@ -548,6 +548,7 @@ void WindowTest::badBoxStoresNothing() {
     QCOMPARE(bad->selectedText(), bad->text());
     QVERIFY(bad->property("invalid").toBool());
     QCOMPARE(bad->toolTip(), message);
+    QCOMPARE(bad->accessibleDescription(), message); // a screen reader hears the reason too
     for (const char *other : {"txtBase", "txtEQ", "txtGoal"}) {
         if (QLatin1String(other) != name) {
             QVERIFY(!box(other)->property("invalid").toBool());
@@ -558,6 +559,7 @@ void WindowTest::badBoxStoresNothing() {
     type(qPrintable(name), QStringLiteral("30"));
     QVERIFY(!bad->property("invalid").toBool());
     QVERIFY(bad->toolTip() != message);
+    QVERIFY(bad->accessibleDescription() != message);
     press("cmdUpdate");
     QVERIFY(row(10) != rowsBefore.at(10));
 }

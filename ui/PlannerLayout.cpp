@@ -30,7 +30,6 @@ QLineEdit *TextBox(QWidget *window, const char *name, int x, int width, const ch
     box->setFont(PlannerFonts::SansSerif(11));
     box->setText(QLatin1String(text));
     box->setToolTip(QLatin1String(toolTip));
-    box->setProperty("designToolTip", box->toolTip());
     return box;
 }
 

@@ -21,7 +21,9 @@ using namespace Tarrowind_Module;
 
 namespace {
 
-const QString InvalidProperty = QStringLiteral("invalid");
+constexpr char InvalidProperty[] = "invalid";
+constexpr char NormalToolTipProperty[] = "normalToolTip";
+constexpr char NormalDescriptionProperty[] = "normalDescription";
 
 bool IsSkill(int number) {
     return number >= 0 && number < SkillCount;
@@ -275,20 +277,28 @@ bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const std::function<void()>
     return false;
 }
 
+// A marked box carries its reason as tooltip and as what a screen reader says about it, until
+// its text next changes.
 void Tarrowind_Char_Planner::MarkInvalid(QLineEdit *box, const QString &message) {
-    box->setProperty(InvalidProperty.toLatin1().constData(), true);
+    if (!box->property(InvalidProperty).toBool()) {
+        box->setProperty(NormalToolTipProperty, box->toolTip());
+        box->setProperty(NormalDescriptionProperty, box->accessibleDescription());
+    }
+    box->setProperty(InvalidProperty, true);
     box->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #c62828; }"));
     box->setToolTip(message);
+    box->setAccessibleDescription(message);
     ShowMessageAt(box, message);
 }
 
 void Tarrowind_Char_Planner::ClearInvalid(QLineEdit *box) {
-    if (!box->property(InvalidProperty.toLatin1().constData()).toBool()) {
+    if (!box->property(InvalidProperty).toBool()) {
         return;
     }
-    box->setProperty(InvalidProperty.toLatin1().constData(), false);
+    box->setProperty(InvalidProperty, false);
     box->setStyleSheet(QString());
-    box->setToolTip(box->property("designToolTip").toString());
+    box->setToolTip(box->property(NormalToolTipProperty).toString());
+    box->setAccessibleDescription(box->property(NormalDescriptionProperty).toString());
     QToolTip::hideText();
 }
 
