@@ -66,14 +66,20 @@ std::int16_t Tarrowind_Char_Planner::StatMod(SkillNumber Skillnum) const {
 }
 
 void Tarrowind_Char_Planner::RefreshList() {
-    // Taking out the current row moves the current row; that is no click of the user's.
+    // Rows are rewritten in place: taking a row out and inserting it again would move the
+    // list's selection and relayout the view for every row, four times the work of the rest of
+    // UpdateForm. A row whose text is unchanged is left alone. None of this is a user's click.
     const QSignalBlocker blocker(lstSkills);
     for (SkillNumber s = 0; s < SkillCount; ++s) {
         const QString row = SkillRowText(QString::fromStdString(SkillName(s)), m_plan.skills[s]);
         if (lstSkills->count() > s) {
-            delete lstSkills->takeItem(s);
+            QListWidgetItem *item = lstSkills->item(s);
+            if (item->text() != row) {
+                item->setText(row);
+            }
+        } else {
+            lstSkills->insertItem(s, row);
         }
-        lstSkills->insertItem(s, row);
     }
 }
 
