@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build test run package clean
+.PHONY: all deps configure build test test-asan fuzz bench run package clean
 
 all: build
 
@@ -17,6 +17,39 @@ build: configure
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET)
+
+# The whole test suite again, in a Debug build with AddressSanitizer and UBSan.
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	QT_QPA_PLATFORM=offscreen ctest --preset asan
+
+# Each libFuzzer target for FUZZ_SECONDS from its seeds in tests/fuzz/corpus; what it learns
+# stays in build-fuzz/corpus, its log in build-fuzz/TARGET.log, a failing input in build-fuzz/.
+FUZZ_SECONDS ?= 30
+FUZZ_TARGETS := exp_to_goal plan read_level
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	@for target in $(FUZZ_TARGETS); do \
+	    echo "fuzz: $$target for $(FUZZ_SECONDS) s"; \
+	    mkdir -p build-fuzz/corpus/$$target; \
+	    if ! build-fuzz/tests/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) \
+	        -print_final_stats=1 -artifact_prefix=build-fuzz/$$target- \
+	        build-fuzz/corpus/$$target tests/fuzz/corpus/$$target >build-fuzz/$$target.log 2>&1; \
+	    then tail -n 40 build-fuzz/$$target.log; exit 1; fi; \
+	    grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss)' build-fuzz/$$target.log; \
+	done
+
+# Google Benchmark figures and the start-up comparison, from a Release build, offscreen.
+BENCH_FLAGS ?= --benchmark_repetitions=9 --benchmark_display_aggregates_only=true
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench
+	build-bench/bench/tarrowind_core_bench $(BENCH_FLAGS)
+	QT_QPA_PLATFORM=offscreen build-bench/bench/tarrowind_window_bench $(BENCH_FLAGS)
+	build-bench/bench/tarrowind_startup_compare --runs 40 build-bench/bench/tarrowind_probe_planner \
+	    build-bench/bench/tarrowind_probe_widgets build-bench/bench/tarrowind_probe_bare
 
 run: build
 	scripts/run-planner $(BUILD_DIR)/ui/tarrowind-planner
