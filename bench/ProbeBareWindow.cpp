@@ -1,0 +1,11 @@
+// Start-up probe: a bare window of the planner's size and title, the yardstick for the planner.
+#include "ExposeProbe.h"
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarrowind Character Planner"));
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Tarrowind Character Planner"));
+    window.setFixedSize(426, 360);
+    return ShowUntilExposed(window);
+}

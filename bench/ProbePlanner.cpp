@@ -1,0 +1,11 @@
+// Start-up probe: the planner as its program starts it, ending once the window is on screen.
+#include "ExposeProbe.h"
+
+#include "ui/Tarrowind_Char_Planner.h"
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarrowind Character Planner"));
+    Tarrowind_Char_Planner window;
+    return ShowUntilExposed(window);
+}

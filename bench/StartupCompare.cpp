@@ -1,0 +1,118 @@
+// Starts programs in turn, many times, and compares them as whole processes: wall-clock time
+// from start to exit, and peak resident memory as the kernel counts it for the child. The last
+// program is the yardstick that the others are measured against.
+// Usage: tarrowind_startup_compare [--runs N] PROGRAM... YARDSTICK
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Run {
+    double milliseconds;
+    double peakMiB;
+};
+
+Run RunOnce(const char *program) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDOUT_FILENO);
+        dup2(quiet, STDERR_FILENO);
+        execl(program, program, static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || wait4(child, &status, 0, &usage) != child) {
+        std::perror("tarrowind_startup_compare");
+        std::exit(2);
+    }
+    const auto end = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s did not exit cleanly (status %d)\n", program, status);
+        std::exit(2);
+    }
+    return {std::chrono::duration<double, std::milli>(end - start).count(),
+            static_cast<double>(usage.ru_maxrss) / 1024.0};
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Summary {
+    double time, timeMin, timeMax, memory;
+};
+
+Summary Summarise(const std::vector<Run> &runs) {
+    std::vector<double> times, memories;
+    for (const Run &run : runs) {
+        times.push_back(run.milliseconds);
+        memories.push_back(run.peakMiB);
+    }
+    return {Median(times), *std::min_element(times.begin(), times.end()),
+            *std::max_element(times.begin(), times.end()), Median(memories)};
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    int runs = 30;
+    std::vector<const char *> programs;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
+            runs = std::max(1, std::atoi(argv[++i]));
+        } else {
+            programs.push_back(argv[i]);
+        }
+    }
+    if (programs.size() < 2) {
+        std::fprintf(stderr, "usage: %s [--runs N] PROGRAM... YARDSTICK\n", argv[0]);
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+
+    for (int i = 0; i < 3; ++i) { // warm the file cache for all of them
+        for (const char *program : programs) {
+            RunOnce(program);
+        }
+    }
+    std::vector<std::vector<Run>> measured(programs.size());
+    for (int i = 0; i < runs; ++i) { // interleaved, in turns, so drift affects all alike
+        for (std::size_t k = 0; k < programs.size(); ++k) {
+            const std::size_t next = (k + static_cast<std::size_t>(i)) % programs.size();
+            measured[next].push_back(RunOnce(programs[next]));
+        }
+    }
+
+    std::vector<Summary> summaries;
+    for (const std::vector<Run> &runsOfOne : measured) {
+        summaries.push_back(Summarise(runsOfOne));
+    }
+    const Summary &yardstick = summaries.back();
+    std::printf("%d runs each, QT_QPA_PLATFORM=%s, medians; ratios to the last\n\n", runs,
+                getenv("QT_QPA_PLATFORM"));
+    std::printf(
+        "| process | start-up to exposed window, ms (min-max) | x | peak memory, MiB | x |\n");
+    std::printf("|---|---|---|---|---|\n");
+    for (std::size_t k = 0; k < programs.size(); ++k) {
+        const Summary &summary = summaries[k];
+        std::printf("| %s | %.1f (%.1f-%.1f) | %.2f | %.1f | %.2f |\n", programs[k], summary.time,
+                    summary.timeMin, summary.timeMax, summary.time / yardstick.time, summary.memory,
+                    summary.memory / yardstick.memory);
+    }
+    return 0;
+}
