@@ -1,3 +1,4 @@
+#include "PlannerTestSupport.h"
 #include "packaging/AppIdentity.h"
 #include "rules/Tarrowind_Module.h"
 #include "ui/NumberText.h"
@@ -41,11 +42,7 @@ private Q_SLOTS:
 
 private:
     template <typename T> T *control(const char *name) const {
-        T *widget = window->findChild<T *>(QLatin1String(name));
-        if (!widget) {
-            qFatal("no control %s", name);
-        }
-        return widget;
+        return FindControl<T>(window.get(), name);
     }
 
     std::unique_ptr<Tarrowind_Char_Planner> window;
@@ -131,9 +128,7 @@ double Spread(const QList<double> &values) {
 
 void DesktopUseTest::init() {
     window = std::make_unique<Tarrowind_Char_Planner>();
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(ShowActive(window.get()));
 }
 
 void DesktopUseTest::cleanup() {

@@ -1,3 +1,4 @@
+#include "PlannerTestSupport.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QApplication>
@@ -53,11 +54,7 @@ private Q_SLOTS:
 
 private:
     template <typename T> T *control(const char *name) const {
-        T *widget = window->findChild<T *>(QLatin1String(name));
-        if (!widget) {
-            qFatal("no control %s", name);
-        }
-        return widget;
+        return FindControl<T>(window.get(), name);
     }
     QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
     QLabel *label(const char *name) const { return control<QLabel>(name); }
@@ -80,9 +77,7 @@ private:
 
 void WindowTest::init() {
     window = std::make_unique<Tarrowind_Char_Planner>();
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(ShowActive(window.get()));
 }
 
 void WindowTest::cleanup() {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+// The window's control of that objectName; a test that asks for a missing one stops at once.
+template <typename T> T *FindControl(const QWidget *window, const char *name) {
+    T *widget = window->findChild<T *>(QLatin1String(name));
+    if (!widget) {
+        qFatal("no control %s", name);
+    }
+    return widget;
+}
+
+// Shows the window and gives it the keyboard, as a user's click on it would.
+inline bool ShowActive(QWidget *window) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
