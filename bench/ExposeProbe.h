@@ -6,6 +6,12 @@
 #include <QWidget>
 #include <QWindow>
 
+// A plain window with the planner's title and fixed size, for the probes that stand in for it.
+inline void DressLikeThePlanner(QWidget &window) {
+    window.setWindowTitle(QStringLiteral("Tarrowind Character Planner"));
+    window.setFixedSize(426, 360);
+}
+
 // Shows the window and ends the program once it is exposed and its first frame is painted: the
 // quit is queued behind the paint that the expose sets off.
 inline int ShowUntilExposed(QWidget &window) {

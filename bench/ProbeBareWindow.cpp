@@ -5,7 +5,6 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarrowind Character Planner"));
     QWidget window;
-    window.setWindowTitle(QStringLiteral("Tarrowind Character Planner"));
-    window.setFixedSize(426, 360);
+    DressLikeThePlanner(window);
     return ShowUntilExposed(window);
 }

@@ -14,8 +14,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarrowind Character Planner"));
     QWidget window;
-    window.setWindowTitle(QStringLiteral("Tarrowind Character Planner"));
-    window.setFixedSize(426, 360);
+    DressLikeThePlanner(window);
     auto place = [&window](QWidget *widget, int x, int y, int width, int height) {
         widget->setParent(&window);
         widget->setGeometry(x, y, width, height);
