@@ -16,8 +16,6 @@ template <typename T, std::size_t... Extents> class CheckedArray {
     static constexpr std::array<std::size_t, sizeof...(Extents)> extents{Extents...};
 
 public:
-    static constexpr std::size_t rank() { return sizeof...(Extents); }
-    static constexpr std::size_t extent(std::size_t dimension) { return extents.at(dimension); }
     static constexpr std::size_t size() { return (Extents * ...); }
 
     template <std::integral... Index>

@@ -90,15 +90,17 @@ void Tarrowind_Char_Planner::UpdateForm() {
     GoalTotal(total);
     lblGoalTotal->setText(QStringLiteral("Goal Cost Total: ") + NumberText::GroupedText(total));
 
-    // Select the row without the list's own notification, then show it exactly once.
+    // Select the row without the list's own notification, then show it exactly once. Without a
+    // selected skill no record is read and no row stays selected.
+    const bool hasRow = IsSkill(m_plan.selected);
     {
         const QSignalBlocker blocker(lstSkills);
-        lstSkills->setCurrentRow(IsSkill(m_plan.selected) ? m_plan.selected : -1);
-        if (!IsSkill(m_plan.selected)) {
+        lstSkills->setCurrentRow(hasRow ? m_plan.selected : -1);
+        if (!hasRow) {
             lstSkills->clearSelection();
         }
     }
-    if (IsSkill(m_plan.selected)) {
+    if (hasRow) {
         lstSkills_Click();
     }
 }
