@@ -1,8 +1,11 @@
+# SPDX-FileCopyrightText: 2026 The Tarrowind team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Thin wrapper over the CMake presets and the set-up script.
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build test test-asan fuzz bench run package clean
+.PHONY: all deps configure build test test-asan test-clang fuzz bench run package clean
 
 all: build
 
@@ -23,6 +26,12 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	QT_QPA_PLATFORM=offscreen ctest --preset asan
+
+# The whole test suite again, built with clang instead of GCC.
+test-clang: deps
+	cmake --preset clang
+	cmake --build --preset clang
+	QT_QPA_PLATFORM=offscreen ctest --preset clang
 
 # Each libFuzzer target for FUZZ_SECONDS from its seeds in tests/fuzz/corpus; what it learns
 # stays in build-fuzz/corpus, its log in build-fuzz/TARGET.log, a failing input in build-fuzz/.
@@ -59,4 +68,4 @@ package: build
 	cpack --config $(BUILD_DIR)/CPackConfig.cmake -B $(BUILD_DIR)/packages
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench
+	rm -rf $(BUILD_DIR) build-asan build-clang build-fuzz build-bench

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules and the plan without a window: the experience sums and one whole recalculation.
 #include "plan/CharacterPlan.h"
 #include "rules/Tarrowind_Module.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up probe: the planner as its program starts it, ending once the window is on screen.
 #include "ExposeProbe.h"
 

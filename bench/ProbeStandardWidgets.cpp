@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up probe: the planner's sixteen controls as plain Qt widgets with the default font, in
 // the same places and with similar texts, and none of the planner's own code: the part of the
 // start-up that any window with these controls has.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts programs in turn, many times, and compares them as whole processes: wall-clock time
 // from start to exit, and peak resident memory as the kernel counts it for the child. The last
 // program is the yardstick that the others are measured against.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The planner window, offscreen: one whole UpdateForm, and one keystroke in the goal box with
 // its live cost. Both run on a shown window, as in the program.
 #include "rules/Tarrowind_Module.h"

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "PlannerTestSupport.h"
-#include "packaging/AppIdentity.h"
 #include "rules/Tarrowind_Module.h"
+#include "ui/AppIdentity.h"
 #include "ui/NumberText.h"
 #include "ui/SkillRow.h"
 #include "ui/Tarrowind_Char_Planner.h"
@@ -22,6 +25,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 using namespace Tarrowind_Module;
 
@@ -193,11 +198,11 @@ void DesktopUseTest::keyboardOnlyPlan() {
 
     QTest::keyClick(focus(), Qt::Key_Tab);
     QCOMPARE(focus(), list);
-    for (int press = 0; press < SkillCount && !list->currentItem()->text().startsWith("Dagger");
+    for (int press = 0; press < SkillCount && !list->currentItem()->text().startsWith(u"Dagger"_s);
          ++press) {
         QTest::keyClick(list, Qt::Key_Down);
     }
-    QVERIFY(list->currentItem()->text().startsWith("Dagger"));
+    QVERIFY(list->currentItem()->text().startsWith(u"Dagger"_s));
     QAccessibleInterface *current = QAccessible::queryAccessibleInterface(list)->focusChild();
     QVERIFY(current);
     QCOMPARE(current->text(QAccessible::Name), list->currentItem()->text());
@@ -236,8 +241,8 @@ void DesktopUseTest::keyboardOnlyPlan() {
                             control<QLabel>("lblMod")->text(),
                             goal->text(),
                             control<QLineEdit>("txtGoalCost")->text()};
-    QCOMPARE(boxes, (QStringList{"Dagger", NumberText::PlainText(entry.Base), "0",
-                                 NumberText::PlainText(entry.Mod), "50",
+    QCOMPARE(boxes, (QStringList{u"Dagger"_s, NumberText::PlainText(entry.Base), u"0"_s,
+                                 NumberText::PlainText(entry.Mod), u"50"_s,
                                  NumberText::PlainText(entry.GoalCost)}));
     QCOMPARE(focus(), goal);
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seeded random user sessions on the real window, offscreen: race choices, row clicks and arrow
 // keys, text typed into the three boxes, Enter, and the four buttons. After every action the
 // screen is read back and compared with a model of the plan and with the game's rules.
@@ -27,6 +30,8 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+
+using namespace Qt::StringLiterals;
 
 using namespace Tarrowind_Module;
 
@@ -299,7 +304,7 @@ private:
 
     void RaceByKeyboard() {
         const bool down = Uniform(0, 1) == 1;
-        Note(QStringLiteral("key %1 in the race list").arg(down ? "Down" : "Up"));
+        Note(QStringLiteral("key %1 in the race list").arg(down ? u"Down"_s : u"Up"_s));
         race_->setFocus(Qt::TabFocusReason);
         QTest::keyClick(race_, down ? Qt::Key_Down : Qt::Key_Up);
         const int next = std::clamp(model_.race + (down ? 1 : -1), 0, RaceCount - 1);
@@ -698,7 +703,7 @@ private Q_SLOTS:
         const std::array<const char *, 3> locales{"en_US", "de_DE", "fr_FR"};
         for (int i = 0; i < sessionCount; ++i) {
             const std::uint64_t seed = firstSeed + static_cast<std::uint64_t>(i);
-            const QLocale locale(QLatin1String(locales[seed % locales.size()]));
+            const QLocale locale{QLatin1String(locales[seed % locales.size()])};
             QLocale::setDefault(locale);
             const int length = std::min(SessionLength, actions - i * SessionLength);
             QString failure;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "PlannerTestSupport.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
@@ -12,6 +15,8 @@
 #include <QTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 // Drives the real planner window with keystrokes and clicks and checks what the user sees.
 class WindowTest : public QObject {
@@ -123,7 +128,7 @@ void WindowTest::startUp() {
     QCOMPARE(list()->count(), 37);
     QCOMPARE(list()->currentRow(), 0);
     QVERIFY(list()->item(0)->isSelected());
-    QCOMPARE(details(), (QStringList{"Braveness", "10", "0", "10", "10", "0"}));
+    QCOMPARE(details(), (QStringList{u"Braveness"_s, u"10"_s, u"0"_s, u"10"_s, u"10"_s, u"0"_s}));
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
     QCOMPARE(row(0), QStringLiteral("Braveness        10   0    10   10    "));
     QCOMPARE(row(5), QStringLiteral("Regenerate       4    0    10   4     "));
@@ -190,7 +195,7 @@ void WindowTest::fixedSizeAndLook() {
     QVERIFY(box("txtBase")->palette().color(QPalette::Base) !=
             window->palette().color(QPalette::Window));
     cost->setFocus();
-    QTest::keyClicks(cost, "999");
+    QTest::keyClicks(cost, u"999"_s);
     QCOMPARE(cost->text(), QStringLiteral("0"));
     QTest::keyClick(cost, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(cost->selectedText(), QStringLiteral("0"));
@@ -201,15 +206,15 @@ void WindowTest::fixedSizeAndLook() {
 void WindowTest::raceListEntries() {
     auto *races = control<QComboBox>("cmbRace");
     QVERIFY(!races->isEditable());
-    const QStringList expected{"Mercenary",   "Warrior", "Sorceror",    "Harakim",
-                               "ArchHarakim", "Templar", "ArchTemplar", "Seyan'Du"};
+    const QStringList expected{u"Mercenary"_s,   u"Warrior"_s, u"Sorceror"_s,    u"Harakim"_s,
+                               u"ArchHarakim"_s, u"Templar"_s, u"ArchTemplar"_s, u"Seyan'Du"_s};
     QStringList entries;
     for (int i = 0; i < races->count(); ++i) {
         entries << races->itemText(i);
     }
     QCOMPARE(entries, expected);
     races->setFocus();
-    QTest::keyClicks(races, "zz");
+    QTest::keyClicks(races, u"zz"_s);
     QCOMPARE(races->currentText(), QStringLiteral("ArchTemplar"));
 }
 
@@ -241,8 +246,9 @@ void WindowTest::toolTips() {
 }
 
 void WindowTest::tabOrder() {
-    const QStringList expected{"cmbRace", "lstSkills", "txtGoalCost", "txtGoal",    "txtEQ",
-                               "txtBase", "cmdReset",  "cmdMaxBase",  "cmdMaxGoal", "cmdUpdate"};
+    const QStringList expected{u"cmbRace"_s,    u"lstSkills"_s, u"txtGoalCost"_s, u"txtGoal"_s,
+                               u"txtEQ"_s,      u"txtBase"_s,   u"cmdReset"_s,    u"cmdMaxBase"_s,
+                               u"cmdMaxGoal"_s, u"cmdUpdate"_s};
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -255,7 +261,7 @@ void WindowTest::tabOrder() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         back << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(back, (QStringList{"cmdMaxGoal", "cmdMaxBase", "cmdReset"}));
+    QCOMPARE(back, (QStringList{u"cmdMaxGoal"_s, u"cmdMaxBase"_s, u"cmdReset"_s}));
 }
 
 void WindowTest::headerStandsOverTheColumns() {
@@ -289,16 +295,16 @@ void WindowTest::liveCostPerKeystroke_data() {
     QTest::addColumn<QStringList>("costs"); // the cost box after each key
 
     // Sword of an ArchTemplar: base 4, class 3.
-    QTest::newRow("goal 50") << "50" << QStringList{"4", "112523"};
-    QTest::newRow("goal 120") << "120" << QStringList{"0", "320", "3823414"};
-    QTest::newRow("above the maximum") << "121" << QStringList{"0", "320", "3953014"};
-    QTest::newRow("below the base") << "3" << QStringList{"0"};
-    QTest::newRow("equal to the base") << "4" << QStringList{"0"};
-    QTest::newRow("not a number yet") << "-" << QStringList{"0"};
-    QTest::newRow("letters") << "x7" << QStringList{"0", "0"};
+    QTest::newRow("goal 50") << u"50"_s << QStringList{u"4"_s, u"112523"_s};
+    QTest::newRow("goal 120") << u"120"_s << QStringList{u"0"_s, u"320"_s, u"3823414"_s};
+    QTest::newRow("above the maximum") << u"121"_s << QStringList{u"0"_s, u"320"_s, u"3953014"_s};
+    QTest::newRow("below the base") << u"3"_s << QStringList{u"0"_s};
+    QTest::newRow("equal to the base") << u"4"_s << QStringList{u"0"_s};
+    QTest::newRow("not a number yet") << u"-"_s << QStringList{u"0"_s};
+    QTest::newRow("letters") << u"x7"_s << QStringList{u"0"_s, u"0"_s};
     QTest::newRow("beyond the cost table")
-        << "5005" << QStringList{"4", "112523", "112523", "112523"};
-    QTest::newRow("fraction") << "9.5" << QStringList{"92", "92", "146"};
+        << u"5005"_s << QStringList{u"4"_s, u"112523"_s, u"112523"_s, u"112523"_s};
+    QTest::newRow("fraction") << u"9.5"_s << QStringList{u"92"_s, u"92"_s, u"146"_s};
 }
 
 void WindowTest::liveCostPerKeystroke() {
@@ -322,32 +328,32 @@ void WindowTest::liveCostPerKeystroke() {
 
 void WindowTest::liveCostFromTheBaseBox() {
     clickRow(10);
-    type("txtGoal", "50");
+    type("txtGoal", u"50"_s);
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("112523"));
-    type("txtBase", "10");
+    type("txtBase", u"10"_s);
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("112377"));
     clear("txtBase");
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("112377"));
-    type("txtBase", "60"); // above the goal
+    type("txtBase", u"60"_s); // above the goal
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("0"));
-    type("txtBase", "-1"); // no cost below level 0
+    type("txtBase", u"-1"_s); // no cost below level 0
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("0"));
 }
 
 void WindowTest::updateStoresTheBoxes() {
     clickRow(10);
-    type("txtGoal", "50");
+    type("txtGoal", u"50"_s);
     press("cmdUpdate");
     QCOMPARE(row(10), QStringLiteral("Sword            4    0    10   50    112,523"));
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: 112,523"));
-    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "50", "112523"}));
+    QCOMPARE(details(), (QStringList{u"Sword"_s, u"4"_s, u"0"_s, u"10"_s, u"50"_s, u"112523"_s}));
     QCOMPARE(list()->currentRow(), 10);
 
     clickRow(4);
-    type("txtEQ", "5");
+    type("txtEQ", u"5"_s);
     QCOMPARE(row(4), QStringLiteral("Strength         10   0    10   10    ")); // not yet
     press("cmdUpdate");
-    QCOMPARE(details(), (QStringList{"Strength", "10", "5", "15", "10", "0"}));
+    QCOMPARE(details(), (QStringList{u"Strength"_s, u"10"_s, u"5"_s, u"15"_s, u"10"_s, u"0"_s}));
     QCOMPARE(row(4), QStringLiteral("Strength         10   5    15   10    "));
     QCOMPARE(row(5), QStringLiteral("Regenerate       4    0    13   4     "));
     QCOMPARE(row(10), QStringLiteral("Sword            4    0    11   50    112,523"));
@@ -355,27 +361,27 @@ void WindowTest::updateStoresTheBoxes() {
     const QStringList before = rows();
     press("cmdUpdate"); // a second press changes nothing
     QCOMPARE(rows(), before);
-    QCOMPARE(details(), (QStringList{"Strength", "10", "5", "15", "10", "0"}));
+    QCOMPARE(details(), (QStringList{u"Strength"_s, u"10"_s, u"5"_s, u"15"_s, u"10"_s, u"0"_s}));
 }
 
 void WindowTest::updateClampsToTheRace() {
     clickRow(10);
-    type("txtBase", "0");
-    type("txtGoal", "121");
+    type("txtBase", u"0"_s);
+    type("txtGoal", u"121"_s);
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("3953016")); // costed as typed
     press("cmdUpdate");
-    QCOMPARE(details(), (QStringList{"Sword", "1", "0", "7", "120", "3823416"}));
+    QCOMPARE(details(), (QStringList{u"Sword"_s, u"1"_s, u"0"_s, u"7"_s, u"120"_s, u"3823416"_s}));
 
-    type("txtBase", "30");
-    type("txtGoal", "20");
+    type("txtBase", u"30"_s);
+    type("txtGoal", u"20"_s);
     press("cmdUpdate");
-    QCOMPARE(details(), (QStringList{"Sword", "30", "0", "36", "30", "0"}));
+    QCOMPARE(details(), (QStringList{u"Sword"_s, u"30"_s, u"0"_s, u"36"_s, u"30"_s, u"0"_s}));
 
     clickRow(1); // Willpower: at most 30 for an ArchTemplar
-    type("txtBase", "2.5");
-    type("txtGoal", "500");
+    type("txtBase", u"2.5"_s);
+    type("txtGoal", u"500"_s);
     press("cmdUpdate");
-    QCOMPARE(details(), (QStringList{"Willpower", "2", "0", "2", "30", "66216"}));
+    QCOMPARE(details(), (QStringList{u"Willpower"_s, u"2"_s, u"0"_s, u"2"_s, u"30"_s, u"66216"_s}));
 }
 
 void WindowTest::enterActsAsUpdate_data() {
@@ -389,7 +395,7 @@ void WindowTest::enterActsAsUpdate_data() {
 void WindowTest::enterActsAsUpdate() {
     QFETCH(QString, focus);
     clickRow(10);
-    type("txtGoal", "50");
+    type("txtGoal", u"50"_s);
     QWidget *target = window->findChild<QWidget *>(focus);
     target->setFocus();
     QTest::keyClick(target, Qt::Key_Return);
@@ -399,7 +405,7 @@ void WindowTest::enterActsAsUpdate() {
 
 void WindowTest::escapeDoesNothing() {
     clickRow(10);
-    type("txtGoal", "50");
+    type("txtGoal", u"50"_s);
     QTest::keyClick(box("txtGoal"), Qt::Key_Escape);
     QCOMPARE(box("txtGoal")->text(), QStringLiteral("50"));
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
@@ -411,36 +417,37 @@ void WindowTest::bulkButtonsKeepTheSelectedRow() {
     press("cmdMaxGoal");
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: 53,880,807"));
     QCOMPARE(list()->currentRow(), 10);
-    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "120", "3823414"}));
+    QCOMPARE(details(), (QStringList{u"Sword"_s, u"4"_s, u"0"_s, u"10"_s, u"120"_s, u"3823414"_s}));
     QCOMPARE(row(4), QStringLiteral("Strength         10   0    10   120   7,646,586"));
 
     press("cmdMaxBase");
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
-    QCOMPARE(details(), (QStringList{"Sword", "120", "0", "186", "120", "0"}));
+    QCOMPARE(details(), (QStringList{u"Sword"_s, u"120"_s, u"0"_s, u"186"_s, u"120"_s, u"0"_s}));
     QCOMPARE(row(10), QStringLiteral("Sword            120  0    186  120   "));
     QCOMPARE(row(13), QStringLiteral("Concentrate      0    0    0    0     "));
     QCOMPARE(list()->currentRow(), 10);
 
     press("cmdReset");
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
-    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "4", "0"}));
+    QCOMPARE(details(), (QStringList{u"Sword"_s, u"4"_s, u"0"_s, u"10"_s, u"4"_s, u"0"_s}));
     QCOMPARE(list()->currentRow(), 10);
     QVERIFY(list()->item(10)->isSelected());
 }
 
 void WindowTest::raceChangeResetsThePlan() {
     clickRow(1);
-    type("txtEQ", "7");
-    type("txtGoal", "25");
+    type("txtEQ", u"7"_s);
+    type("txtGoal", u"25"_s);
     press("cmdUpdate");
-    QCOMPARE(details(), (QStringList{"Willpower", "10", "7", "17", "25", "30784"}));
+    QCOMPARE(details(),
+             (QStringList{u"Willpower"_s, u"10"_s, u"7"_s, u"17"_s, u"25"_s, u"30784"_s}));
 
     auto *races = control<QComboBox>("cmbRace");
     races->setFocus();
     QTest::keyClick(races, Qt::Key_Down); // to Seyan'Du
     QCOMPARE(races->currentText(), QStringLiteral("Seyan'Du"));
     QCOMPARE(list()->currentRow(), 1);
-    QCOMPARE(details(), (QStringList{"Willpower", "10", "0", "10", "10", "0"}));
+    QCOMPARE(details(), (QStringList{u"Willpower"_s, u"10"_s, u"0"_s, u"10"_s, u"10"_s, u"0"_s}));
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
     QCOMPARE(row(13), QStringLiteral("Concentrate      0    0    0    0     "));
     QCOMPARE(row(9), QStringLiteral("Dagger           4    0    10   4     "));
@@ -450,26 +457,27 @@ void WindowTest::raceChangeResetsThePlan() {
     QCOMPARE(races->currentText(), QStringLiteral("Templar"));
     QCOMPARE(row(9), QStringLiteral("Dagger           0    0    0    0     "));
     press("cmdMaxGoal");
-    QCOMPARE(details(), (QStringList{"Willpower", "10", "0", "10", "30", "65511"}));
+    QCOMPARE(details(),
+             (QStringList{u"Willpower"_s, u"10"_s, u"0"_s, u"10"_s, u"30"_s, u"65511"_s}));
 }
 
 void WindowTest::rowClickDiscardsUnstoredTyping() {
     clickRow(10);
-    type("txtBase", "20");
-    type("txtEQ", "3");
-    type("txtGoal", "60");
+    type("txtBase", u"20"_s);
+    type("txtEQ", u"3"_s);
+    type("txtGoal", u"60"_s);
     clickRow(12);
-    QCOMPARE(details(), (QStringList{"Bartering", "1", "0", "7", "1", "0"}));
+    QCOMPARE(details(), (QStringList{u"Bartering"_s, u"1"_s, u"0"_s, u"7"_s, u"1"_s, u"0"_s}));
     clickRow(10);
-    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "4", "0"}));
+    QCOMPARE(details(), (QStringList{u"Sword"_s, u"4"_s, u"0"_s, u"10"_s, u"4"_s, u"0"_s}));
     QCOMPARE(row(10), QStringLiteral("Sword            4    0    10   4     "));
 }
 
 void WindowTest::clickOnTheSelectedRowShowsItsStoredValues() {
     clickRow(10);
-    type("txtGoal", "60");
+    type("txtGoal", u"60"_s);
     clickRow(10);
-    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "4", "0"}));
+    QCOMPARE(details(), (QStringList{u"Sword"_s, u"4"_s, u"0"_s, u"10"_s, u"4"_s, u"0"_s}));
 
     list()->setFocus();
     QTest::keyClick(list(), Qt::Key_Down);
@@ -480,13 +488,13 @@ void WindowTest::clickOnTheSelectedRowShowsItsStoredValues() {
 
 void WindowTest::unlearnableSkillCostsNothing() {
     clickRow(9); // Dagger: an ArchTemplar cannot learn it
-    QCOMPARE(details(), (QStringList{"Dagger", "0", "0", "0", "0", "0"}));
-    type("txtBase", "0");
-    type("txtGoal", "121");
+    QCOMPARE(details(), (QStringList{u"Dagger"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}));
+    type("txtBase", u"0"_s);
+    type("txtGoal", u"121"_s);
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("0"));
-    type("txtEQ", "40");
+    type("txtEQ", u"40"_s);
     press("cmdUpdate");
-    QCOMPARE(details(), (QStringList{"Dagger", "0", "40", "0", "0", "0"}));
+    QCOMPARE(details(), (QStringList{u"Dagger"_s, u"0"_s, u"40"_s, u"0"_s, u"0"_s, u"0"_s}));
     QCOMPARE(row(9), QStringLiteral("Dagger           0    40   0    0     "));
 }
 
@@ -522,9 +530,9 @@ void WindowTest::badBoxStoresNothing() {
     QFETCH(QString, message);
 
     clickRow(10);
-    type("txtBase", "20");
-    type("txtEQ", "3");
-    type("txtGoal", "60");
+    type("txtBase", u"20"_s);
+    type("txtEQ", u"3"_s);
+    type("txtGoal", u"60"_s);
     if (text.isEmpty()) {
         clear(qPrintable(name));
     } else {
@@ -561,12 +569,12 @@ void WindowTest::badBoxStoresNothing() {
 
 void WindowTest::overflowKeepsThePlan() {
     clickRow(10);
-    type("txtGoal", "50");
+    type("txtGoal", u"50"_s);
     press("cmdUpdate");
     const QStringList rowsBefore = rows();
 
-    type("txtEQ", "32767");
-    type("txtGoal", "60");
+    type("txtEQ", u"32767"_s);
+    type("txtGoal", u"60"_s);
     press("cmdUpdate");
     QCOMPARE(rows(), rowsBefore);
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: 112,523"));
@@ -578,18 +586,19 @@ void WindowTest::overflowKeepsThePlan() {
 
     // The plan is as it was: clicking the row again shows the stored values.
     clickRow(10);
-    QCOMPARE(details(), (QStringList{"Sword", "4", "0", "10", "50", "112523"}));
+    QCOMPARE(details(), (QStringList{u"Sword"_s, u"4"_s, u"0"_s, u"10"_s, u"50"_s, u"112523"_s}));
 }
 
 void WindowTest::bulkOverflowKeepsThePlan() {
     clickRow(4);
-    type("txtEQ", "10900"); // Regenerate: 3 x (10 + 10900) fits, 3 x (120 + 10900) does not
+    type("txtEQ", u"10900"_s); // Regenerate: 3 x (10 + 10900) fits, 3 x (120 + 10900) does not
     press("cmdUpdate");
     QCOMPARE(row(4), QStringLiteral("Strength         10   10900 10910 10    "));
     const QStringList before = rows();
     press("cmdMaxBase");
     QCOMPARE(rows(), before);
-    QCOMPARE(details(), (QStringList{"Strength", "10", "10900", "10910", "10", "0"}));
+    QCOMPARE(details(),
+             (QStringList{u"Strength"_s, u"10"_s, u"10900"_s, u"10910"_s, u"10"_s, u"0"_s}));
     press("cmdReset"); // a reset clears the bonus and works again
     QCOMPARE(row(4), QStringLiteral("Strength         10   0    10   10    "));
 }
@@ -599,7 +608,7 @@ void WindowTest::germanSeparators() {
     window = std::make_unique<Tarrowind_Char_Planner>();
     window->show();
     clickRow(4);
-    type("txtGoal", "120,5"); // 120.5 rounds to the even 120
+    type("txtGoal", u"120,5"_s); // 120.5 rounds to the even 120
     press("cmdUpdate");
     QLocale::setDefault(QLocale::c());
     QCOMPARE(row(4), QStringLiteral("Strength         10   0    10   120   7.646.586"));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/PlannerFonts.h"
 
 #include <QFontMetricsF>
@@ -16,8 +19,8 @@ QFont Face(const QStringList &families, QFont::StyleHint hint, int pixelSize) {
     return font;
 }
 
-const QString Sans = QStringLiteral("Liberation Sans");
-const QString DejaVuSans = QStringLiteral("DejaVu Sans");
+constexpr QLatin1String Sans("Liberation Sans");
+constexpr QLatin1String DejaVuSans("DejaVu Sans");
 
 } // namespace
 

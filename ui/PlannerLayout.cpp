@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's controls: their places, fonts, design texts, tooltips and focus order.
 #include "ui/Tarrowind_Char_Planner.h"
 

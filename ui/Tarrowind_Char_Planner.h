@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>

@@ -1,4 +1,7 @@
-#include "packaging/AppIdentity.h"
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/AppIdentity.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ExpToGoal with any three 16-bit values: it answers -1 for a goal below the base, 0 for equal
 // levels, otherwise the sum of the table steps base..goal-1, and fails with std::out_of_range,
 // and nothing else, exactly when one of those steps lies outside the table.

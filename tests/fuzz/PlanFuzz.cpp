@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A plan with any race, any levels and bonuses, put through any sequence of the bulk operations,
 // stored values and race changes, each followed by a recalculation. After every step either the
 // step succeeded and every rule of the plan holds, or it failed with the plan exactly as before.

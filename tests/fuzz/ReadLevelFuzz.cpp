@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a box: any bytes, as UTF-8, UTF-16 or Latin-1 text, in one of a few locales. Every
 // input gives a 16-bit level or a clean failure; a level read is the text's number rounded to
 // the nearest whole one, halves to the even one; a whole number in the locale reads as itself;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target over files and folders of inputs, once each, for builds without libFuzzer:
 // the seed corpora and every input that once broke a contract are replayed by the test suite.
 #include <cstdio>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tarrowind team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree with CPack and checks its control fields and that
 # it holds exactly the installed files, under /usr, with the program stripped.
 # usage: check-deb.sh BUILD_DIR SCRATCH_DIR PROJECT_VERSION

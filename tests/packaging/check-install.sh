@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tarrowind team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch root under /usr and checks what lands there: exactly the
 # files in installed-files.txt, a valid desktop entry and metainfo that agree with each other
 # and with the installed binary and icons, and icons drawn at the size their folder names.
