@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 
@@ -68,6 +69,8 @@ void Tarrowind_Char_Planner::CreateControls() {
     lstSkills->setSelectionMode(QAbstractItemView::SingleSelection);
     lstSkills->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lstSkills->setUniformItemSizes(true);
+    m_listMenu = new QMenu(lstSkills);
+    m_listMenu->setObjectName(QStringLiteral("listMenu"));
     // Start the header's text where the rows' text starts, so each word stands over its column.
     Label1->setIndent(
         lstSkills->frameWidth() +

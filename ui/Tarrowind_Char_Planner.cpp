@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolTip>
@@ -56,6 +57,10 @@ void Tarrowind_Char_Planner::ConnectHandlers() {
         if (lstSkills->row(item) == m_rowBeforePress) {
             lstSkills_Click();
         }
+    });
+    lstSkills->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lstSkills, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        m_listMenu->popup(lstSkills->viewport()->mapToGlobal(at));
     });
     connect(txtBase, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtBase_Change);
     connect(txtGoal, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtGoal_Change);
@@ -113,20 +118,20 @@ void Tarrowind_Char_Planner::GoalTotal(std::int32_t &total) const {
 }
 
 void Tarrowind_Char_Planner::cmdMaxBase_Click() {
-    ChangePlan(cmdMaxBase, [this] { MaxBases(); });
+    ChangePlan(cmdMaxBase, cmdMaxBase->text(), [this] { MaxBases(); });
 }
 
 void Tarrowind_Char_Planner::cmdMaxGoal_Click() {
-    ChangePlan(cmdMaxGoal, [this] { MaxGoals(); });
+    ChangePlan(cmdMaxGoal, cmdMaxGoal->text(), [this] { MaxGoals(); });
 }
 
 void Tarrowind_Char_Planner::cmdReset_Click() {
-    ChangePlan(cmdReset, [this] { ResetSkills(); });
+    ChangePlan(cmdReset, cmdReset->text(), [this] { ResetSkills(); });
 }
 
 void Tarrowind_Char_Planner::cmdUpdate_Click() {
     if (m_plan.selected == -1) {
-        ChangePlan(cmdUpdate, [] {});
+        ChangePlan(cmdUpdate, cmdUpdate->text(), [] {});
         return;
     }
 
@@ -158,7 +163,7 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
     // Only the equipment bonus can make the recalculation overflow; the clamping takes care of
     // the levels.
     ChangePlan(
-        txtEQ,
+        txtEQ, tr("Update %1").arg(lblName->text()),
         [this, &fields] {
             SkillPlanEntry &entry = m_plan.skills.at(m_plan.selected);
             entry.Base = *fields[0].value;
@@ -183,10 +188,11 @@ void Tarrowind_Char_Planner::Form_Load() {
 
 void Tarrowind_Char_Planner::cmbRace_Click() {
     const RaceNumber previous = m_plan.race;
-    const bool changed = ChangePlan(cmbRace, [this] {
-        m_plan.race = RaceFromName(cmbRace->currentText().toStdString());
-        ResetSkills();
-    });
+    const bool changed =
+        ChangePlan(cmbRace, tr("race change to %1").arg(cmbRace->currentText()), [this] {
+            m_plan.race = RaceFromName(cmbRace->currentText().toStdString());
+            ResetSkills();
+        });
     if (!changed) {
         const QSignalBlocker blocker(cmbRace);
         cmbRace->setCurrentIndex(previous);
@@ -261,13 +267,17 @@ void Tarrowind_Char_Planner::ShowLiveCost() {
     }
 }
 
-bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const std::function<void()> &change,
-                                        QLineEdit *markBox) {
+bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
+                                        const std::function<void()> &change, QLineEdit *markBox) {
+    Q_UNUSED(what);
     const CharacterPlan before = m_plan;
     QString reason;
     try {
         change();
         UpdateForm();
+        if (m_plan != before) {
+            Q_EMIT planChanged();
+        }
         return true;
     } catch (const std::overflow_error &) {
         reason = tr("a modded value would leave the range -32768 to 32767");

@@ -17,6 +17,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 
 // The planner's one window: the skill list with its total, the race list, the detail boxes of
@@ -36,6 +37,12 @@ public:
     void GoalTotal(std::int32_t &total) const;
 
     const Tarrowind_Module::CharacterPlan &plan() const { return m_plan; }
+    // The skill list's right-click menu.
+    QMenu *listMenu() const { return m_listMenu; }
+
+Q_SIGNALS:
+    // After every change of the plan that the user made, once the window shows it.
+    void planChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -58,15 +65,18 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void ShowLiveCost();
-    // Runs a change of the plan followed by UpdateForm. If either fails, the plan is put back as
-    // it was and the reason is shown at `at`, or marked on `markBox` if one is given.
-    bool ChangePlan(QWidget *at, const std::function<void()> &change, QLineEdit *markBox = nullptr);
+    // Runs a change of the plan, named `what` for the user, followed by UpdateForm. If either
+    // fails, the plan is put back as it was and the reason is shown at `at`, or marked on
+    // `markBox` if one is given.
+    bool ChangePlan(QWidget *at, const QString &what, const std::function<void()> &change,
+                    QLineEdit *markBox = nullptr);
     void MarkInvalid(QLineEdit *box, const QString &message);
     void ClearInvalid(QLineEdit *box);
     void ShowMessageAt(QWidget *at, const QString &message);
 
     Tarrowind_Module::CharacterPlan m_plan;
     int m_rowBeforePress = -1;
+    QMenu *m_listMenu = nullptr;
 
     QLabel *Label1 = nullptr;
     QListWidget *lstSkills = nullptr;
