@@ -14,3 +14,7 @@ QString SkillRowText(const QString &name, const Tarrowind_Module::SkillPlanEntry
            SignedText(entry.Goal).leftJustified(7) +
            NumberText::GroupedText(entry.GoalCost, locale);
 }
+
+QString GoalTotalText(std::int32_t total, const QLocale &locale) {
+    return QStringLiteral("Goal Cost Total: ") + NumberText::GroupedText(total, locale);
+}

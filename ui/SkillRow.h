@@ -8,11 +8,16 @@
 #include <QLocale>
 #include <QString>
 
+#include <cstdint>
+
 // One line of the skill list: name, base, equipment bonus, modded value and goal in columns of
 // 16, 5, 5, 5 and 7 characters, then the grouped goal cost. A text wider than its column is
 // written whole and pushes the rest of the row to the right.
 QString SkillRowText(const QString &name, const Tarrowind_Module::SkillPlanEntry &entry,
                      const QLocale &locale = QLocale());
+
+// The total label: "Goal Cost Total: " and the grouped total.
+QString GoalTotalText(std::int32_t total, const QLocale &locale = QLocale());
 
 // The header over those columns.
 inline constexpr char SkillListHeader[] = "Skill Name        Base EQ   Mod  Goal  Goal Cost";

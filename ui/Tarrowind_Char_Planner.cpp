@@ -96,7 +96,7 @@ void Tarrowind_Char_Planner::UpdateForm() {
     RefreshList();
     std::int32_t total = 0;
     GoalTotal(total);
-    lblGoalTotal->setText(QStringLiteral("Goal Cost Total: ") + NumberText::GroupedText(total));
+    lblGoalTotal->setText(GoalTotalText(total));
 
     // Select the row without the list's own notification, then show it exactly once. Without a
     // selected skill no record is read and no row stays selected.
