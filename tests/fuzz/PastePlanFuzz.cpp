@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Pasting a plan: any bytes, as UTF-8 text, give a plan to store or a refusal that names a line
+// of the text in one short line. The same bytes also make a plan of any race, levels and
+// bonuses; once recalculated, its copied text, in one of a few locales, pastes back as the same
+// plan.
+#include "FuzzCheck.h"
+
+#include "plan/CharacterPlan.h"
+#include "rules/Tarrowind_Module.h"
+#include "ui/PlanText.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <exception>
+#include <variant>
+
+using namespace Tarrowind_Module;
+
+namespace {
+
+const std::array<const char *, 5> LocaleNames{"C", "en_US", "de_DE", "fr_FR", "hi_IN"};
+
+void CheckRead(const QString &text) {
+    const std::variant<PlanText::PastedPlan, PlanText::ReadError> read = PlanText::Read(text);
+    if (const auto *error = std::get_if<PlanText::ReadError>(&read)) {
+        const std::string message = error->Message().toStdString();
+        FUZZ_CHECK(error->line >= 0 && error->line <= text.count(u'\n') + text.count(u'\r') + 1,
+                   "line %lld of a shorter text: %s", static_cast<long long>(error->line),
+                   message.c_str());
+        FUZZ_CHECK(error->excerpt.size() <= 40 && !error->reason.isEmpty(), "%s", message.c_str());
+        FUZZ_CHECK(!error->Message().contains(u'\n') && !error->Message().contains(u'\r'),
+                   "message of more than one line: %s", message.c_str());
+        return;
+    }
+    const auto &pasted = std::get<PlanText::PastedPlan>(read);
+    FUZZ_CHECK(!pasted.skills.empty(), "a plan without skills");
+    FUZZ_CHECK(!pasted.race || (*pasted.race >= 0 && *pasted.race < RaceCount), "race %d",
+               *pasted.race);
+    std::array<bool, SkillCount> seen{};
+    for (const PlanText::SkillLevels &levels : pasted.skills) {
+        FUZZ_CHECK(levels.skill >= 0 && levels.skill < SkillCount, "skill %d", levels.skill);
+        const auto index = static_cast<std::size_t>(levels.skill);
+        FUZZ_CHECK(!seen[index], "skill %d twice", levels.skill);
+        seen[index] = true;
+    }
+}
+
+void CheckRoundTrip(FuzzInput &input) {
+    const QLocale locale(QLatin1String{LocaleNames[input.Byte() % LocaleNames.size()]});
+    CharacterPlan plan;
+    plan.race = static_cast<RaceNumber>(input.Byte() % RaceCount);
+    plan.selected = static_cast<SkillNumber>(input.Byte() % SkillCount);
+    for (SkillPlanEntry &entry : plan.skills) {
+        entry.Base = input.Int16();
+        entry.EQ = input.Int16();
+        entry.Goal = input.Int16();
+    }
+    try {
+        plan.Recalculate();
+    } catch (const std::exception &) {
+        return; // no plan the window could show
+    }
+
+    const QString text = PlanText::Format(plan, locale);
+    const std::variant<PlanText::PastedPlan, PlanText::ReadError> read = PlanText::Read(text);
+    const auto *pasted = std::get_if<PlanText::PastedPlan>(&read);
+    FUZZ_CHECK(pasted, "copied plan refused: %s",
+               std::get<PlanText::ReadError>(read).Message().toStdString().c_str());
+    FUZZ_CHECK(pasted->race == plan.race && pasted->skills.size() == SkillCount,
+               "race or skills lost in:\n%s", text.toStdString().c_str());
+
+    CharacterPlan back;
+    back.selected = plan.selected;
+    pasted->StoreInto(back);
+    back.Recalculate();
+    FUZZ_CHECK(back == plan, "pasted plan differs from the copied one:\n%s",
+               text.toStdString().c_str());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size) {
+    static const bool built = (InitTables(), true);
+    (void)built;
+    CheckRead(
+        QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
+    FuzzInput input(data, size);
+    CheckRoundTrip(input);
+    return 0;
+}
