@@ -4,15 +4,21 @@
 #include "PlannerTestSupport.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -57,6 +63,14 @@ private Q_SLOTS:
     void bulkOverflowKeepsThePlan();
     void germanSeparators();
 
+    void copyPlan_data();
+    void copyPlan();
+    void pasteRoundTrip();
+    void pasteIntoThePlan_data();
+    void pasteIntoThePlan();
+    void pasteRefused_data();
+    void pasteRefused();
+
 private:
     template <typename T> T *control(const char *name) const {
         return FindControl<T>(window.get(), name);
@@ -76,6 +90,9 @@ private:
     // The six detail controls: name, base, EQ, mod, goal, cost.
     QStringList details() const;
     QStringList rows() const;
+    // What the window shows of the plan: race, header, rows and total.
+    QStringList shown() const;
+    QAction *pastePlan() const { return window->findChild<QAction *>(u"pastePlan"_s); }
 
     std::unique_ptr<Tarrowind_Char_Planner> window;
 };
@@ -121,6 +138,12 @@ QStringList WindowTest::rows() const {
         all << row(i);
     }
     return all;
+}
+
+QStringList WindowTest::shown() const {
+    return QStringList{u"Race: "_s + control<QComboBox>("cmbRace")->currentText(),
+                       label("Label1")->text()} +
+           rows() + QStringList{total()};
 }
 
 void WindowTest::startUp() {
@@ -614,6 +637,132 @@ void WindowTest::germanSeparators() {
     QCOMPARE(row(4), QStringLiteral("Strength         10   0    10   120   7.646.586"));
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: 7.646.586"));
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("7646586"));
+}
+
+void WindowTest::copyPlan_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("sword");
+    QTest::newRow("en_US") << QLocale(u"en_US"_s)
+                           << u"Sword            4    0    10   120   3,823,414"_s;
+    QTest::newRow("de_DE") << QLocale(u"de_DE"_s)
+                           << u"Sword            4    0    10   120   3.823.414"_s;
+}
+
+void WindowTest::copyPlan() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, sword);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    window = std::make_unique<Tarrowind_Char_Planner>();
+    QVERIFY(ShowActive(window.get()));
+    clickRow(10);
+    type("txtGoal", u"120"_s);
+    press("cmdUpdate");
+    type("txtGoal", u"77"_s); // not stored, so not copied
+
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    QTest::keyClick(box("txtGoal"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box("txtGoal"), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), u"77"_s); // an edit box copies its own text
+    QTest::keyClick(box("txtGoal"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QString text = clipboard->text();
+    QCOMPARE(text.split(u'\n'), shown());
+    QCOMPARE(text.section(u'\n', 12, 12), sword);
+    QVERIFY(clipboard->mimeData()->html().contains(u"<td>120</td><td>3823414</td>"_s));
+
+    clipboard->clear();
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_C, Qt::ControlModifier); // the plan, not the current row
+    QLocale::setDefault(before);
+    QCOMPARE(clipboard->text(), text);
+}
+
+void WindowTest::pasteRoundTrip() {
+    auto *races = control<QComboBox>("cmbRace");
+    races->setFocus();
+    QTest::keyClick(races, Qt::Key_Up); // Templar
+    press("cmdMaxGoal");
+    clickRow(20);
+    type("txtEQ", u"-12345"_s); // runs into the modded value in the row
+    press("cmdUpdate");
+    clickRow(7);
+    const QStringList shownBefore = shown();
+    const QStringList detailsBefore = details();
+    QTest::keyClick(list(), Qt::Key_C, Qt::ControlModifier);
+
+    QTest::keyClick(races, Qt::Key_Down); // back to ArchTemplar, everything reset
+    QVERIFY(shown() != shownBefore);
+    QSignalSpy changed(window.get(), &Tarrowind_Char_Planner::planChanged);
+    QTest::keyClick(list(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(shown(), shownBefore);
+    QCOMPARE(details(), detailsBefore);
+    QCOMPARE(changed.count(), 1);
+}
+
+void WindowTest::pasteIntoThePlan_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("shownRows"); // race, Strength, Sword
+
+    QTest::newRow("spreadsheet cells with a race")
+        << u"Race\tWarrior\nSkill Name\tBase\tEQ\tMod\tGoal\tGoal Cost\nSword\t30\t2\t36\t60\t0\n"_s
+        << QStringList{u"Race: Warrior"_s, u"Strength         10   0    10   10    "_s,
+                       u"Sword            30   2    38   60    367,952"_s};
+    QTest::newRow("no race line: the rest of the plan stays")
+        << u"Sword            30   2    38   60    1,008,465"_s
+        << QStringList{u"Race: ArchTemplar"_s, u"Strength         10   5    15   10    "_s,
+                       u"Sword            30   2    39   60    220,762"_s};
+}
+
+void WindowTest::pasteIntoThePlan() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, shownRows);
+    clickRow(4);
+    type("txtEQ", u"5"_s);
+    press("cmdUpdate");
+
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    QVERIFY(!pastePlan()->isEnabled());
+    clipboard->setText(text);
+    QVERIFY(pastePlan()->isEnabled());
+    QVERIFY(window->listMenu()->actions().contains(pastePlan()));
+    QCOMPARE(pastePlan()->shortcut(), QKeySequence(u"Ctrl+Shift+V"_s));
+    QVERIFY(pastePlan()->isShortcutVisibleInContextMenu());
+    pastePlan()->trigger();
+    QCOMPARE((QStringList{shown()[0], row(4), row(10)}), shownRows);
+    QCOMPARE(list()->currentRow(), 4);
+}
+
+void WindowTest::pasteRefused_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("unknown race")
+        << u"Race: Elf\nSword 4 0 10 50"_s
+        << u"Nothing was pasted: the race is not one the planner knows, in line 1: \"Race: Elf\""_s;
+    QTest::newRow("no skill line")
+        << u"Race: Warrior"_s << u"Nothing was pasted: the text names no skill with its levels."_s;
+    QTest::newRow("overflow")
+        << u"Race: Warrior\nStrength 10 32767 10 10"_s
+        << u"Nothing was changed: a modded value would leave the range -32768 to 32767."_s;
+}
+
+void WindowTest::pasteRefused() {
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    clickRow(10);
+    type("txtGoal", u"50"_s);
+    press("cmdUpdate");
+    const QStringList shownBefore = shown();
+    const QStringList detailsBefore = details();
+    QSignalSpy changed(window.get(), &Tarrowind_Char_Planner::planChanged);
+
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(box("txtBase"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QToolTip::text(), message);
+    QCOMPARE(shown(), shownBefore);
+    QCOMPARE(details(), detailsBefore); // nor pasted into the box
+    QCOMPARE(changed.count(), 0);
 }
 
 QTEST_MAIN(WindowTest)

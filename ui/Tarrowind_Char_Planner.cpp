@@ -38,6 +38,7 @@ bool IsSkill(int number) {
 Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent) : QWidget(parent) {
     CreateControls();
     ConnectHandlers();
+    ConnectClipboard();
     Form_Load();
 }
 

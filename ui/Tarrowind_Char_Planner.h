@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -73,10 +74,16 @@ private:
     void MarkInvalid(QLineEdit *box, const QString &message);
     void ClearInvalid(QLineEdit *box);
     void ShowMessageAt(QWidget *at, const QString &message);
+    // The plan as text on the clipboard: "Copy Plan" and "Paste Plan" (PlanClipboard.cpp).
+    void ConnectClipboard();
+    void CopyPlan();
+    void PastePlan();
 
     Tarrowind_Module::CharacterPlan m_plan;
     int m_rowBeforePress = -1;
     QMenu *m_listMenu = nullptr;
+    QAction *m_copyPlan = nullptr;
+    QAction *m_pastePlan = nullptr;
 
     QLabel *Label1 = nullptr;
     QListWidget *lstSkills = nullptr;
