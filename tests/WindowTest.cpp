@@ -357,6 +357,15 @@ void WindowTest::updateStoresTheBoxes() {
     QCOMPARE(row(4), QStringLiteral("Strength         10   5    15   10    "));
     QCOMPARE(row(5), QStringLiteral("Regenerate       4    0    13   4     "));
     QCOMPARE(row(10), QStringLiteral("Sword            4    0    11   50    112,523"));
+    // The row explains its stored numbers, to the mouse and to a screen reader alike.
+    type("txtGoal", u"60"_s); // not stored
+    const QString sword =
+        u"Sword (ArchTemplar, difficulty class 3, at most 120)\n"
+        u"Modded 11 = base 4 + equipment 0 + attribute bonus 7 (Braveness, Strength, Agility)\n"
+        u"Goal 50: 112,523 experience; the next level, 4 to 5, costs 4"_s;
+    QCOMPARE(list()->item(10)->toolTip(), sword);
+    QCOMPARE(list()->item(10)->data(Qt::AccessibleDescriptionRole).toString(), sword);
+    type("txtGoal", u"10"_s);
 
     const QStringList before = rows();
     press("cmdUpdate"); // a second press changes nothing

@@ -5,6 +5,7 @@
 
 #include "rules/Tarrowind_Module.h"
 #include "ui/NumberText.h"
+#include "ui/SkillListItem.h"
 #include "ui/SkillRow.h"
 
 #include <QComboBox>
@@ -86,7 +87,8 @@ void Tarrowind_Char_Planner::RefreshList() {
                 item->setText(row);
             }
         } else {
-            lstSkills->insertItem(s, row);
+            // Its tooltip and accessible description explain the row from the stored plan.
+            lstSkills->insertItem(s, new SkillListItem(m_plan, s, row));
         }
     }
 }
