@@ -4,6 +4,7 @@
 #include "PlannerTestSupport.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -11,7 +12,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <memory>
@@ -56,6 +60,7 @@ private Q_SLOTS:
     void overflowKeepsThePlan();
     void bulkOverflowKeepsThePlan();
     void germanSeparators();
+    void compareRacesFollowsThePlan();
 
 private:
     template <typename T> T *control(const char *name) const {
@@ -623,6 +628,58 @@ void WindowTest::germanSeparators() {
     QCOMPARE(row(4), QStringLiteral("Strength         10   0    10   120   7.646.586"));
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: 7.646.586"));
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("7646586"));
+}
+
+void WindowTest::compareRacesFollowsThePlan() {
+    auto *action = window->findChild<QAction *>(u"compareRacesAction"_s);
+    QVERIFY(window->listMenu()->actions().contains(action));
+    QCOMPARE(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    auto *compare = window->findChild<QWidget *>(u"compareRaces"_s);
+    QVERIFY(compare && compare->isWindow() && compare->isVisible());
+    QCOMPARE(compare->windowTitle(), u"Compare Races"_s);
+    auto *table = FindControl<QTableWidget>(compare, "raceTable");
+    const auto race = [table](int r) {
+        return QStringList{table->item(r, 0)->text(), table->item(r, 1)->text(),
+                           table->item(r, 2)->text(), table->item(r, 3)->text()};
+    };
+    QCOMPARE(race(6), (QStringList{u"ArchTemplar (current)"_s, u"0"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(table->rowCount(), 8);
+
+    clickRow(10);
+    type("txtGoal", u"50"_s);
+    press("cmdUpdate");
+    // Sword 4 to 50: class 3 for an ArchTemplar, 5 for a Mercenary; a Harakim cannot learn it.
+    QCOMPARE(race(6), (QStringList{u"ArchTemplar (current)"_s, u"112,523"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(race(0), (QStringList{u"Mercenary"_s, u"187,562"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(race(3), (QStringList{u"Harakim"_s, u"0"_s, u"0"_s, u"1"_s}));
+    QCOMPARE(window->plan().race, 6); // looking changes nothing
+    QCOMPARE(total(), u"Goal Cost Total: 112,523"_s);
+
+    // The planner and its comparison side by side, for the README.
+    const QPixmap planner = window->grab(), comparison = compare->grab();
+    QImage both(planner.width() + 16 + comparison.width(),
+                std::max(planner.height(), comparison.height()), QImage::Format_RGB32);
+    both.fill(window->palette().color(QPalette::Dark));
+    QPainter(&both).drawPixmap(0, 0, planner);
+    QPainter(&both).drawPixmap(planner.width() + 16, 0, comparison);
+    QVERIFY(both.save(QCoreApplication::applicationDirPath() + u"/compare-races.png"_s));
+
+    // Equipment that fits the Dagger an ArchTemplar cannot learn overflows for a Mercenary.
+    clickRow(9);
+    type("txtEQ", u"32761"_s);
+    press("cmdUpdate");
+    QCOMPARE(race(0), (QStringList{u"Mercenary"_s, u"cannot be recalculated"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(race(6), (QStringList{u"ArchTemplar (current)"_s, u"112,523"_s, u"0"_s, u"1"_s}));
+
+    auto *races = control<QComboBox>("cmbRace");
+    QTest::keyClick(races, Qt::Key_Down); // to Seyan'Du: the plan is reset
+    QVERIFY(table->item(7, 0)->font().bold());
+    QVERIFY(!table->item(6, 0)->font().bold());
+    QCOMPARE(race(7), (QStringList{u"Seyan'Du (current)"_s, u"0"_s, u"0"_s, u"0"_s}));
+
+    window->close(); // the comparison goes with the planner
+    QVERIFY(!compare->isVisible());
 }
 
 QTEST_MAIN(WindowTest)

@@ -4,6 +4,7 @@
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include "rules/Tarrowind_Module.h"
+#include "ui/CompareRacesWindow.h"
 #include "ui/NumberText.h"
 #include "ui/SkillListItem.h"
 #include "ui/SkillRow.h"
@@ -39,6 +40,7 @@ bool IsSkill(int number) {
 Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent) : QWidget(parent) {
     CreateControls();
     ConnectHandlers();
+    AddCompareRacesAction(this);
     Form_Load();
 }
 
