@@ -363,7 +363,8 @@ void WindowTest::updateStoresTheBoxes() {
     QCOMPARE(row(5), QStringLiteral("Regenerate       4    0    13   4     "));
     QCOMPARE(row(10), QStringLiteral("Sword            4    0    11   50    112,523"));
     // The row explains its stored numbers, to the mouse and to a screen reader alike.
-    type("txtGoal", u"60"_s); // not stored
+    type("txtGoal", u"60"_s); // Strength's goal, typed but not stored
+    QVERIFY(list()->item(4)->toolTip().contains(u"\nGoal 10: reached"_s));
     const QString sword =
         u"Sword (ArchTemplar, difficulty class 3, at most 120)\n"
         u"Modded 11 = base 4 + equipment 0 + attribute bonus 7 (Braveness, Strength, Agility)\n"
