@@ -54,20 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Sword class 5: 187,562; Strength class 10: 151,586; Warcry cannot be learned.
         RaceCost{0, true, 339148, 0, 1},
         // Strength lowered to 30, 10-30 class 14: 65,511; neither Sword nor Warcry.
-        RaceCost{3, true, 65511, 1, 2},
-        // Sword class 6: 225,067; Strength class 12: 181,899 (both within 90).
-        RaceCost{7, true, 406966, 0, 1}));
-
-TEST(RaceComparison, FreshPlanCostsNothingAnywhere) {
-    InitTables();
-    CharacterPlan plan;
-    plan.race = 6;
-    plan.ResetSkills();
-    plan.Recalculate();
-    for (const RaceCost &cost : CompareRaces(plan)) {
-        EXPECT_EQ(cost, (RaceCost{cost.race, true, 0, 0, 0})) << RaceName(cost.race);
-    }
-}
+        RaceCost{3, true, 65511, 1, 2}));
 
 // Equipment that fits an ArchTemplar's Dagger, which it cannot learn (base 0), overflows once a
 // race that can learn Dagger raises the base to 1.
