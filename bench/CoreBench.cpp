@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The rules and the plan without a window: the experience sums and one whole recalculation.
+// The rules and the plan without a window: the experience sums, one whole recalculation and the
+// comparison of a plan across the races.
 #include "plan/CharacterPlan.h"
+#include "plan/RaceComparison.h"
 #include "rules/Tarrowind_Module.h"
 
 #include <benchmark/benchmark.h>
@@ -60,5 +62,22 @@ void BM_RecalculateFullPlan(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_RecalculateFullPlan);
+
+// What the "Compare Races" window works out after every change of the plan: the same full plan
+// recalculated for each of the eight races, with the skills each would lower or cannot learn.
+void BM_CompareRacesFullPlan(benchmark::State &state) {
+    CharacterPlan plan;
+    plan.race = 7;
+    plan.ResetSkills();
+    plan.MaxGoals();
+    for (SkillPlanEntry &entry : plan.skills) {
+        entry.Base = 1;
+    }
+    plan.Recalculate();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CompareRaces(plan));
+    }
+}
+BENCHMARK(BM_CompareRacesFullPlan);
 
 } // namespace

@@ -4,6 +4,7 @@
 // The planner window, offscreen: one whole UpdateForm, and one keystroke in the goal box with
 // its live cost. Both run on a shown window, as in the program.
 #include "rules/Tarrowind_Module.h"
+#include "ui/CompareRacesWindow.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QApplication>
@@ -48,8 +49,12 @@ BENCHMARK(BM_UpdateForm);
 
 // A change that rewrites the text of every row the race can learn: "Max Goals" and "Reset
 // Skills" in turn, each the button's handler and the UpdateForm it ends with.
-void BM_UpdateFormEveryRowChanged(benchmark::State &state) {
+void ToggleBulkButtons(benchmark::State &state, bool compareRaces) {
     PlannerWindow planner;
+    if (compareRaces) {
+        CompareRacesWindow::Open(&planner.window);
+        QApplication::processEvents();
+    }
     auto *maxGoals = planner.window.findChild<QPushButton *>(QStringLiteral("cmdMaxGoal"));
     auto *reset = planner.window.findChild<QPushButton *>(QStringLiteral("cmdReset"));
     bool raised = true;
@@ -59,7 +64,18 @@ void BM_UpdateFormEveryRowChanged(benchmark::State &state) {
     }
     QApplication::processEvents();
 }
+
+void BM_UpdateFormEveryRowChanged(benchmark::State &state) {
+    ToggleBulkButtons(state, false);
+}
 BENCHMARK(BM_UpdateFormEveryRowChanged);
+
+// The same with the "Compare Races" window open: every change also recalculates the plan for
+// the eight races and refills its table.
+void BM_UpdateFormEveryRowChangedComparing(benchmark::State &state) {
+    ToggleBulkButtons(state, true);
+}
+BENCHMARK(BM_UpdateFormEveryRowChangedComparing);
 
 // The same with the repaint that the event loop then runs, for comparison with a frame.
 void BM_UpdateFormAndRepaint(benchmark::State &state) {

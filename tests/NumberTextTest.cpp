@@ -1,16 +1,23 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
+#include "rules/Tarrowind_Module.h"
+#endif
 #include "ui/NumberText.h"
+#include "ui/SkillExplanation.h"
 #include "ui/SkillRow.h"
 
 #include <QTest>
 
+#include <functional>
 #include <optional>
 
+using Tarrowind_Module::CharacterPlan;
 using Tarrowind_Module::SkillPlanEntry;
 
 Q_DECLARE_METATYPE(SkillPlanEntry)
+Q_DECLARE_METATYPE(CharacterPlan)
 
 namespace {
 const QLocale English(QLocale::English, QLocale::UnitedStates);
@@ -28,6 +35,8 @@ private Q_SLOTS:
     void signedAndPlainText();
     void skillRows_data();
     void skillRows();
+    void skillExplanations_data();
+    void skillExplanations();
 };
 
 void NumberTextTest::readLevel_data() {
@@ -142,6 +151,73 @@ void NumberTextTest::skillRows() {
     QFETCH(QLocale, locale);
     QFETCH(QString, row);
     QCOMPARE(SkillRowText(name, entry, locale), row);
+}
+
+void NumberTextTest::skillExplanations_data() {
+    Tarrowind_Module::InitTables();
+    // An ArchTemplar's reset plan with some changes, recalculated as the planner stores it.
+    const auto archTemplar = [](const std::function<void(CharacterPlan &)> &change) {
+        CharacterPlan plan;
+        plan.race = 6;
+        plan.ResetSkills();
+        change(plan);
+        plan.Recalculate();
+        return plan;
+    };
+    constexpr int Braveness = 0, Agility = 3, Strength = 4, Dagger = 9, Sword = 10;
+    QTest::addColumn<CharacterPlan>("plan");
+    QTest::addColumn<int>("skill");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("skill with a goal")
+        << archTemplar([](CharacterPlan &p) {
+               p.skills[Strength].EQ = 5;
+               p.skills[Sword].Goal = 50;
+           })
+        << int{Sword} << English
+        << "Sword (ArchTemplar, difficulty class 3, at most 120)\n"
+           "Modded 11 = base 4 + equipment 0 + attribute bonus 7 (Braveness, Strength, Agility)\n"
+           "Goal 50: 112,523 experience; the next level, 4 to 5, costs 4";
+    QTest::newRow("cannot be learned")
+        << archTemplar([](CharacterPlan &p) { p.skills[Dagger].EQ = 40; }) << int{Dagger} << English
+        << "Dagger (ArchTemplar, cannot be learned)\n"
+           "ArchTemplar cannot learn Dagger: base, modded value, goal and experience stay 0; the "
+           "equipment bonus 40 adds nothing";
+    QTest::newRow("negative bonus, goal reached")
+        << archTemplar([](CharacterPlan &p) {
+               p.skills[Braveness].EQ = -10;
+               p.skills[Agility].EQ = -10;
+               p.skills[Strength].EQ = -11;
+           })
+        << int{Sword} << English
+        << "Sword (ArchTemplar, difficulty class 3, at most 120)\n"
+           "Modded 3 = base 4 + equipment 0 + attribute bonus -1 (Braveness, Strength, Agility)\n"
+           "Goal 4: reached, no experience needed; the next level, 4 to 5, costs 4";
+    QTest::newRow("attribute, German separators")
+        << archTemplar([](CharacterPlan &p) {
+               p.skills[Strength].EQ = 5;
+               p.skills[Strength].Goal = 120;
+           })
+        << int{Strength} << German
+        << "Strength (ArchTemplar, difficulty class 6, at most 120)\n"
+           "Modded 15 = base 10 + equipment 5; an attribute gets no attribute bonus\n"
+           "Goal 120: 7.646.586 experience; the next level, 10 to 11, costs 150";
+    QTest::newRow("base at the maximum")
+        << archTemplar([](CharacterPlan &p) { p.MaxBases(); }) << int{Sword} << English
+        << "Sword (ArchTemplar, difficulty class 3, at most 120)\n"
+           "Modded 186 = base 120 + equipment 0 + attribute bonus 66 (Braveness, Strength, "
+           "Agility)\n"
+           "Goal 120: reached, no experience needed; 120 is the most ArchTemplar can reach";
+}
+
+void NumberTextTest::skillExplanations() {
+    QFETCH(CharacterPlan, plan);
+    QFETCH(int, skill);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QCOMPARE(SkillExplanation(plan, static_cast<Tarrowind_Module::SkillNumber>(skill), locale),
+             text);
 }
 
 QTEST_GUILESS_MAIN(NumberTextTest)

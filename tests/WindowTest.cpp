@@ -15,8 +15,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolTip>
 
@@ -62,6 +64,7 @@ private Q_SLOTS:
     void overflowKeepsThePlan();
     void bulkOverflowKeepsThePlan();
     void germanSeparators();
+    void compareRacesFollowsThePlan();
 
     void copyPlan_data();
     void copyPlan();
@@ -380,6 +383,16 @@ void WindowTest::updateStoresTheBoxes() {
     QCOMPARE(row(4), QStringLiteral("Strength         10   5    15   10    "));
     QCOMPARE(row(5), QStringLiteral("Regenerate       4    0    13   4     "));
     QCOMPARE(row(10), QStringLiteral("Sword            4    0    11   50    112,523"));
+    // The row explains its stored numbers, to the mouse and to a screen reader alike.
+    type("txtGoal", u"60"_s); // Strength's goal, typed but not stored
+    QVERIFY(list()->item(4)->toolTip().contains(u"\nGoal 10: reached"_s));
+    const QString sword =
+        u"Sword (ArchTemplar, difficulty class 3, at most 120)\n"
+        u"Modded 11 = base 4 + equipment 0 + attribute bonus 7 (Braveness, Strength, Agility)\n"
+        u"Goal 50: 112,523 experience; the next level, 4 to 5, costs 4"_s;
+    QCOMPARE(list()->item(10)->toolTip(), sword);
+    QCOMPARE(list()->item(10)->data(Qt::AccessibleDescriptionRole).toString(), sword);
+    type("txtGoal", u"10"_s);
 
     const QStringList before = rows();
     press("cmdUpdate"); // a second press changes nothing
@@ -763,6 +776,58 @@ void WindowTest::pasteRefused() {
     QCOMPARE(shown(), shownBefore);
     QCOMPARE(details(), detailsBefore); // nor pasted into the box
     QCOMPARE(changed.count(), 0);
+}
+
+void WindowTest::compareRacesFollowsThePlan() {
+    auto *action = window->findChild<QAction *>(u"compareRacesAction"_s);
+    QVERIFY(window->listMenu()->actions().contains(action));
+    QCOMPARE(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    auto *compare = window->findChild<QWidget *>(u"compareRaces"_s);
+    QVERIFY(compare && compare->isWindow() && compare->isVisible());
+    QCOMPARE(compare->windowTitle(), u"Compare Races"_s);
+    auto *table = FindControl<QTableWidget>(compare, "raceTable");
+    const auto race = [table](int r) {
+        return QStringList{table->item(r, 0)->text(), table->item(r, 1)->text(),
+                           table->item(r, 2)->text(), table->item(r, 3)->text()};
+    };
+    QCOMPARE(race(6), (QStringList{u"ArchTemplar (current)"_s, u"0"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(table->rowCount(), 8);
+
+    clickRow(10);
+    type("txtGoal", u"50"_s);
+    press("cmdUpdate");
+    // Sword 4 to 50: class 3 for an ArchTemplar, 5 for a Mercenary; a Harakim cannot learn it.
+    QCOMPARE(race(6), (QStringList{u"ArchTemplar (current)"_s, u"112,523"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(race(0), (QStringList{u"Mercenary"_s, u"187,562"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(race(3), (QStringList{u"Harakim"_s, u"0"_s, u"0"_s, u"1"_s}));
+    QCOMPARE(window->plan().race, 6); // looking changes nothing
+    QCOMPARE(total(), u"Goal Cost Total: 112,523"_s);
+
+    // The planner and its comparison side by side, for the README.
+    const QPixmap planner = window->grab(), comparison = compare->grab();
+    QImage both(planner.width() + 16 + comparison.width(),
+                std::max(planner.height(), comparison.height()), QImage::Format_RGB32);
+    both.fill(window->palette().color(QPalette::Dark));
+    QPainter(&both).drawPixmap(0, 0, planner);
+    QPainter(&both).drawPixmap(planner.width() + 16, 0, comparison);
+    QVERIFY(both.save(QCoreApplication::applicationDirPath() + u"/compare-races.png"_s));
+
+    // Equipment that fits the Dagger an ArchTemplar cannot learn overflows for a Mercenary.
+    clickRow(9);
+    type("txtEQ", u"32761"_s);
+    press("cmdUpdate");
+    QCOMPARE(race(0), (QStringList{u"Mercenary"_s, u"cannot be recalculated"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(race(6), (QStringList{u"ArchTemplar (current)"_s, u"112,523"_s, u"0"_s, u"1"_s}));
+
+    auto *races = control<QComboBox>("cmbRace");
+    QTest::keyClick(races, Qt::Key_Down); // to Seyan'Du: the plan is reset
+    QVERIFY(table->item(7, 0)->font().bold());
+    QVERIFY(!table->item(6, 0)->font().bold());
+    QCOMPARE(race(7), (QStringList{u"Seyan'Du (current)"_s, u"0"_s, u"0"_s, u"0"_s}));
+
+    window->close(); // the comparison goes with the planner
+    QVERIFY(!compare->isVisible());
 }
 
 QTEST_MAIN(WindowTest)

@@ -4,7 +4,9 @@
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include "rules/Tarrowind_Module.h"
+#include "ui/CompareRacesWindow.h"
 #include "ui/NumberText.h"
+#include "ui/SkillListItem.h"
 #include "ui/SkillRow.h"
 
 #include <QComboBox>
@@ -39,6 +41,7 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent) : QWidget(parent
     CreateControls();
     ConnectHandlers();
     ConnectClipboard();
+    AddCompareRacesAction(this);
     Form_Load();
 }
 
@@ -87,7 +90,8 @@ void Tarrowind_Char_Planner::RefreshList() {
                 item->setText(row);
             }
         } else {
-            lstSkills->insertItem(s, row);
+            // Its tooltip and accessible description explain the row from the stored plan.
+            lstSkills->insertItem(s, new SkillListItem(m_plan, s, row));
         }
     }
 }

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/SkillExplanation.h"
+
+#include "rules/ExpCost.h"
+#include "rules/RaceTable.h"
+#include "rules/SkillCatalogue.h"
+#include "ui/NumberText.h"
+
+#include <QCoreApplication>
+
+using namespace Tarrowind_Module;
+
+namespace {
+
+QString Tr(const char *text) {
+    return QCoreApplication::translate("SkillExplanation", text);
+}
+
+QString Name(SkillNumber skill) {
+    return QString::fromStdString(SkillName(skill));
+}
+
+// Unlike the list's grouped text, a cost of 0 is written as 0 here.
+QString ExperienceText(std::int32_t value, const QLocale &locale) {
+    return value == 0 ? QStringLiteral("0") : NumberText::GroupedText(value, locale);
+}
+
+} // namespace
+
+QString SkillExplanation(const CharacterPlan &plan, SkillNumber skill, const QLocale &locale) {
+    const SkillPlanEntry &entry = plan.skills.at(skill);
+    const QString race = QString::fromStdString(RaceName(plan.race));
+    const Level max = RaceMax(plan.race, skill);
+    const DifficultyClass d = RaceDifficulty(plan.race, skill);
+    const QString name = Name(skill);
+
+    if (max == 0) {
+        QString text = Tr("%1 (%2, cannot be learned)\n"
+                          "%2 cannot learn %1: base, modded value, goal and experience stay 0")
+                           .arg(name, race);
+        if (entry.EQ != 0) {
+            text += Tr("; the equipment bonus %1 adds nothing").arg(entry.EQ);
+        }
+        return text;
+    }
+
+    QString text = Tr("%1 (%2, difficulty class %3, at most %4)\n").arg(name, race).arg(d).arg(max);
+    text += Tr("Modded %1 = base %2 + equipment %3").arg(entry.Mod).arg(entry.Base).arg(entry.EQ);
+    if (skill < AttributeCount) {
+        text += Tr("; an attribute gets no attribute bonus");
+    } else {
+        text +=
+            Tr(" + attribute bonus %1 (%2, %3, %4)")
+                .arg(plan.StatMod(skill))
+                .arg(Name(StatDependencyTable.at(skill, 0)), Name(StatDependencyTable.at(skill, 1)),
+                     Name(StatDependencyTable.at(skill, 2)));
+    }
+
+    text += QLatin1Char('\n');
+    if (entry.Goal > entry.Base) {
+        text += Tr("Goal %1: %2 experience")
+                    .arg(entry.Goal)
+                    .arg(ExperienceText(entry.GoalCost, locale));
+    } else {
+        text += Tr("Goal %1: reached, no experience needed").arg(entry.Goal);
+    }
+    if (entry.Base < max) {
+        const auto next = static_cast<Level>(entry.Base + 1);
+        text += Tr("; the next level, %1 to %2, costs %3")
+                    .arg(entry.Base)
+                    .arg(next)
+                    .arg(ExperienceText(ExpToGoal(entry.Base, next, d), locale));
+    } else {
+        text += Tr("; %1 is the most %2 can reach").arg(max).arg(race);
+    }
+    return text;
+}

@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "plan/CharacterPlan.h"
+
+#include <QListWidgetItem>
+
+// A row of the skill list whose tooltip and accessible description explain its numbers
+// (SkillExplanation). They are worked out from the plan when asked for, so they always match
+// the stored plan and cost nothing while the list is redrawn. The plan must outlive the item.
+class SkillListItem : public QListWidgetItem {
+public:
+    SkillListItem(const Tarrowind_Module::CharacterPlan &plan, Tarrowind_Module::SkillNumber skill,
+                  const QString &text);
+
+    QVariant data(int role) const override;
+
+private:
+    const Tarrowind_Module::CharacterPlan *m_plan;
+    Tarrowind_Module::SkillNumber m_skill;
+};
