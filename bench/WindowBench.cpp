@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The planner window, offscreen: one whole UpdateForm, and one keystroke in the goal box with
-// its live cost. Both run on a shown window, as in the program.
+// The planner window, offscreen: one whole UpdateForm, undo and redo of a change, and one
+// keystroke in the goal box with its live cost. Both run on a shown window, as in the program.
 #include "rules/Tarrowind_Module.h"
 #include "ui/CompareRacesWindow.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -86,6 +87,22 @@ void BM_UpdateFormAndRepaint(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_UpdateFormAndRepaint);
+
+// Undo and redo of "Max Goals", each the whole plan put back and shown as UpdateForm shows it.
+void BM_UndoRedo(benchmark::State &state) {
+    PlannerWindow planner;
+    auto *undo = planner.window.findChild<QAction *>(QStringLiteral("undoAction"));
+    auto *redo = planner.window.findChild<QAction *>(QStringLiteral("redoAction"));
+    for (auto _ : state) {
+        undo->trigger();
+        redo->trigger();
+    }
+    if (!undo->isEnabled() || redo->isEnabled()) {
+        state.SkipWithError("there was no step to undo");
+    }
+    QApplication::processEvents();
+}
+BENCHMARK(BM_UndoRedo);
 
 // One key pressed and released in the goal box: the box's edit, the live cost of the new text
 // and the cost box's new text. Alternates typing a digit and erasing it, so every keystroke

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Seeded random user sessions on the real window, offscreen: race choices, row clicks and arrow
-// keys, text typed into the three boxes, Enter, and the four buttons. After every action the
-// screen is read back and compared with a model of the plan and with the game's rules.
+// keys, text typed into the three boxes, Enter, the four buttons, and undo and redo by key and
+// by the list's menu. After every action the screen is read back and compared with a model of
+// the plan and its history and with the game's rules.
 //
 // TARROWIND_SESSION_ACTIONS sets the number of actions (default 20000, in sessions of 1000);
 // TARROWIND_SESSION_SEED replays the one session with that seed, as printed on a failure;
@@ -15,6 +16,7 @@
 #include "ui/NumberText.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +32,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -38,6 +41,7 @@ using namespace Tarrowind_Module;
 namespace {
 
 constexpr int SessionLength = 1000;
+constexpr std::size_t HistoryLimit = 10000; // steps the window keeps
 
 // The first difference between the screen and what it should show.
 struct SessionFault : std::runtime_error {
@@ -199,6 +203,8 @@ public:
         reset_ = Find<QPushButton>("cmdReset");
         maxBases_ = Find<QPushButton>("cmdMaxBase");
         maxGoals_ = Find<QPushButton>("cmdMaxGoal");
+        undo_ = Find<QAction>("undoAction");
+        redo_ = Find<QAction>("redoAction");
 
         // The window starts as ArchTemplar, reset, with the first skill selected.
         model_.race = 6;
@@ -236,9 +242,11 @@ private:
     }
 
     void PlayOneAction() {
-        const int pick = Uniform(0, 99);
-        if (pick < 16) {
-            ClickRow(Uniform(0, SkillCount - 1));
+        const int pick = Uniform(0, 109);
+        if (pick >= 100) {
+            UndoOrRedo(pick < 106, pick % 3 == 0);
+        } else if (pick < 16) {
+            ClickRow(Uniform(0, SkillCount - 1), Uniform(0, 3) == 0);
         } else if (pick < 24) {
             ArrowKey();
         } else if (pick < 27) {
@@ -258,13 +266,13 @@ private:
             StoreBoxes();
         } else if (pick < 92) {
             Click(reset_, QStringLiteral("Reset Skills"));
-            Bulk([](CharacterPlan &plan) { plan.ResetSkills(); });
+            Bulk(reset_, [](CharacterPlan &plan) { plan.ResetSkills(); });
         } else if (pick < 96) {
             Click(maxBases_, QStringLiteral("Max Bases"));
-            Bulk([](CharacterPlan &plan) { plan.MaxBases(); });
+            Bulk(maxBases_, [](CharacterPlan &plan) { plan.MaxBases(); });
         } else {
             Click(maxGoals_, QStringLiteral("Max Goals"));
-            Bulk([](CharacterPlan &plan) { plan.MaxGoals(); });
+            Bulk(maxGoals_, [](CharacterPlan &plan) { plan.MaxGoals(); });
         }
     }
 
@@ -275,11 +283,13 @@ private:
 
     // --- actions ---
 
-    void ClickRow(int row) {
-        Note(QStringLiteral("click row %1").arg(row));
+    // A Ctrl+click selects like a click, and never takes the selection from the selected row.
+    void ClickRow(int row, bool control) {
+        Note((control ? u"Ctrl+click row %1"_s : u"click row %1"_s).arg(row));
         QListWidgetItem *item = list_->item(row);
         list_->scrollToItem(item);
-        QTest::mouseClick(list_->viewport(), Qt::LeftButton, {},
+        QTest::mouseClick(list_->viewport(), Qt::LeftButton,
+                          control ? Qt::ControlModifier : Qt::NoModifier,
                           list_->visualItemRect(item).center());
         model_.selected = static_cast<SkillNumber>(row);
         Refilled();
@@ -322,9 +332,67 @@ private:
     }
 
     void RaceChosen(RaceNumber race) {
-        model_.race = race;
-        model_.ResetSkills();
-        model_.Recalculate();
+        CharacterPlan next = model_;
+        next.race = race;
+        next.ResetSkills();
+        next.Recalculate();
+        Changed(next, QStringLiteral("race change to ") + QString::fromStdString(RaceName(race)));
+    }
+
+    // Undo or redo: by key with the focus on one of the window's controls, or from the list's
+    // menu. In an edit box the key first undoes or redoes the box's own typing.
+    void UndoOrRedo(bool undo, bool byMenu) {
+        const QString what = undo ? u"undo"_s : u"redo"_s;
+        if (byMenu) {
+            Note(what + QStringLiteral(" from the menu"));
+            (undo ? undo_ : redo_)->trigger();
+            PlanHistoryStep(undo);
+            return;
+        }
+        const QKeyCombination key =
+            undo            ? QKeyCombination(Qt::ControlModifier, Qt::Key_Z)
+            : Uniform(0, 1) ? QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)
+                            : QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+        const std::array<QWidget *, 7> targets{list_, race_, base_, eq_, goal_, cost_, update_};
+        QWidget *target = targets[static_cast<std::size_t>(Uniform(0, 6))];
+        Note(what + QStringLiteral(" by ") + QKeySequence(key).toString() + QStringLiteral(" in ") +
+             target->objectName());
+        auto *box = qobject_cast<QLineEdit *>(target);
+        if (box && !box->isReadOnly()) {
+            FocusByClick(box);
+            if (undo ? box->isUndoAvailable() : box->isRedoAvailable()) {
+                Keystroke(box, key.key(), QString(), key.keyboardModifiers());
+                return;
+            }
+        } else {
+            target->setFocus(Qt::TabFocusReason);
+        }
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        PlanHistoryStep(undo);
+    }
+
+    void PlanHistoryStep(bool undo) {
+        if (undo && done_ > 0) {
+            model_ = history_[--done_].before;
+            Refilled();
+        } else if (!undo && done_ < history_.size()) {
+            model_ = history_[done_++].after;
+            Refilled();
+        }
+    }
+
+    // A change that went through: one step of the history when the plan is not as it was, and
+    // nothing left to redo.
+    void Changed(const CharacterPlan &next, const QString &what) {
+        if (next != model_) {
+            history_.resize(done_);
+            history_.push_back({model_, next, what});
+            if (history_.size() > HistoryLimit) {
+                history_.erase(history_.begin());
+            }
+            done_ = history_.size();
+        }
+        model_ = next;
         Refilled();
     }
 
@@ -405,9 +473,10 @@ private:
     }
 
     // One key pressed and released in a box; nothing but the box and the live cost may change.
-    void Keystroke(QLineEdit *box, Qt::Key key, const QString &text) {
+    void Keystroke(QLineEdit *box, Qt::Key key, const QString &text,
+                   Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         const QString before = box->text();
-        QTest::sendKeyEvent(QTest::Click, box, key, text, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, box, key, text, modifiers);
         if (box->text() == before) {
             return;
         }
@@ -479,11 +548,11 @@ private:
             eqOverflowMarked_ = true;
             return;
         }
-        model_ = next;
-        Refilled();
+        Changed(next,
+                QStringLiteral("Update ") + QString::fromStdString(SkillName(model_.selected)));
     }
 
-    template <typename Operation> void Bulk(Operation operation) {
+    template <typename Operation> void Bulk(QPushButton *button, Operation operation) {
         CharacterPlan next = model_;
         operation(next);
         try {
@@ -491,8 +560,7 @@ private:
         } catch (const std::overflow_error &) {
             return; // refused: nothing changes
         }
-        model_ = next;
-        Refilled();
+        Changed(next, button->text());
     }
 
     // --- what the screen must show ---
@@ -508,6 +576,16 @@ private:
         const CharacterPlan &plan = window_.plan();
         SESSION_CHECK(plan == model_, QStringLiteral("the plan differs from the model"));
         ExpectRulesHold(plan);
+        const auto entry = [](const QString &verb, const Step *step) {
+            return step ? verb + QLatin1Char(' ') + step->what : verb;
+        };
+        const Step *toRedo = done_ < history_.size() ? &history_[done_] : nullptr;
+        SESSION_CHECK(
+            undo_->text() == entry(u"Undo"_s, done_ > 0 ? &history_[done_ - 1] : nullptr) &&
+                undo_->isEnabled() == (done_ > 0) && redo_->text() == entry(u"Redo"_s, toRedo) &&
+                redo_->isEnabled() == (toRedo != nullptr),
+            QStringLiteral("menu shows ") + Quoted(undo_->text()) + QStringLiteral(" and ") +
+                Quoted(redo_->text()));
         SESSION_CHECK(race_->currentIndex() == plan.race,
                       QStringLiteral("race list shows %1, plan has race %2")
                           .arg(race_->currentIndex())
@@ -647,7 +725,15 @@ private:
     QLabel *total_ = nullptr, *name_ = nullptr, *mod_ = nullptr;
     QLineEdit *base_ = nullptr, *eq_ = nullptr, *goal_ = nullptr, *cost_ = nullptr;
     QPushButton *update_ = nullptr, *reset_ = nullptr, *maxBases_ = nullptr, *maxGoals_ = nullptr;
+    QAction *undo_ = nullptr, *redo_ = nullptr;
 
+    // The plan just before and just after each change, and how many of them are done.
+    struct Step {
+        CharacterPlan before, after;
+        QString what;
+    };
+    std::vector<Step> history_;
+    std::size_t done_ = 0;
     CharacterPlan model_;
     bool refilled_ = false;
     bool eqOverflowMarked_ = false;

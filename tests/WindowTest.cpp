@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolTip>
+#include <QUndoStack>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -58,6 +60,9 @@ private Q_SLOTS:
     void rowClickDiscardsUnstoredTyping();
     void clickOnTheSelectedRowShowsItsStoredValues();
     void unlearnableSkillCostsNothing();
+    void undoAndRedo_data();
+    void undoAndRedo();
+    void undoKeyInABox();
 
     void badBoxStoresNothing_data();
     void badBoxStoresNothing();
@@ -96,6 +101,15 @@ private:
     // What the window shows of the plan: race, header, rows and total.
     QStringList shown() const;
     QAction *pastePlan() const { return window->findChild<QAction *>(u"pastePlan"_s); }
+    // The skill list's menu entries, each as "text" or "text (disabled)".
+    QStringList menu() const;
+    int steps() const { return window->findChild<QUndoStack *>()->count(); }
+    // Everything the window shows of the plan.
+    QStringList screen() const {
+        return rows() + details() +
+               QStringList{total(), control<QComboBox>("cmbRace")->currentText(),
+                           QString::number(list()->currentRow())};
+    }
 
     std::unique_ptr<Tarrowind_Char_Planner> window;
 };
@@ -135,6 +149,16 @@ QStringList WindowTest::details() const {
             label("lblMod")->text(),  box("txtGoal")->text(), box("txtGoalCost")->text()};
 }
 
+QStringList WindowTest::menu() const {
+    QStringList entries;
+    for (const QAction *action : window->listMenu()->actions()) {
+        if (!action->isSeparator()) {
+            entries << action->text() + (action->isEnabled() ? QString() : u" (disabled)"_s);
+        }
+    }
+    return entries;
+}
+
 QStringList WindowTest::rows() const {
     QStringList all;
     for (int i = 0; i < list()->count(); ++i) {
@@ -164,6 +188,8 @@ void WindowTest::startUp() {
              QStringLiteral("Stun             0    0    0    0     ")); // not for this race
     QCOMPARE(window->windowTitle(), QStringLiteral("Tarrowind Character Planner"));
     QCOMPARE(QApplication::focusWidget(), control<QPushButton>("cmdUpdate"));
+    QCOMPARE(steps(), 0);
+    QCOMPARE(menu().mid(0, 2), (QStringList{u"Undo (disabled)"_s, u"Redo (disabled)"_s}));
 }
 
 void WindowTest::layout_data() {
@@ -314,6 +340,18 @@ void WindowTest::screenshot() {
     const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/planner.png");
     QVERIFY(window->grab().save(path));
     qInfo("window picture: %s", qPrintable(path));
+
+    // The list's menu open over the window, as the README shows it.
+    press("cmdMaxGoal");
+    QMenu *listMenu = window->listMenu();
+    listMenu->popup(list()->viewport()->mapToGlobal(QPoint(120, 40)));
+    QVERIFY(QTest::qWaitForWindowExposed(listMenu));
+    QPixmap picture = window->grab();
+    QPainter(&picture).drawPixmap(window->mapFromGlobal(listMenu->pos()), listMenu->grab());
+    listMenu->close();
+    const QString menuPath = QCoreApplication::applicationDirPath() + u"/undo-menu.png"_s;
+    QVERIFY(picture.save(menuPath));
+    qInfo("menu picture: %s", qPrintable(menuPath));
 }
 
 void WindowTest::liveCostPerKeystroke_data() {
@@ -395,8 +433,10 @@ void WindowTest::updateStoresTheBoxes() {
     type("txtGoal", u"10"_s);
 
     const QStringList before = rows();
+    QCOMPARE(steps(), 2);
     press("cmdUpdate"); // a second press changes nothing
     QCOMPARE(rows(), before);
+    QCOMPARE(steps(), 2);
     QCOMPARE(details(), (QStringList{u"Strength"_s, u"10"_s, u"5"_s, u"15"_s, u"10"_s, u"0"_s}));
 }
 
@@ -478,7 +518,23 @@ void WindowTest::raceChangeResetsThePlan() {
     QCOMPARE(details(),
              (QStringList{u"Willpower"_s, u"10"_s, u"7"_s, u"17"_s, u"25"_s, u"30784"_s}));
 
+    // A wheel over the race box while the focus is elsewhere chooses nothing.
     auto *races = control<QComboBox>("cmbRace");
+    const QStringList planned = screen();
+    const auto wheelDown = [races] {
+        QWheelEvent wheel(QPointF(20, 10), races->mapToGlobal(QPointF(20, 10)), {}, QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(races, &wheel);
+    };
+    wheelDown();
+    QCOMPARE(screen(), planned);
+    races->setFocus(); // the focused box takes the wheel, and undo brings the plan back
+    wheelDown();
+    QCOMPARE(races->currentText(), QStringLiteral("Seyan'Du"));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
+    QTest::keyClick(races, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(screen(), planned);
+
     races->setFocus();
     QTest::keyClick(races, Qt::Key_Down); // to Seyan'Du
     QCOMPARE(races->currentText(), QStringLiteral("Seyan'Du"));
@@ -515,6 +571,13 @@ void WindowTest::clickOnTheSelectedRowShowsItsStoredValues() {
     clickRow(10);
     QCOMPARE(details(), (QStringList{u"Sword"_s, u"4"_s, u"0"_s, u"10"_s, u"4"_s, u"0"_s}));
 
+    // Ctrl takes no selection away from the row the boxes show.
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list()->visualItemRect(list()->item(10)).center());
+    QCOMPARE(list()->selectedItems(), QList<QListWidgetItem *>{list()->item(10)});
+    QTest::keyClick(list(), Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(list()->selectedItems(), QList<QListWidgetItem *>{list()->item(10)});
+
     list()->setFocus();
     QTest::keyClick(list(), Qt::Key_Down);
     QCOMPARE(label("lblName")->text(), QStringLiteral("Two Handed"));
@@ -532,6 +595,75 @@ void WindowTest::unlearnableSkillCostsNothing() {
     press("cmdUpdate");
     QCOMPARE(details(), (QStringList{u"Dagger"_s, u"0"_s, u"40"_s, u"0"_s, u"0"_s, u"0"_s}));
     QCOMPARE(row(9), QStringLiteral("Dagger           0    40   0    0     "));
+}
+
+void WindowTest::undoAndRedo_data() {
+    QTest::addColumn<QString>("control"); // pressed, or a Down key in the race box
+    QTest::addColumn<QString>("what");
+    QTest::newRow("Update") << "cmdUpdate"
+                            << "Update Strength";
+    QTest::newRow("Reset Skills") << "cmdReset"
+                                  << "Reset Skills";
+    QTest::newRow("Max Bases") << "cmdMaxBase"
+                               << "Max Bases";
+    QTest::newRow("Max Goals") << "cmdMaxGoal"
+                               << "Max Goals";
+    QTest::newRow("race change") << "cmbRace"
+                                 << "race change to Seyan'Du";
+}
+
+void WindowTest::undoAndRedo() {
+    QFETCH(QString, control);
+    QFETCH(QString, what);
+    clickRow(10);
+    type("txtGoal", u"50"_s);
+    press("cmdUpdate");
+    clickRow(4);
+    const QStringList before = screen();
+
+    type("txtEQ", u"5"_s);
+    if (control == u"cmbRace") {
+        auto *races = this->control<QComboBox>("cmbRace");
+        races->setFocus();
+        QTest::keyClick(races, Qt::Key_Down);
+    } else {
+        press(qPrintable(control));
+    }
+    const QStringList after = screen();
+    QVERIFY(after != before);
+    QCOMPARE(steps(), 2);
+    QCOMPARE(menu().mid(0, 2), (QStringList{u"Undo "_s + what, u"Redo (disabled)"_s}));
+
+    clickRow(20); // undo brings back the row selected before the change, too
+    QSignalSpy changed(window.get(), &Tarrowind_Char_Planner::planChanged);
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(screen(), before);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(menu().mid(0, 2), (QStringList{u"Undo Update Sword"_s, u"Redo "_s + what}));
+
+    QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(screen(), after);
+    QCOMPARE(changed.size(), 2);
+}
+
+void WindowTest::undoKeyInABox() {
+    clickRow(10);
+    type("txtGoal", u"50"_s);
+    press("cmdUpdate");
+    type("txtGoal", u"7"_s);
+    QLineEdit *goal = box("txtGoal");
+
+    QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier); // the box's own typing first
+    QCOMPARE(goal->text(), QStringLiteral("50"));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: 112,523"));
+
+    QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier); // then the plan
+    QCOMPARE(details(), (QStringList{u"Sword"_s, u"4"_s, u"0"_s, u"10"_s, u"4"_s, u"0"_s}));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
+    QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(goal->text(), QStringLiteral("50"));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: 112,523"));
 }
 
 void WindowTest::badBoxStoresNothing_data() {
@@ -612,6 +744,8 @@ void WindowTest::overflowKeepsThePlan() {
     type("txtEQ", u"32767"_s);
     type("txtGoal", u"60"_s);
     press("cmdUpdate");
+    QCOMPARE(steps(), 1); // a refused change is no step
+    QCOMPARE(menu().first(), QStringLiteral("Undo Update Sword"));
     QCOMPARE(rows(), rowsBefore);
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: 112,523"));
     QCOMPARE(box("txtEQ")->text(), QStringLiteral("32767"));
@@ -633,6 +767,7 @@ void WindowTest::bulkOverflowKeepsThePlan() {
     const QStringList before = rows();
     press("cmdMaxBase");
     QCOMPARE(rows(), before);
+    QCOMPARE(steps(), 1);
     QCOMPARE(details(),
              (QStringList{u"Strength"_s, u"10"_s, u"10900"_s, u"10910"_s, u"10"_s, u"0"_s}));
     press("cmdReset"); // a reset clears the bonus and works again
@@ -704,12 +839,16 @@ void WindowTest::pasteRoundTrip() {
     QTest::keyClick(list(), Qt::Key_C, Qt::ControlModifier);
 
     QTest::keyClick(races, Qt::Key_Down); // back to ArchTemplar, everything reset
-    QVERIFY(shown() != shownBefore);
+    const QStringList shownReset = shown();
+    QVERIFY(shownReset != shownBefore);
     QSignalSpy changed(window.get(), &Tarrowind_Char_Planner::planChanged);
     QTest::keyClick(list(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(shown(), shownBefore);
     QCOMPARE(details(), detailsBefore);
     QCOMPARE(changed.count(), 1);
+    // The whole paste is one step back.
+    QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(shown(), shownReset);
 }
 
 void WindowTest::pasteIntoThePlan_data() {
@@ -769,6 +908,7 @@ void WindowTest::pasteRefused() {
     const QStringList shownBefore = shown();
     const QStringList detailsBefore = details();
     QSignalSpy changed(window.get(), &Tarrowind_Char_Planner::planChanged);
+    const int stepsBefore = steps();
 
     QGuiApplication::clipboard()->setText(text);
     QTest::keyClick(box("txtBase"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
@@ -776,6 +916,7 @@ void WindowTest::pasteRefused() {
     QCOMPARE(shown(), shownBefore);
     QCOMPARE(details(), detailsBefore); // nor pasted into the box
     QCOMPARE(changed.count(), 0);
+    QCOMPARE(steps(), stepsBefore);
 }
 
 void WindowTest::compareRacesFollowsThePlan() {

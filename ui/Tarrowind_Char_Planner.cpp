@@ -6,6 +6,7 @@
 #include "rules/Tarrowind_Module.h"
 #include "ui/CompareRacesWindow.h"
 #include "ui/NumberText.h"
+#include "ui/PlanStep.h"
 #include "ui/SkillListItem.h"
 #include "ui/SkillRow.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolTip>
+#include <QUndoStack>
 
 #include <exception>
 #include <optional>
@@ -40,6 +42,7 @@ bool IsSkill(int number) {
 Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent) : QWidget(parent) {
     CreateControls();
     ConnectHandlers();
+    CreateHistory();
     ConnectClipboard();
     AddCompareRacesAction(this);
     Form_Load();
@@ -62,6 +65,15 @@ void Tarrowind_Char_Planner::ConnectHandlers() {
             lstSkills_Click();
         }
     });
+    // Ctrl+click or Ctrl+Space on the selected row would leave no row selected while the boxes
+    // still show its skill.
+    connect(lstSkills, &QListWidget::itemSelectionChanged, this, [this] {
+        if (lstSkills->selectedItems().isEmpty() && IsSkill(m_plan.selected) &&
+            lstSkills->currentRow() == m_plan.selected) {
+            lstSkills->item(m_plan.selected)->setSelected(true);
+        }
+    });
+    cmbRace->installEventFilter(this);
     lstSkills->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lstSkills, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         m_listMenu->popup(lstSkills->viewport()->mapToGlobal(at));
@@ -274,13 +286,14 @@ void Tarrowind_Char_Planner::ShowLiveCost() {
 
 bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
                                         const std::function<void()> &change, QLineEdit *markBox) {
-    Q_UNUSED(what);
     const CharacterPlan before = m_plan;
     QString reason;
     try {
         change();
         UpdateForm();
         if (m_plan != before) {
+            m_history->push(new PlanStep(what, before, m_plan,
+                                         [this](const CharacterPlan &plan) { ShowPlan(plan); }));
             Q_EMIT planChanged();
         }
         return true;
@@ -335,6 +348,18 @@ void Tarrowind_Char_Planner::ShowMessageAt(QWidget *at, const QString &message) 
 bool Tarrowind_Char_Planner::eventFilter(QObject *watched, QEvent *event) {
     if (watched == lstSkills->viewport() && event->type() == QEvent::MouseButtonPress) {
         m_rowBeforePress = lstSkills->currentRow();
+    }
+    // A wheel over the closed race box while the pointer only passes by would choose another
+    // race and reset every skill; the wheel chooses only for the focused box.
+    if (watched == cmbRace && event->type() == QEvent::Wheel && !cmbRace->hasFocus()) {
+        return true;
+    }
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
+            if (watched == box && HistoryKeyInBox(box, static_cast<QKeyEvent *>(event))) {
+                return true;
+            }
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -20,6 +20,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QUndoStack;
 
 // The planner's one window: the skill list with its total, the race list, the detail boxes of
 // the selected skill and the four buttons. It owns the character plan; every change to the plan
@@ -66,9 +67,17 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void ShowLiveCost();
+    void CreateHistory();
+    // An undo or redo key in an edit box goes to the box's own typing while it has some, and to
+    // the plan's history otherwise. True when the event is dealt with.
+    bool HistoryKeyInBox(QLineEdit *box, QKeyEvent *key);
+    // Shows a plan from the history as it was: the race in the race list without running its
+    // handler, then UpdateForm. Never throws.
+    void ShowPlan(const Tarrowind_Module::CharacterPlan &plan);
     // Runs a change of the plan, named `what` for the user, followed by UpdateForm. If either
     // fails, the plan is put back as it was and the reason is shown at `at`, or marked on
-    // `markBox` if one is given.
+    // `markBox` if one is given. A change that leaves the plan different becomes one step of
+    // the history, which undo and redo walk.
     bool ChangePlan(QWidget *at, const QString &what, const std::function<void()> &change,
                     QLineEdit *markBox = nullptr);
     void MarkInvalid(QLineEdit *box, const QString &message);
@@ -84,6 +93,9 @@ private:
     QMenu *m_listMenu = nullptr;
     QAction *m_copyPlan = nullptr;
     QAction *m_pastePlan = nullptr;
+    QUndoStack *m_history = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
 
     QLabel *Label1 = nullptr;
     QListWidget *lstSkills = nullptr;
