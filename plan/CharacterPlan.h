@@ -27,17 +27,18 @@ struct CharacterPlan {
 
     // Base = start value, EQ = 0, Goal = 0 for every skill.
     void ResetSkills();
-    // Base, or Goal, of every skill = the race's maximum. Throw std::out_of_range for an
-    // invalid race, changing nothing.
+    // Base, or Goal, of every skill = the race's maximum. Throw UnknownRace for an invalid
+    // race, changing nothing.
     void MaxBases();
     void MaxGoals();
 
     // The attribute bonus of a skill: the sum of the current Mod of its three attributes,
     // divided by 5 and rounded toward negative infinity; 0 for the attributes themselves.
-    std::int16_t StatMod(Tarrowind_Module::SkillNumber Skillnum) const;
+    [[nodiscard]] std::int16_t StatMod(Tarrowind_Module::SkillNumber Skillnum) const;
 
     // Clamps every level to the race's maxima, then computes every Mod and GoalCost.
-    // All or nothing: on an invalid race or an overflow it throws and changes nothing.
+    // All or nothing: on an invalid race (UnknownRace) or an overflow (std::overflow_error) it
+    // throws and changes nothing.
     void Recalculate();
 
     // The sum of GoalCost over all skills.

@@ -19,7 +19,7 @@ template <typename T, std::size_t... Extents> class CheckedArray {
     static constexpr std::array<std::size_t, sizeof...(Extents)> extents{Extents...};
 
 public:
-    static constexpr std::size_t size() { return (Extents * ...); }
+    [[nodiscard]] static constexpr std::size_t size() { return (Extents * ...); }
 
     template <std::integral... Index>
     requires(sizeof...(Index) == sizeof...(Extents)) constexpr T &at(Index... index) {
@@ -27,7 +27,8 @@ public:
     }
 
     template <std::integral... Index>
-    requires(sizeof...(Index) == sizeof...(Extents)) constexpr const T &at(Index... index) const {
+    requires(sizeof...(Index) == sizeof...(Extents))
+        [[nodiscard]] constexpr const T &at(Index... index) const {
         return entries[offset(index...)];
     }
 
@@ -36,7 +37,8 @@ public:
     requires(sizeof...(Extents) == 1) constexpr T &operator[](Index index) { return at(index); }
 
     template <std::integral Index>
-    requires(sizeof...(Extents) == 1) constexpr const T &operator[](Index index) const {
+    requires(sizeof...(Extents) == 1) [[nodiscard]] constexpr const T &
+    operator[](Index index) const {
         return at(index);
     }
 

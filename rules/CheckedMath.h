@@ -12,7 +12,7 @@ namespace Tarrowind_Module {
 
 // Adds two fixed-width integers; a sum that leaves the type's range throws
 // std::overflow_error instead of wrapping around.
-template <std::signed_integral T> constexpr T CheckedAdd(T a, T b) {
+template <std::signed_integral T> [[nodiscard]] constexpr T CheckedAdd(T a, T b) {
     T sum{};
     if (__builtin_add_overflow(a, b, &sum)) {
         throw std::overflow_error(std::to_string(a) + " + " + std::to_string(b) +

@@ -16,6 +16,6 @@ void InitExpTable();
 // The experience to raise a skill of class d from base to goal: -1 when goal < base, 0 when
 // they are equal (whatever the class), otherwise the sum of the steps base..goal-1. A step
 // outside class 0 to 15 or level 0 to 120 throws std::out_of_range.
-Experience ExpToGoal(Level base, Level goal, DifficultyClass d);
+[[nodiscard]] Experience ExpToGoal(Level base, Level goal, DifficultyClass d);
 
 } // namespace Tarrowind_Module

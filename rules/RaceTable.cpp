@@ -69,6 +69,11 @@ CheckedArray<Level, RaceCount, SkillCount, 2> raceTable;
 
 const CheckedArray<Level, RaceCount, SkillCount, 2> &RaceTable = raceTable;
 
+UnknownRace::UnknownRace(RaceNumber race)
+    : std::out_of_range("race " + std::to_string(race) + " is outside 0 to " +
+                        std::to_string(RaceCount - 1)),
+      m_race(race) {}
+
 void InitRaceTable() {
     for (int race = 0; race < RaceCount; ++race) {
         for (int skill = 0; skill < SkillCount; ++skill) {
@@ -81,17 +86,18 @@ void InitRaceTable() {
 }
 
 Level RaceMax(RaceNumber race, SkillNumber skill) {
+    CheckRace(race);
     return RaceTable.at(race, skill, RaceMaxKind);
 }
 
 DifficultyClass RaceDifficulty(RaceNumber race, SkillNumber skill) {
+    CheckRace(race);
     return RaceTable.at(race, skill, RaceDifficultyKind);
 }
 
 void CheckRace(RaceNumber race) {
     if (race < 0 || race >= RaceCount) {
-        throw std::out_of_range("race " + std::to_string(race) + " is outside 0 to " +
-                                std::to_string(RaceCount - 1));
+        throw UnknownRace(race);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "rules/CheckedArray.h"
 #include "rules/Types.h"
 
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -17,19 +18,31 @@ inline constexpr int RaceMaxKind = 0;
 inline constexpr int RaceDifficultyKind = 1;
 extern const CheckedArray<Level, RaceCount, SkillCount, 2> &RaceTable;
 
+// A race number outside 0 to 7: the one fault that callers report as a race the planner does not
+// know. It is a std::out_of_range, so code that catches any index out of range still catches it.
+class UnknownRace : public std::out_of_range {
+public:
+    explicit UnknownRace(RaceNumber race);
+
+    [[nodiscard]] RaceNumber race() const noexcept { return m_race; }
+
+private:
+    RaceNumber m_race;
+};
+
 void InitRaceTable();
 
-// Throw std::out_of_range for a race outside 0 to 7 or a skill outside 0 to 36.
-Level RaceMax(RaceNumber race, SkillNumber skill);
-DifficultyClass RaceDifficulty(RaceNumber race, SkillNumber skill);
+// Throw UnknownRace for a race outside 0 to 7, std::out_of_range for a skill outside 0 to 36.
+[[nodiscard]] Level RaceMax(RaceNumber race, SkillNumber skill);
+[[nodiscard]] DifficultyClass RaceDifficulty(RaceNumber race, SkillNumber skill);
 
-// Throws std::out_of_range unless 0 <= race <= 7.
+// Throws UnknownRace unless 0 <= race <= 7.
 void CheckRace(RaceNumber race);
 
 // The race's name as listed for the player; "Invalid" outside 0 to 7.
-std::string RaceName(RaceNumber race);
+[[nodiscard]] std::string RaceName(RaceNumber race);
 
 // The race whose name equals the text exactly (case-sensitive), or -1.
-RaceNumber RaceFromName(std::string_view name);
+[[nodiscard]] RaceNumber RaceFromName(std::string_view name);
 
 } // namespace Tarrowind_Module

@@ -24,9 +24,9 @@ void InitTables();
 void InitStatTable();
 
 // The skill's name as the player sees it; "Invalid" for any number outside 0 to 36.
-std::string SkillName(SkillNumber skill);
+[[nodiscard]] std::string SkillName(SkillNumber skill);
 
 // The start level of a skill; throws std::out_of_range outside 0 to 36.
-Level StartValue(SkillNumber skill);
+[[nodiscard]] Level StartValue(SkillNumber skill);
 
 } // namespace Tarrowind_Module

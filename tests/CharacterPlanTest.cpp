@@ -244,14 +244,14 @@ TEST_F(CharacterPlanTest, InvalidRaceFailsAndChangesNothing) {
     plan.skills[Sword].Goal = 77;
     plan.race = -1;
     const CharacterPlan before = plan;
-    EXPECT_THROW(plan.Recalculate(), std::out_of_range);
-    EXPECT_THROW(plan.MaxBases(), std::out_of_range);
-    EXPECT_THROW(plan.MaxGoals(), std::out_of_range);
+    EXPECT_THROW(plan.Recalculate(), UnknownRace);
+    EXPECT_THROW(plan.MaxBases(), UnknownRace);
+    EXPECT_THROW(plan.MaxGoals(), UnknownRace);
     EXPECT_EQ(plan, before);
 
     plan.race = 8;
-    EXPECT_THROW(plan.Recalculate(), std::out_of_range);
-    EXPECT_THROW(plan.StatMod(37), std::out_of_range);
+    EXPECT_THROW(plan.Recalculate(), UnknownRace);
+    EXPECT_THROW(static_cast<void>(plan.StatMod(37)), std::out_of_range);
 }
 
 TEST_F(CharacterPlanTest, RecalculatingTwiceChangesNothing) {

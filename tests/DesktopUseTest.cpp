@@ -25,6 +25,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -155,10 +156,15 @@ void DesktopUseTest::windowIconAtEveryInstalledSize() {
 
 void DesktopUseTest::everyControlIsNamedForScreenReaders() {
     // The boxes are announced by what they hold, not as "edit".
-    QCOMPARE(AccessibleText(control<QLineEdit>("txtBase"), QAccessible::Name),
-             QStringLiteral("Base Skill Level"));
-    QCOMPARE(AccessibleText(control<QLineEdit>("txtGoalCost"), QAccessible::Name),
-             QStringLiteral("Experience to Goal"));
+    const std::pair<const char *, const char *> boxNames[] = {
+        {"txtBase", "Base Skill Level"},
+        {"txtEQ", "Bonus from Equipment"},
+        {"txtGoal", "Goal Skill Level"},
+        {"txtGoalCost", "Experience to Goal"}};
+    for (const auto &[box, name] : boxNames) {
+        QCOMPARE(AccessibleText(control<QLineEdit>(box), QAccessible::Name),
+                 QString::fromLatin1(name));
+    }
 
     for (QWidget *widget : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (widget->objectName() == QStringLiteral("Line1")) {

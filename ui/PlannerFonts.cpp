@@ -3,17 +3,28 @@
 
 #include "ui/PlannerFonts.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace PlannerFonts {
 
 namespace {
 
-// The first family of the list that is installed; the style hint picks one if none is.
+// The first family of the list that is installed, and that family alone: a family that is not
+// installed sends the font look-up through fontconfig's substitutions and fallbacks, and to
+// Qt's font cache fonts that list different families are different fonts, each loaded on its
+// own, even where they come out as the same face. If none is installed, the style hint picks
+// one.
 QFont Face(const QStringList &families, QFont::StyleHint hint, int pixelSize) {
     QFont font;
-    font.setFamilies(families);
+    const QStringList installed = QFontDatabase::families();
+    const auto found = std::find_if(families.begin(), families.end(), [&](const QString &family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    });
+    font.setFamilies(found != families.end() ? QStringList{*found} : families);
     font.setStyleHint(hint);
     font.setPixelSize(pixelSize);
     return font;

@@ -91,7 +91,7 @@ std::int16_t Tarrowind_Char_Planner::StatMod(SkillNumber Skillnum) const {
 
 void Tarrowind_Char_Planner::RefreshList() {
     // Rows are rewritten in place: taking a row out and inserting it again would move the
-    // list's selection and relayout the view for every row, four times the work of the rest of
+    // list's selection and relayout the view for every row, far more work than the rest of
     // UpdateForm. A row whose text is unchanged is left alone. None of this is a user's click.
     const QSignalBlocker blocker(lstSkills);
     for (SkillNumber s = 0; s < SkillCount; ++s) {
@@ -299,7 +299,7 @@ bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
         return true;
     } catch (const std::overflow_error &) {
         reason = tr("a modded value would leave the range -32768 to 32767");
-    } catch (const std::out_of_range &) {
+    } catch (const UnknownRace &) {
         reason = tr("the race is not one the planner knows");
     } catch (const std::exception &error) {
         reason = QString::fromUtf8(error.what());

@@ -31,6 +31,10 @@ appstreamcli validate-tree --no-net "$scratch/root"
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 [ -x "$usr/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not an installed program"
 [ "$(sed -n 's/^Icon=//p' "$desktop")" = "$id" ] || fail "the desktop entry names another icon"
+# Listed among the desktop menu's games.
+grep -qE '^Categories=(.*;)?Game;' "$desktop" || fail "the desktop entry is not in the Game category"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+    fail "the metainfo names another licence than GPL-3.0-or-later"
 grep -q "<binary>${exec_line%% *}</binary>" "$metainfo" ||
     fail "the metainfo provides another binary than the desktop entry starts"
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
