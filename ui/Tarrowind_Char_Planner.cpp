@@ -4,8 +4,11 @@
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include "rules/Tarrowind_Module.h"
+#include "ui/MessageText.h"
 #include "ui/NumberText.h"
+#include "ui/PlannerAccessibility.h"
 #include "ui/SkillRow.h"
+#include "ui/SpokenText.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -20,6 +23,7 @@
 #include <exception>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 using namespace Tarrowind_Module;
 
@@ -33,12 +37,38 @@ bool IsSkill(int number) {
     return number >= 0 && number < SkillCount;
 }
 
+// A row of the skill list, which a screen reader reads with the meaning of each number while the
+// row shows them as columns. That text is made from the plan only when it is asked for, so that
+// rewriting the rows costs no more than before; it changes only with the row's own text.
+class SkillListItem : public QListWidgetItem {
+public:
+    SkillListItem(const QString &text, const CharacterPlan &plan, SkillNumber skill)
+        : QListWidgetItem(text), m_plan(plan), m_skill(skill) {}
+
+    QVariant data(int role) const override {
+        if (role == Qt::AccessibleTextRole) {
+            return SpokenText::SkillRow(QString::fromStdString(SkillName(m_skill)),
+                                        m_plan.skills[m_skill]);
+        }
+        return QListWidgetItem::data(role);
+    }
+
+private:
+    const CharacterPlan &m_plan;
+    SkillNumber m_skill;
+};
+
 } // namespace
 
 Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent) : QWidget(parent) {
+    PlannerAccessibility::Install();
     CreateControls();
     ConnectHandlers();
     Form_Load();
+    // Start-up is no change of the user's; the changes from here on are announced.
+    m_announcedPlan = m_plan;
+    connect(this, &Tarrowind_Char_Planner::planChanged, this,
+            &Tarrowind_Char_Planner::AnnouncePlanChange);
 }
 
 void Tarrowind_Char_Planner::ConnectHandlers() {
@@ -86,7 +116,7 @@ void Tarrowind_Char_Planner::RefreshList() {
                 item->setText(row);
             }
         } else {
-            lstSkills->insertItem(s, row);
+            lstSkills->insertItem(s, new SkillListItem(row, m_plan, s));
         }
     }
 }
@@ -148,7 +178,8 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
         field.value = NumberText::ReadLevel(field.box->text());
         if (!field.value) {
             MarkInvalid(field.box, tr("%1: \"%2\" is not a whole number from -32768 to 32767.")
-                                       .arg(QLatin1String(field.what), field.box->text()));
+                                       .arg(QLatin1String(field.what),
+                                            MessageText::ShortQuote(field.box->text())));
             if (!firstInvalid) {
                 firstInvalid = field.box;
             }
@@ -219,6 +250,18 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
     for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
         ClearInvalid(box);
     }
+    // A box that gets the focus says which skill it belongs to.
+    using SpokenText::DetailBox;
+    const QString skill = lblName->text();
+    for (const auto &[box, which] : {std::pair{txtBase, DetailBox::Base},
+                                     {txtEQ, DetailBox::Equipment},
+                                     {txtGoal, DetailBox::Goal},
+                                     {txtGoalCost, DetailBox::Cost}}) {
+        const QString description = SpokenText::DetailBoxDescription(which, skill);
+        if (box->accessibleDescription() != description) {
+            box->setAccessibleDescription(description);
+        }
+    }
     m_plan.selected = static_cast<SkillNumber>(row);
 }
 
@@ -242,29 +285,24 @@ void Tarrowind_Char_Planner::txtGoal_Change() {
     ShowLiveCost();
 }
 
-// Costs the levels as typed, unclamped, for the selected skill; stores nothing. A text that is
-// not (yet) a number, or levels that cannot be costed, leave the cost box as it is.
+// Costs the levels as typed, unclamped, for the selected skill; stores nothing. The cost box
+// shows the cost of the two typed levels or nothing: while a box is empty or not (yet) a
+// number, or the levels lie outside the cost table, no cost belongs to them.
 void Tarrowind_Char_Planner::ShowLiveCost() {
-    const QString goalText = txtGoal->text();
-    const QString baseText = txtBase->text();
-    if (goalText.isEmpty() || baseText.isEmpty()) {
-        return;
+    const std::optional<std::int16_t> goal = NumberText::ReadLevel(txtGoal->text());
+    const std::optional<std::int16_t> base = NumberText::ReadLevel(txtBase->text());
+    QString cost;
+    if (goal && base && *goal < *base) {
+        cost = QStringLiteral("0");
+    } else if (goal && base) {
+        try {
+            const DifficultyClass d = RaceDifficulty(m_plan.race, m_plan.selected);
+            cost = NumberText::PlainText(ExpToGoal(*base, *goal, d));
+        } catch (const std::exception &) {
+            // Levels outside the cost table: no cost to show.
+        }
     }
-    const std::optional<std::int16_t> goal = NumberText::ReadLevel(goalText);
-    const std::optional<std::int16_t> base = NumberText::ReadLevel(baseText);
-    if (!goal || !base) {
-        return;
-    }
-    if (*goal < *base) {
-        txtGoalCost->setText(QStringLiteral("0"));
-        return;
-    }
-    try {
-        const DifficultyClass d = RaceDifficulty(m_plan.race, m_plan.selected);
-        txtGoalCost->setText(NumberText::PlainText(ExpToGoal(*base, *goal, d)));
-    } catch (const std::exception &) {
-        // Levels outside the cost table: no cost to show.
-    }
+    txtGoalCost->setText(cost);
 }
 
 bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
@@ -323,8 +361,19 @@ void Tarrowind_Char_Planner::ClearInvalid(QLineEdit *box) {
     QToolTip::hideText();
 }
 
+// Shown beside the control and spoken at once, with the focus left where it is.
 void Tarrowind_Char_Planner::ShowMessageAt(QWidget *at, const QString &message) {
     QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), message, at);
+    m_announcer->Announce(message);
+}
+
+void Tarrowind_Char_Planner::AnnouncePlanChange() {
+    try {
+        m_announcer->Announce(SpokenText::PlanChange(m_announcedPlan, m_plan));
+    } catch (const std::exception &) {
+        // A plan the window shows can always be told; should it not, the change goes unsaid.
+    }
+    m_announcedPlan = m_plan;
 }
 
 bool Tarrowind_Char_Planner::eventFilter(QObject *watched, QEvent *event) {

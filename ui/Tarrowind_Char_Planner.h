@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 
+class Announcer;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -73,10 +74,14 @@ private:
     void MarkInvalid(QLineEdit *box, const QString &message);
     void ClearInvalid(QLineEdit *box);
     void ShowMessageAt(QWidget *at, const QString &message);
+    void AnnouncePlanChange();
 
     Tarrowind_Module::CharacterPlan m_plan;
     int m_rowBeforePress = -1;
     QMenu *m_listMenu = nullptr;
+    Announcer *m_announcer = nullptr;
+    // The plan as last announced to a screen reader.
+    Tarrowind_Module::CharacterPlan m_announcedPlan;
 
     QLabel *Label1 = nullptr;
     QListWidget *lstSkills = nullptr;
