@@ -38,24 +38,27 @@ bool IsSkill(int number) {
 }
 
 // A row of the skill list, which a screen reader reads with the meaning of each number while the
-// row shows them as columns. That text is made from the plan only when it is asked for, so that
-// rewriting the rows costs no more than before; it changes only with the row's own text.
+// row shows them as columns. That text is made only when it is asked for, from the entry the row
+// shows, so rewriting the rows costs no more than their text.
 class SkillListItem : public QListWidgetItem {
 public:
-    SkillListItem(const QString &text, const CharacterPlan &plan, SkillNumber skill)
-        : QListWidgetItem(text), m_plan(plan), m_skill(skill) {}
+    explicit SkillListItem(SkillNumber skill) : m_skill(skill) {}
+
+    void Show(const QString &row, const SkillPlanEntry &entry) {
+        m_entry = entry;
+        setText(row);
+    }
 
     QVariant data(int role) const override {
         if (role == Qt::AccessibleTextRole) {
-            return SpokenText::SkillRow(QString::fromStdString(SkillName(m_skill)),
-                                        m_plan.skills[m_skill]);
+            return SpokenText::SkillRow(QString::fromStdString(SkillName(m_skill)), m_entry);
         }
         return QListWidgetItem::data(role);
     }
 
 private:
-    const CharacterPlan &m_plan;
     SkillNumber m_skill;
+    SkillPlanEntry m_entry{};
 };
 
 } // namespace
@@ -110,13 +113,12 @@ void Tarrowind_Char_Planner::RefreshList() {
     const QSignalBlocker blocker(lstSkills);
     for (SkillNumber s = 0; s < SkillCount; ++s) {
         const QString row = SkillRowText(QString::fromStdString(SkillName(s)), m_plan.skills[s]);
-        if (lstSkills->count() > s) {
-            QListWidgetItem *item = lstSkills->item(s);
-            if (item->text() != row) {
-                item->setText(row);
-            }
-        } else {
-            lstSkills->insertItem(s, new SkillListItem(row, m_plan, s));
+        if (lstSkills->count() <= s) {
+            lstSkills->insertItem(s, new SkillListItem(s));
+        }
+        auto *item = static_cast<SkillListItem *>(lstSkills->item(s));
+        if (item->text() != row) {
+            item->Show(row, m_plan.skills[s]);
         }
     }
 }
