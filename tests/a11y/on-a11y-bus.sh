@@ -10,7 +10,10 @@ set -eu
 
 if [ -z "${TARROWIND_ON_A11Y_BUS:-}" ]; then
     export TARROWIND_ON_A11Y_BUS=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- sh "$0" "$@"
+    # -a takes the first free display from -n on; starting from one of many keeps runs that
+    # start at the same moment off each other's display.
+    exec xvfb-run -a -n "$((100 + $$ % 900))" -s "-screen 0 1024x768x24" \
+        dbus-run-session -- sh "$0" "$@"
 fi
 
 # Qt connects to the accessibility bus only if it is there when the program starts; asking for
