@@ -4,9 +4,11 @@
 #ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
 #include "rules/Tarrowind_Module.h"
 #endif
+#include "ui/MessageText.h"
 #include "ui/NumberText.h"
 #include "ui/SkillExplanation.h"
 #include "ui/SkillRow.h"
+#include "ui/SpokenText.h"
 
 #include <QTest>
 
@@ -15,6 +17,7 @@
 
 using Tarrowind_Module::CharacterPlan;
 using Tarrowind_Module::SkillPlanEntry;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(SkillPlanEntry)
 Q_DECLARE_METATYPE(CharacterPlan)
@@ -22,6 +25,9 @@ Q_DECLARE_METATYPE(CharacterPlan)
 namespace {
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 const QLocale German(QLocale::German, QLocale::Germany);
+const QLocale Swiss(QLocale::German, QLocale::Switzerland);
+const QLocale French(QLocale::French, QLocale::France);
+const QLocale Norwegian(QLocale::NorwegianBokmal, QLocale::Norway);
 } // namespace
 
 class NumberTextTest : public QObject {
@@ -37,6 +43,8 @@ private Q_SLOTS:
     void skillRows();
     void skillExplanations_data();
     void skillExplanations();
+    void shortQuote_data();
+    void shortQuote();
 };
 
 void NumberTextTest::readLevel_data() {
@@ -72,6 +80,18 @@ void NumberTextTest::readLevel_data() {
     QTest::newRow("German half up") << German << "3,5" << true << 4;
     QTest::newRow("German thousands") << German << "1.000" << true << 1000;
     QTest::newRow("C locale") << QLocale::c() << "-12.5" << true << -12;
+    // Group separators as people type them.
+    QTest::newRow("Swiss typographic apostrophe") << Swiss << u"1\u2019000"_s << true << 1000;
+    QTest::newRow("Swiss plain apostrophe") << Swiss << "1'000" << true << 1000;
+    QTest::newRow("Swiss apostrophe, badly grouped") << Swiss << "10'00" << false << 0;
+    QTest::newRow("English apostrophe") << English << "1'000" << false << 0;
+    QTest::newRow("French narrow no-break space") << French << u"1\u202F000"_s << true << 1000;
+    QTest::newRow("French no-break space") << French << u"1\u00A0000"_s << true << 1000;
+    QTest::newRow("French plain space") << French << "-1 000" << true << -1000;
+    QTest::newRow("Norwegian narrow no-break space")
+        << Norwegian << u"2\u202F500"_s << true << 2500;
+    QTest::newRow("English space") << English << "1 000" << false << 0;
+    QTest::newRow("German space") << German << "1 000" << false << 0;
 }
 
 void NumberTextTest::readLevel() {
@@ -127,22 +147,32 @@ void NumberTextTest::skillRows_data() {
     QTest::addColumn<SkillPlanEntry>("entry");
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("spoken"); // what a screen reader says for the row
 
     // Base, EQ, Mod, Goal, GoalCost
     QTest::newRow("cost at 38") << "Dagger" << SkillPlanEntry{10, 0, 12, 50, 123456} << English
-                                << "Dagger           10   0    12   50    123,456";
-    QTest::newRow("longest name") << "Ghost Companion" << SkillPlanEntry{1, 0, 3, 1, 0} << English
-                                  << "Ghost Companion  1    0    3    1     ";
-    QTest::newRow("negative values") << "Braveness" << SkillPlanEntry{1, -5, -4, 1, 0} << English
-                                     << "Braveness        1   -5   -4    1     ";
-    QTest::newRow("three digits") << "Hand to Hand" << SkillPlanEntry{120, -5, 118, 120, 0}
-                                  << English << "Hand to Hand     120 -5    118  120   ";
+                                << "Dagger           10   0    12   50    123,456"
+                                << "Dagger: base 10, equipment 0, modded 12, goal 50, cost 123,456";
+    QTest::newRow("longest name")
+        << "Ghost Companion" << SkillPlanEntry{1, 0, 3, 1, 0} << English
+        << "Ghost Companion  1    0    3    1     "
+        << "Ghost Companion: base 1, equipment 0, modded 3, goal 1, cost 0";
+    QTest::newRow("negative values")
+        << "Braveness" << SkillPlanEntry{1, -5, -4, 1, 0} << English
+        << "Braveness        1   -5   -4    1     "
+        << "Braveness: base 1, equipment -5, modded -4, goal 1, cost 0";
+    QTest::newRow("three digits")
+        << "Hand to Hand" << SkillPlanEntry{120, -5, 118, 120, 0} << English
+        << "Hand to Hand     120 -5    118  120   "
+        << "Hand to Hand: base 120, equipment -5, modded 118, goal 120, cost 0";
     QTest::newRow("wide values shift the row")
         << "Stealth" << SkillPlanEntry{10, 12345, 12357, 100, 1234567} << English
-        << "Stealth          10   12345 12357 100   1,234,567";
+        << "Stealth          10   12345 12357 100   1,234,567"
+        << "Stealth: base 10, equipment 12345, modded 12357, goal 100, cost 1,234,567";
     QTest::newRow("German separators")
         << "Sword" << SkillPlanEntry{4, 0, 10, 120, 12345678} << German
-        << "Sword            4    0    10   120   12.345.678";
+        << "Sword            4    0    10   120   12.345.678"
+        << "Sword: base 4, equipment 0, modded 10, goal 120, cost 12.345.678";
 }
 
 void NumberTextTest::skillRows() {
@@ -150,7 +180,36 @@ void NumberTextTest::skillRows() {
     QFETCH(SkillPlanEntry, entry);
     QFETCH(QLocale, locale);
     QFETCH(QString, row);
+    QFETCH(QString, spoken);
     QCOMPARE(SkillRowText(name, entry, locale), row);
+    QCOMPARE(SpokenText::SkillRow(name, entry, locale), spoken);
+}
+
+void NumberTextTest::shortQuote_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("quoted");
+
+    QTest::newRow("short") << "abc"
+                           << "abc";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("exactly 20") << "12345678901234567890"
+                                << "12345678901234567890";
+    QTest::newRow("21 cut") << "123456789012345678901" << u"12345678901234567890\u2026"_s;
+    QTest::newRow("a whole paste") << QString(32767, u'x') << QString(20, u'x') + QChar(0x2026);
+    QTest::newRow("line breaks") << u"12\n34\r\n5\r6\u20287"_s
+                                 << u"12\u23CE34\u23CE5\u23CE6\u23CE7"_s;
+    QTest::newRow("a line break counts once")
+        << u"1234567890123456789\r\nx"_s << u"1234567890123456789\u23CE\u2026"_s;
+    // A character outside the Basic Multilingual Plane is never cut in half.
+    QTest::newRow("emoji at the cut") << QString(19, u'a') + u"\U0001F600\U0001F600"_s
+                                      << QString(19, u'a') + u"\U0001F600\u2026"_s;
+}
+
+void NumberTextTest::shortQuote() {
+    QFETCH(QString, text);
+    QFETCH(QString, quoted);
+    QCOMPARE(MessageText::ShortQuote(text), quoted);
 }
 
 void NumberTextTest::skillExplanations_data() {

@@ -16,9 +16,11 @@ template <typename T> T *FindControl(const QWidget *window, const char *name) {
     return widget;
 }
 
-// Shows the window and gives it the keyboard, as a user's click on it would.
+// Shows the window and gives it the keyboard, as a user's click on it would (on an X server
+// without a window manager too).
 inline bool ShowActive(QWidget *window) {
     window->show();
+    window->activateWindow();
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
 }

@@ -495,11 +495,9 @@ private:
     }
 
     // The cost box after a change of the base or goal box: the typed levels costed for the
-    // selected skill, "0" for a goal below the base, and unchanged when there is nothing to cost.
+    // selected skill, "0" for a goal below the base, and empty when there is nothing to cost.
     void LiveCost() {
-        if (base_->text().isEmpty() || goal_->text().isEmpty()) {
-            return;
-        }
+        expectedCost_.clear();
         const std::optional<std::int16_t> base = NumberText::ReadLevel(base_->text());
         const std::optional<std::int16_t> goal = NumberText::ReadLevel(goal_->text());
         if (!base || !goal) {

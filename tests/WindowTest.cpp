@@ -17,6 +17,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void toolTips();
     void tabOrder();
     void headerStandsOverTheColumns();
+    void wideRowIsNeverShortened();
     void screenshot();
 
     void liveCostPerKeystroke_data();
@@ -336,6 +338,25 @@ void WindowTest::headerStandsOverTheColumns() {
                  list()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list()) + 1);
 }
 
+void WindowTest::wideRowIsNeverShortened() {
+    auto *races = control<QComboBox>("cmbRace");
+    races->setFocus();
+    QTest::keyClick(races, Qt::Key_Down); // to Seyan'Du
+    clickRow(20);
+    type("txtBase", u"10"_s);
+    type("txtEQ", u"12345"_s);
+    type("txtGoal", u"90"_s);
+    press("cmdUpdate");
+    QCOMPARE(row(20), QStringLiteral("Stealth          10   12345 12361 90    2,405,664"));
+
+    // Drawn whole, and the list scrolls far enough to show its last character.
+    QCOMPARE(list()->textElideMode(), Qt::ElideNone);
+    const int margin = list()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list());
+    const int needed = QFontMetrics(list()->font()).horizontalAdvance(row(20)) + 2 * (margin + 1);
+    QVERIFY(list()->visualItemRect(list()->item(20)).width() >= needed);
+    QVERIFY(list()->horizontalScrollBar()->maximum() + list()->viewport()->width() >= needed);
+}
+
 void WindowTest::screenshot() {
     const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/planner.png");
     QVERIFY(window->grab().save(path));
@@ -364,10 +385,12 @@ void WindowTest::liveCostPerKeystroke_data() {
     QTest::newRow("above the maximum") << u"121"_s << QStringList{u"0"_s, u"320"_s, u"3953014"_s};
     QTest::newRow("below the base") << u"3"_s << QStringList{u"0"_s};
     QTest::newRow("equal to the base") << u"4"_s << QStringList{u"0"_s};
-    QTest::newRow("not a number yet") << u"-"_s << QStringList{u"0"_s};
-    QTest::newRow("letters") << u"x7"_s << QStringList{u"0"_s, u"0"_s};
+    // No cost belongs to a text that is no level yet, nor to levels past the cost table.
+    QTest::newRow("not a number yet") << u"-"_s << QStringList{u""_s};
+    QTest::newRow("letters") << u"x7"_s << QStringList{u""_s, u""_s};
     QTest::newRow("beyond the cost table")
-        << u"5005"_s << QStringList{u"4"_s, u"112523"_s, u"112523"_s, u"112523"_s};
+        << u"5005"_s << QStringList{u"4"_s, u"112523"_s, u""_s, u""_s};
+    QTest::newRow("1, 12, 122") << u"122"_s << QStringList{u"0"_s, u"320"_s, u""_s};
     QTest::newRow("fraction") << u"9.5"_s << QStringList{u"92"_s, u"92"_s, u"146"_s};
 }
 
@@ -378,7 +401,7 @@ void WindowTest::liveCostPerKeystroke() {
     clickRow(10);
     QCOMPARE(label("lblName")->text(), QStringLiteral("Sword"));
     clear("txtGoal");
-    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("0")); // an empty box leaves the cost
+    QCOMPARE(box("txtGoalCost")->text(), QString()); // no cost for an empty box
     QStringList seen;
     for (QChar key : keys) {
         QTest::keyClick(box("txtGoal"), key.toLatin1());
@@ -397,11 +420,11 @@ void WindowTest::liveCostFromTheBaseBox() {
     type("txtBase", u"10"_s);
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("112377"));
     clear("txtBase");
-    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("112377"));
+    QCOMPARE(box("txtGoalCost")->text(), QString());
     type("txtBase", u"60"_s); // above the goal
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("0"));
     type("txtBase", u"-1"_s); // no cost below level 0
-    QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("0"));
+    QCOMPARE(box("txtGoalCost")->text(), QString());
 }
 
 void WindowTest::updateStoresTheBoxes() {
@@ -718,6 +741,12 @@ void WindowTest::badBoxStoresNothing_data() {
         << "x"
         << R"(Equipment bonus: "x" is not a whole number from -32768 to 32767.)"
         << "txtGoal";
+    // A long text is quoted short, so the message stays readable.
+    QTest::newRow("long text") << "txtEQ"
+                               << "1234567890 1234567890 1234567890"
+                               << u"Equipment bonus: \"1234567890 123456789\u2026\" is not a whole "
+                                  u"number from -32768 to 32767."_s
+                               << "";
 }
 
 void WindowTest::badBoxStoresNothing() {

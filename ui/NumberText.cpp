@@ -9,8 +9,32 @@
 
 namespace NumberText {
 
+namespace {
+
+// The group separator as people type it: a keyboard has a plain apostrophe where the locale
+// prints a typographic one, and any kind of space may stand where the locale prints a space.
+QString WithLocaleSeparators(QString text, const QLocale &locale) {
+    const QString separator = locale.groupSeparator();
+    if (separator.size() != 1) {
+        return text;
+    }
+    const QChar printed = separator.front();
+    if (printed == QChar(0x2019)) {
+        text.replace(QLatin1Char('\''), printed);
+    } else if (printed.isSpace()) {
+        for (QChar &c : text) {
+            if (c.isSpace()) {
+                c = printed;
+            }
+        }
+    }
+    return text;
+}
+
+} // namespace
+
 std::optional<std::int16_t> ReadLevel(const QString &text, const QLocale &locale) {
-    const QString trimmed = text.trimmed();
+    const QString trimmed = WithLocaleSeparators(text.trimmed(), locale);
     if (trimmed.isEmpty()) {
         return std::nullopt;
     }

@@ -15,6 +15,8 @@ namespace NumberText {
 // A box's text as a 16-bit level: blanks around it are ignored, a sign is allowed, and a
 // fraction is rounded to the nearest whole number, halves to the even one (2.5 -> 2). Empty
 // text, text that is no number in the locale and results outside -32768 to 32767 give nothing.
+// Digits may be grouped with the locale's separator, or with the plain apostrophe where that is
+// a typographic one, or with any kind of space where that is a space.
 std::optional<std::int16_t> ReadLevel(const QString &text, const QLocale &locale = QLocale());
 
 // For the skill rows: one space before a value of 0 or more, a minus sign before a negative one.

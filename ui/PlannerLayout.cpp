@@ -5,6 +5,7 @@
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include "rules/RaceTable.h"
+#include "ui/PlannerAccessibility.h"
 #include "ui/PlannerFonts.h"
 #include "ui/SkillRow.h"
 
@@ -68,7 +69,11 @@ void Tarrowind_Char_Planner::CreateControls() {
     lstSkills->setFont(PlannerFonts::FixedPitch(true));
     lstSkills->setSelectionMode(QAbstractItemView::SingleSelection);
     lstSkills->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lstSkills->setUniformItemSizes(true);
+    // A row is never shortened: one wider than the list can be scrolled to its end. The list
+    // measures every row for that, not the first alone; it does so when it lays the rows out for
+    // painting, not while UpdateForm rewrites them.
+    lstSkills->setUniformItemSizes(false);
+    lstSkills->setTextElideMode(Qt::ElideNone);
     m_listMenu = new QMenu(lstSkills);
     m_listMenu->setObjectName(QStringLiteral("listMenu"));
     // Start the header's text where the rows' text starts, so each word stands over its column.
@@ -86,6 +91,8 @@ void Tarrowind_Char_Planner::CreateControls() {
 
     lblGoalTotal = Label(this, "lblGoalTotal", {224, 224, 177, 25}, "Goal Cost Total:  0",
                          PlannerFonts::SansSerif(13));
+    // Hidden, and not a control of the window: it only speaks.
+    m_announcer = new Announcer(lblGoalTotal);
 
     Line1 = Place<QFrame>(this, "Line1", 24, 256, 368, 1);
     Line1->setFrameShape(QFrame::HLine);
@@ -110,6 +117,7 @@ void Tarrowind_Char_Planner::CreateControls() {
     cmdMaxBase = Button(this, "cmdMaxBase", 112, "Max Bases");
     cmdMaxGoal = Button(this, "cmdMaxGoal", 192, "Max Goals");
     cmdUpdate = Button(this, "cmdUpdate", 288, "Update");
+    cmdUpdate->setDefault(true);
 
     Label2 = Label(this, "Label2", {232, 336, 185, 17}, "Planner by the Tarrowind team",
                    PlannerFonts::Credit());
@@ -117,7 +125,8 @@ void Tarrowind_Char_Planner::CreateControls() {
     // What a screen reader says. The boxes are named after their tooltips, so the base box is
     // announced as "Base Skill Level" rather than as an edit field. Labels that show a value keep
     // it as their name and buttons their caption; the list and the race box also announce their
-    // current entry. The descriptions say what each control is for.
+    // current entry. The descriptions say what each control is for; lstSkills_Click puts the
+    // selected skill's name into those of the four boxes.
     const auto describe = [](QWidget *control, const char *name, const char *description) {
         if (name) {
             control->setAccessibleName(QLatin1String(name));

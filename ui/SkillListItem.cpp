@@ -3,7 +3,9 @@
 
 #include "ui/SkillListItem.h"
 
+#include "rules/SkillCatalogue.h"
 #include "ui/SkillExplanation.h"
+#include "ui/SpokenText.h"
 
 #include <exception>
 
@@ -12,6 +14,10 @@ SkillListItem::SkillListItem(const Tarrowind_Module::CharacterPlan &plan,
     : QListWidgetItem(text), m_plan(&plan), m_skill(skill) {}
 
 QVariant SkillListItem::data(int role) const {
+    if (role == Qt::AccessibleTextRole) {
+        return SpokenText::SkillRow(QString::fromStdString(Tarrowind_Module::SkillName(m_skill)),
+                                    m_plan->skills[m_skill]);
+    }
     if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
         try {
             return SkillExplanation(*m_plan, m_skill);

@@ -7,9 +7,11 @@
 
 #include <QListWidgetItem>
 
-// A row of the skill list whose tooltip and accessible description explain its numbers
-// (SkillExplanation). They are worked out from the plan when asked for, so they always match
-// the stored plan and cost nothing while the list is redrawn. The plan must outlive the item.
+// A row of the skill list. A screen reader reads it with the meaning of each number (SpokenText)
+// while the row shows them as columns, and its tooltip and accessible description explain its
+// numbers (SkillExplanation). These texts are worked out from the plan when asked for, so they
+// always match the stored plan and cost nothing while the list is redrawn. The plan must outlive
+// the item.
 class SkillListItem : public QListWidgetItem {
 public:
     SkillListItem(const Tarrowind_Module::CharacterPlan &plan, Tarrowind_Module::SkillNumber skill,

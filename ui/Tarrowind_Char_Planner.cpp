@@ -5,10 +5,13 @@
 
 #include "rules/Tarrowind_Module.h"
 #include "ui/CompareRacesWindow.h"
+#include "ui/MessageText.h"
 #include "ui/NumberText.h"
 #include "ui/PlanStep.h"
+#include "ui/PlannerAccessibility.h"
 #include "ui/SkillListItem.h"
 #include "ui/SkillRow.h"
+#include "ui/SpokenText.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -24,6 +27,7 @@
 #include <exception>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 using namespace Tarrowind_Module;
 
@@ -40,12 +44,17 @@ bool IsSkill(int number) {
 } // namespace
 
 Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent) : QWidget(parent) {
+    PlannerAccessibility::Install();
     CreateControls();
     ConnectHandlers();
     CreateHistory();
     ConnectClipboard();
     AddCompareRacesAction(this);
     Form_Load();
+    // Start-up is no change of the user's; the changes from here on are announced.
+    m_announcedPlan = m_plan;
+    connect(this, &Tarrowind_Char_Planner::planChanged, this,
+            &Tarrowind_Char_Planner::AnnouncePlanChange);
 }
 
 void Tarrowind_Char_Planner::ConnectHandlers() {
@@ -165,7 +174,8 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
         field.value = NumberText::ReadLevel(field.box->text());
         if (!field.value) {
             MarkInvalid(field.box, tr("%1: \"%2\" is not a whole number from -32768 to 32767.")
-                                       .arg(QLatin1String(field.what), field.box->text()));
+                                       .arg(QLatin1String(field.what),
+                                            MessageText::ShortQuote(field.box->text())));
             if (!firstInvalid) {
                 firstInvalid = field.box;
             }
@@ -236,6 +246,18 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
     for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
         ClearInvalid(box);
     }
+    // A box that gets the focus says which skill it belongs to.
+    using SpokenText::DetailBox;
+    const QString skill = lblName->text();
+    for (const auto &[box, which] : {std::pair{txtBase, DetailBox::Base},
+                                     {txtEQ, DetailBox::Equipment},
+                                     {txtGoal, DetailBox::Goal},
+                                     {txtGoalCost, DetailBox::Cost}}) {
+        const QString description = SpokenText::DetailBoxDescription(which, skill);
+        if (box->accessibleDescription() != description) {
+            box->setAccessibleDescription(description);
+        }
+    }
     m_plan.selected = static_cast<SkillNumber>(row);
 }
 
@@ -259,29 +281,24 @@ void Tarrowind_Char_Planner::txtGoal_Change() {
     ShowLiveCost();
 }
 
-// Costs the levels as typed, unclamped, for the selected skill; stores nothing. A text that is
-// not (yet) a number, or levels that cannot be costed, leave the cost box as it is.
+// Costs the levels as typed, unclamped, for the selected skill; stores nothing. The cost box
+// shows the cost of the two typed levels or nothing: while a box is empty or not (yet) a
+// number, or the levels lie outside the cost table, no cost belongs to them.
 void Tarrowind_Char_Planner::ShowLiveCost() {
-    const QString goalText = txtGoal->text();
-    const QString baseText = txtBase->text();
-    if (goalText.isEmpty() || baseText.isEmpty()) {
-        return;
+    const std::optional<std::int16_t> goal = NumberText::ReadLevel(txtGoal->text());
+    const std::optional<std::int16_t> base = NumberText::ReadLevel(txtBase->text());
+    QString cost;
+    if (goal && base && *goal < *base) {
+        cost = QStringLiteral("0");
+    } else if (goal && base) {
+        try {
+            const DifficultyClass d = RaceDifficulty(m_plan.race, m_plan.selected);
+            cost = NumberText::PlainText(ExpToGoal(*base, *goal, d));
+        } catch (const std::exception &) {
+            // Levels outside the cost table: no cost to show.
+        }
     }
-    const std::optional<std::int16_t> goal = NumberText::ReadLevel(goalText);
-    const std::optional<std::int16_t> base = NumberText::ReadLevel(baseText);
-    if (!goal || !base) {
-        return;
-    }
-    if (*goal < *base) {
-        txtGoalCost->setText(QStringLiteral("0"));
-        return;
-    }
-    try {
-        const DifficultyClass d = RaceDifficulty(m_plan.race, m_plan.selected);
-        txtGoalCost->setText(NumberText::PlainText(ExpToGoal(*base, *goal, d)));
-    } catch (const std::exception &) {
-        // Levels outside the cost table: no cost to show.
-    }
+    txtGoalCost->setText(cost);
 }
 
 bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
@@ -341,8 +358,19 @@ void Tarrowind_Char_Planner::ClearInvalid(QLineEdit *box) {
     QToolTip::hideText();
 }
 
+// Shown beside the control and spoken at once, with the focus left where it is.
 void Tarrowind_Char_Planner::ShowMessageAt(QWidget *at, const QString &message) {
     QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), message, at);
+    m_announcer->Announce(message);
+}
+
+void Tarrowind_Char_Planner::AnnouncePlanChange() {
+    try {
+        m_announcer->Announce(SpokenText::PlanChange(m_announcedPlan, m_plan));
+    } catch (const std::exception &) {
+        // A plan the window shows can always be told; should it not, the change goes unsaid.
+    }
+    m_announcedPlan = m_plan;
 }
 
 bool Tarrowind_Char_Planner::eventFilter(QObject *watched, QEvent *event) {

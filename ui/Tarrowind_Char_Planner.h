@@ -13,6 +13,7 @@
 #include <functional>
 
 class QAction;
+class Announcer;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -87,6 +88,7 @@ private:
     void ConnectClipboard();
     void CopyPlan();
     void PastePlan();
+    void AnnouncePlanChange();
 
     Tarrowind_Module::CharacterPlan m_plan;
     int m_rowBeforePress = -1;
@@ -96,6 +98,9 @@ private:
     QUndoStack *m_history = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
+    Announcer *m_announcer = nullptr;
+    // The plan as last announced to a screen reader.
+    Tarrowind_Module::CharacterPlan m_announcedPlan;
 
     QLabel *Label1 = nullptr;
     QListWidget *lstSkills = nullptr;

@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+namespace MessageText {
+
+// A user's text as a message quotes it, kept short and on one line: at most 20 characters,
+// followed by "…" when there was more, with every line break shown as "⏎". A character is never
+// cut in half.
+QString ShortQuote(const QString &text);
+
+} // namespace MessageText

@@ -1,0 +1,137 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/PlannerAccessibility.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QFrame>
+
+using namespace Qt::StringLiterals;
+
+Announcer::Announcer(QWidget *parent) : QLabel(parent) {
+    setObjectName(u"announcer"_s);
+    setTextFormat(Qt::PlainText);
+    hide();
+}
+
+void Announcer::Announce(const QString &message) {
+    setText(message);
+    // A screen reader speaks a notification when it is shown; the label itself stays hidden.
+    QAccessibleEvent event(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
+}
+
+namespace {
+
+class NotificationInterface : public QAccessibleWidget {
+public:
+    explicit NotificationInterface(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            return static_cast<const QLabel *>(widget())->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+class LineInterface : public QAccessibleWidget {
+public:
+    explicit LineInterface(QFrame *frame) : QAccessibleWidget(frame, QAccessible::Border) {}
+
+    // The shape is read each time: the interface may be made before the frame gets its shape.
+    QAccessible::Role role() const override {
+        const QFrame::Shape shape = static_cast<const QFrame *>(widget())->frameShape();
+        return shape == QFrame::HLine || shape == QFrame::VLine ? QAccessible::Separator
+                                                                : QAccessible::Border;
+    }
+};
+
+// A drop-down list: its name, its current entry as value, and its list of entries as its one
+// child, which opens and closes with the actions of a combo box.
+class NamedComboBoxInterface : public QAccessibleWidget {
+public:
+    explicit NamedComboBoxInterface(QComboBox *box)
+        : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QComboBox *comboBox() const { return static_cast<QComboBox *>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name: {
+            const QString name = comboBox()->accessibleName();
+            const QString entry = comboBox()->currentText();
+            if (name.isEmpty() || entry.isEmpty()) {
+                return name + entry;
+            }
+            return name + u": "_s + entry;
+        }
+        case QAccessible::Value:
+            return comboBox()->currentText();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = comboBox()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        return s;
+    }
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(comboBox()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override {
+        return child && child->object() == comboBox()->view() ? 0 : -1;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override {
+        if (action == showMenuAction() || action == pressAction()) {
+            if (comboBox()->view()->isVisible()) {
+                comboBox()->hidePopup();
+            } else {
+                comboBox()->showPopup();
+            }
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+};
+
+QAccessibleInterface *PlannerInterface(const QString &className, QObject *object) {
+    if (className == u"Announcer"_s) {
+        return new NotificationInterface(static_cast<Announcer *>(object));
+    }
+    // Subclasses of QFrame keep the interfaces Qt gives them.
+    if (className == u"QFrame"_s && object->metaObject() == &QFrame::staticMetaObject) {
+        return new LineInterface(static_cast<QFrame *>(object));
+    }
+    if (className == u"QComboBox"_s) {
+        auto *box = static_cast<QComboBox *>(object);
+        if (!box->isEditable()) {
+            return new NamedComboBoxInterface(box);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+namespace PlannerAccessibility {
+
+void Install() {
+    static const bool installed = (QAccessible::installFactory(PlannerInterface), true);
+    Q_UNUSED(installed);
+}
+
+} // namespace PlannerAccessibility
