@@ -70,8 +70,8 @@ void Tarrowind_Char_Planner::CreateControls() {
     lstSkills->setSelectionMode(QAbstractItemView::SingleSelection);
     lstSkills->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // A row is never shortened: one wider than the list can be scrolled to its end. The list
-    // measures every row for that, not the first alone; it does so when it lays the rows out for
-    // painting, not while UpdateForm rewrites them.
+    // measures every row for that, not the first alone (SkillListItem gives each row's size); it
+    // does so when it lays the rows out for painting, not while UpdateForm rewrites them.
     lstSkills->setUniformItemSizes(false);
     lstSkills->setTextElideMode(Qt::ElideNone);
     m_listMenu = new QMenu(lstSkills);

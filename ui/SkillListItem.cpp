@@ -4,8 +4,14 @@
 #include "ui/SkillListItem.h"
 
 #include "rules/SkillCatalogue.h"
+#include "ui/PlannerFonts.h"
 #include "ui/SkillExplanation.h"
 #include "ui/SpokenText.h"
+
+#include <QFontMetrics>
+#include <QListWidget>
+#include <QStyle>
+#include <QtMath>
 
 #include <exception>
 
@@ -17,6 +23,16 @@ QVariant SkillListItem::data(int role) const {
     if (role == Qt::AccessibleTextRole) {
         return SpokenText::SkillRow(QString::fromStdString(Tarrowind_Module::SkillName(m_skill)),
                                     m_plan->skills[m_skill]);
+    }
+    if (role == Qt::SizeHintRole && listWidget()) {
+        // The list measures every row for its horizontal extent. In its fixed-pitch font a row is
+        // as wide as its characters, which spares shaping all 37 rows before the first paint; one
+        // cell more leaves room for a group separator that a fallback face draws wider.
+        const QListWidget *list = listWidget();
+        const int margin =
+            list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        const auto width = qCeil(PlannerFonts::CharacterAdvance * qreal(text().size() + 1));
+        return QSize(width + 2 * margin, QFontMetrics(list->font()).height());
     }
     if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
         try {
