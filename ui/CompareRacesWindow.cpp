@@ -114,7 +114,7 @@ void CompareRacesWindow::ShowPlan(const CharacterPlan &plan) {
             total = tr("cannot be compared");
             totalTip.clear();
         } else if (cost.recalculated) {
-            total = cost.total == 0 ? QStringLiteral("0") : NumberText::GroupedText(cost.total);
+            total = NumberText::GroupedAmount(cost.total);
             totalTip.clear();
         }
         const QString texts[ColumnCount] = {

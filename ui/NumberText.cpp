@@ -74,6 +74,10 @@ QString GroupedText(std::int32_t value, const QLocale &locale) {
     return value < 0 ? QLatin1Char('-') + grouped : grouped;
 }
 
+QString GroupedAmount(std::int32_t value, const QLocale &locale) {
+    return value == 0 ? QStringLiteral("0") : GroupedText(value, locale);
+}
+
 QString PlainText(std::int32_t value) {
     return QString::number(value);
 }

@@ -22,11 +22,6 @@ QString Name(SkillNumber skill) {
     return QString::fromStdString(SkillName(skill));
 }
 
-// Unlike the list's grouped text, a cost of 0 is written as 0 here.
-QString ExperienceText(std::int32_t value, const QLocale &locale) {
-    return value == 0 ? QStringLiteral("0") : NumberText::GroupedText(value, locale);
-}
-
 } // namespace
 
 QString SkillExplanation(const CharacterPlan &plan, SkillNumber skill, const QLocale &locale) {
@@ -62,7 +57,7 @@ QString SkillExplanation(const CharacterPlan &plan, SkillNumber skill, const QLo
     if (entry.Goal > entry.Base) {
         text += Tr("Goal %1: %2 experience")
                     .arg(entry.Goal)
-                    .arg(ExperienceText(entry.GoalCost, locale));
+                    .arg(NumberText::GroupedAmount(entry.GoalCost, locale));
     } else {
         text += Tr("Goal %1: reached, no experience needed").arg(entry.Goal);
     }
@@ -71,7 +66,7 @@ QString SkillExplanation(const CharacterPlan &plan, SkillNumber skill, const QLo
         text += Tr("; the next level, %1 to %2, costs %3")
                     .arg(entry.Base)
                     .arg(next)
-                    .arg(ExperienceText(ExpToGoal(entry.Base, next, d), locale));
+                    .arg(NumberText::GroupedAmount(ExpToGoal(entry.Base, next, d), locale));
     } else {
         text += Tr("; %1 is the most %2 can reach").arg(max).arg(race);
     }

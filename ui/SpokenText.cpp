@@ -12,23 +12,15 @@ using namespace Qt::StringLiterals;
 
 namespace SpokenText {
 
-namespace {
-
-QString Cost(std::int32_t cost, const QLocale &locale) {
-    return cost == 0 ? u"0"_s : NumberText::GroupedText(cost, locale);
-}
-
-} // namespace
-
 QString SkillRow(const QString &name, const Tarrowind_Module::SkillPlanEntry &entry,
                  const QLocale &locale) {
     return u"%1: base %2, equipment %3, modded %4, goal %5, cost %6"_s.arg(
         name, QString::number(entry.Base), QString::number(entry.EQ), QString::number(entry.Mod),
-        QString::number(entry.Goal), Cost(entry.GoalCost, locale));
+        QString::number(entry.Goal), NumberText::GroupedAmount(entry.GoalCost, locale));
 }
 
 QString Total(std::int32_t total, const QLocale &locale) {
-    return u"Goal Cost Total: "_s + Cost(total, locale);
+    return u"Goal Cost Total: "_s + NumberText::GroupedAmount(total, locale);
 }
 
 QString PlanChange(const Tarrowind_Module::CharacterPlan &before,
