@@ -157,11 +157,8 @@ bool CompareRacesWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void AddCompareRacesAction(Tarrowind_Char_Planner *planner) {
-    auto *action = new QAction(CompareRacesWindow::tr("Compare Races"), planner);
-    action->setObjectName(QStringLiteral("compareRacesAction"));
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    planner->addAction(action); // Ctrl+R anywhere in the planner, not only in the open menu
-    planner->listMenu()->addAction(action);
+    QAction *action = planner->AddListMenuAction(CompareRacesWindow::tr("Compare Races"),
+                                                 "compareRacesAction", Qt::CTRL | Qt::Key_R);
     QObject::connect(action, &QAction::triggered, planner,
                      [planner] { CompareRacesWindow::Open(planner); });
 }

@@ -7,8 +7,6 @@ namespace MessageText {
 
 namespace {
 
-constexpr qsizetype QuotedCharacters = 20;
-
 bool IsLineBreak(QChar c) {
     switch (c.unicode()) {
     case u'\n':
@@ -26,16 +24,19 @@ bool IsLineBreak(QChar c) {
 
 } // namespace
 
-QString ShortQuote(const QString &text) {
+QString ShortQuote(const QString &text, qsizetype characters) {
     QString quoted;
-    qsizetype characters = 0;
+    qsizetype taken = 0;
     qsizetype i = 0;
-    while (i < text.size() && characters < QuotedCharacters) {
+    while (i < text.size() && taken < characters) {
         const QChar c = text.at(i);
         if (IsLineBreak(c)) {
             quoted += QChar(0x23CE);
             // A Windows line break is one break, not two.
             i += (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ? 2 : 1;
+        } else if (c.category() == QChar::Other_Control) {
+            quoted += u' ';
+            ++i;
         } else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             quoted += text.mid(i, 2);
             i += 2;
@@ -43,7 +44,7 @@ QString ShortQuote(const QString &text) {
             quoted += c;
             ++i;
         }
-        ++characters;
+        ++taken;
     }
     if (i < text.size()) {
         quoted += QChar(0x2026);

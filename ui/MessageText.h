@@ -7,9 +7,9 @@
 
 namespace MessageText {
 
-// A user's text as a message quotes it, kept short and on one line: at most 20 characters,
-// followed by "…" when there was more, with every line break shown as "⏎". A character is never
-// cut in half.
-QString ShortQuote(const QString &text);
+// A user's text as a message quotes it, kept short and on one line: at most `characters`
+// characters, followed by "…" when there was more, with every line break shown as "⏎" and a tab
+// or other control character as a space. A character is never cut in half.
+QString ShortQuote(const QString &text, qsizetype characters = 20);
 
 } // namespace MessageText

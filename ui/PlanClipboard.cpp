@@ -59,21 +59,11 @@ private:
 } // namespace
 
 void Tarrowind_Char_Planner::ConnectClipboard() {
-    const auto newAction = [this](const QString &text, const char *name, QKeyCombination keys,
-                                  void (Tarrowind_Char_Planner::*slot)()) {
-        auto *action = new QAction(text, this);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(keys);
-        action->setShortcutVisibleInContextMenu(true);
-        connect(action, &QAction::triggered, this, slot);
-        m_listMenu->addAction(action);
-        this->addAction(action); // the shortcut works anywhere in the window
-        return action;
-    };
-    m_copyPlan = newAction(tr("Copy Plan"), "copyPlan", Qt::CTRL | Qt::SHIFT | Qt::Key_C,
-                           &Tarrowind_Char_Planner::CopyPlan);
-    m_pastePlan = newAction(tr("Paste Plan"), "pastePlan", Qt::CTRL | Qt::SHIFT | Qt::Key_V,
-                            &Tarrowind_Char_Planner::PastePlan);
+    m_copyPlan = AddListMenuAction(tr("Copy Plan"), "copyPlan", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    connect(m_copyPlan, &QAction::triggered, this, &Tarrowind_Char_Planner::CopyPlan);
+    m_pastePlan =
+        AddListMenuAction(tr("Paste Plan"), "pastePlan", Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    connect(m_pastePlan, &QAction::triggered, this, &Tarrowind_Char_Planner::PastePlan);
     lstSkills->installEventFilter(new ListClipboardKeys(
         lstSkills, [this] { CopyPlan(); }, [this] { PastePlan(); }));
 

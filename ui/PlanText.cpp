@@ -4,6 +4,7 @@
 #include "ui/PlanText.h"
 
 #include "rules/Tarrowind_Module.h"
+#include "ui/MessageText.h"
 #include "ui/SkillRow.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,8 @@ namespace PlanText {
 
 namespace {
 
-constexpr qsizetype ExcerptLength = 40;
+// A line is quoted with at most this many characters and an ellipsis after them.
+constexpr qsizetype ExcerptLength = 39;
 
 QString Translate(const char *text) {
     return QCoreApplication::translate("PlanText", text);
@@ -93,18 +95,7 @@ bool HasDigit(QStringView text) {
 }
 
 ReadError ErrorAt(qsizetype line, QStringView text, const QString &reason) {
-    QString excerpt = text.toString();
-    for (QChar &c : excerpt) {
-        // Tabs, other control characters and line separators would break the one-line message.
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-            c.category() == QChar::Separator_Paragraph) {
-            c = u' ';
-        }
-    }
-    if (excerpt.size() > ExcerptLength) {
-        excerpt = excerpt.left(ExcerptLength - 1) + QChar(0x2026); // ellipsis
-    }
-    return {line, excerpt, reason};
+    return {line, MessageText::ShortQuote(text.toString(), ExcerptLength), reason};
 }
 
 } // namespace

@@ -16,5 +16,5 @@ QString SkillRowText(const QString &name, const Tarrowind_Module::SkillPlanEntry
 }
 
 QString GoalTotalText(std::int32_t total, const QLocale &locale) {
-    return QStringLiteral("Goal Cost Total: ") + NumberText::GroupedText(total, locale);
+    return QLatin1String(GoalTotalCaption) + NumberText::GroupedText(total, locale);
 }

@@ -16,7 +16,8 @@
 QString SkillRowText(const QString &name, const Tarrowind_Module::SkillPlanEntry &entry,
                      const QLocale &locale = QLocale());
 
-// The total label: "Goal Cost Total: " and the grouped total.
+// The total label: GoalTotalCaption and the grouped total.
+inline constexpr char GoalTotalCaption[] = "Goal Cost Total: ";
 QString GoalTotalText(std::int32_t total, const QLocale &locale = QLocale());
 
 // The header over those columns.

@@ -5,6 +5,7 @@
 
 #include "rules/Tarrowind_Module.h"
 #include "ui/NumberText.h"
+#include "ui/SkillRow.h"
 
 #include <QStringList>
 
@@ -20,7 +21,7 @@ QString SkillRow(const QString &name, const Tarrowind_Module::SkillPlanEntry &en
 }
 
 QString Total(std::int32_t total, const QLocale &locale) {
-    return u"Goal Cost Total: "_s + NumberText::GroupedAmount(total, locale);
+    return QLatin1String(GoalTotalCaption) + NumberText::GroupedAmount(total, locale);
 }
 
 QString PlanChange(const Tarrowind_Module::CharacterPlan &before,

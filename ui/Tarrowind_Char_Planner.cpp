@@ -13,6 +13,7 @@
 #include "ui/SkillRow.h"
 #include "ui/SpokenText.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -55,6 +56,17 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent) : QWidget(parent
     m_announcedPlan = m_plan;
     connect(this, &Tarrowind_Char_Planner::planChanged, this,
             &Tarrowind_Char_Planner::AnnouncePlanChange);
+}
+
+QAction *Tarrowind_Char_Planner::AddListMenuAction(const QString &text, const char *objectName,
+                                                   const QKeySequence &keys) {
+    auto *action = new QAction(text, this);
+    action->setObjectName(QLatin1String(objectName));
+    action->setShortcut(keys);
+    action->setShortcutVisibleInContextMenu(true);
+    m_listMenu->addAction(action);
+    addAction(action);
+    return action;
 }
 
 void Tarrowind_Char_Planner::ConnectHandlers() {

@@ -42,6 +42,9 @@ public:
     const Tarrowind_Module::CharacterPlan &plan() const { return m_plan; }
     // The skill list's right-click menu.
     QMenu *listMenu() const { return m_listMenu; }
+    // Adds an entry to that menu, showing its keys, which work anywhere in the window.
+    QAction *AddListMenuAction(const QString &text, const char *objectName,
+                               const QKeySequence &keys);
 
 Q_SIGNALS:
     // After every change of the plan that the user made, once the window shows it.
