@@ -9,7 +9,7 @@
 
 #include "plan/CharacterPlan.h"
 #include "rules/Tarrowind_Module.h"
-#include "ui/PlanText.h"
+#include "text/PlanText.h"
 
 #include <QLocale>
 #include <QString>

@@ -7,7 +7,7 @@
 // and what the planner writes into a box for a level reads back as that level.
 #include "FuzzCheck.h"
 
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 #include <QLocale>
 #include <QString>
