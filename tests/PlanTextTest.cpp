@@ -52,6 +52,8 @@ private Q_SLOTS:
     void html();
     void read_data();
     void read();
+    void spellings_data();
+    void spellings();
     void roundTrip_data();
     void roundTrip();
 };
@@ -83,7 +85,7 @@ void PlanTextTest::format() {
     QCOMPARE(lines.size(), 40);
     QCOMPARE(lines[0], u"Race: ArchTemplar"_s);
     QCOMPARE(lines[1], u"Skill Name        Base EQ   Mod  Goal  Goal Cost"_s);
-    QCOMPARE(lines[6], u"Strength         10   5    15   10    "_s);
+    QCOMPARE(lines[6], u"Strength         10   5    15   10"_s); // no fill after the last number
     QCOMPARE(lines[12], sword);
     QCOMPARE(lines[39], total);
 }
@@ -121,8 +123,8 @@ void PlanTextTest::read_data() {
     QTest::newRow("French cost, old Mac line ends")
         << u"Race: Warrior\r    Two Handed       4    0    10   50    112\u202f523"_s
         << u"Warrior; Two Handed 4 0 50"_s;
-    QTest::newRow("remarks and near names skipped")
-        << u"Sword is the best\nSwordfish 1 2 3 4\nResistance 1 0 5 1\nRaces: 8"_s
+    QTest::newRow("remarks skipped")
+        << u"Sword is the best\nStep 1 2 3\nBest 3 of them\nResistance 1 0 5 1\nHealing is 2nd"_s
         << u"-; Resistance 1 0 1"_s;
     QTest::newRow("unknown race")
         << u"Race: Elf\nSword 4 0 10 50"_s
@@ -168,6 +170,57 @@ void PlanTextTest::read() {
     QFETCH(QString, text);
     QFETCH(QString, read);
     QCOMPARE(Summary(PlanText::Read(text)), read);
+}
+
+// Skill and race lines as people write them: each is read, or refused naming its line.
+void PlanTextTest::spellings_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read"); // as Summary(), or "line: reason" for a refusal
+
+    const QString sword = u"-; Sword 35 8 120"_s;
+    QTest::newRow("lower case") << u"sword 35 8 50 120"_s << sword;
+    QTest::newRow("colon") << u"Sword: 35 8 50 120"_s << sword;
+    QTest::newRow("blank and colon") << u"SWORD : 35 8 50 120   \t"_s << sword;
+    QTest::newRow("full-width colon") << u"Sword\uFF1A35 8 50 120"_s << sword;
+    QTest::newRow("bold name") << u"**Sword:** 35 8 50 120"_s << sword;
+    QTest::newRow("invisible characters") << u"\uFEFFSw\u200Bo\u00ADrd 35 8 50 120"_s << sword;
+    QTest::newRow("runs of blanks")
+        << u"hand \t\u00A0to  Hand\t35 8 50 120"_s << u"-; Hand to Hand 35 8 120"_s;
+    QTest::newRow("race: any case")
+        << u"race: archtemplar\nSword 35 8 50 120"_s << u"ArchTemplar; Sword 35 8 120"_s;
+    QTest::newRow("race, blank, colon")
+        << u"Race : Warrior\nSword 35 8 50 120"_s << u"Warrior; Sword 35 8 120"_s;
+    QTest::newRow("bold race") << u"**Race:** Templar\nSword 35 8 50 120"_s
+                               << u"Templar; Sword 35 8 120"_s;
+    QTest::newRow("emphasis, equals")
+        << u"__Race__ = *Harakim*\nSword 35 8 50 120"_s << u"Harakim; Sword 35 8 120"_s;
+    QTest::newRow("full-width colon race")
+        << u"RACE\uFF1AMercenary\nSword 35 8 50 120"_s << u"Mercenary; Sword 35 8 120"_s;
+    QTest::newRow("typographic apostrophe")
+        << u"Race\t\tSeyan\u2019Du\nSword 35 8 50 120"_s << u"Seyan'Du; Sword 35 8 120"_s;
+    QTest::newRow("turned apostrophe")
+        << u"Race: seyan\u2018du\nSword 35 8 50 120"_s << u"Seyan'Du; Sword 35 8 120"_s;
+    const QString perhapsSword = u"1: %1 is not a skill the planner knows (perhaps Sword)"_s;
+    QTest::newRow("letters added") << u"Swords 35 8 50 120"_s << perhapsSword.arg(u"Swords");
+    QTest::newRow("two letters swapped") << u"Swrod: 35 8 50 120"_s << perhapsSword.arg(u"Swrod");
+    QTest::newRow("two edits") << u"Dagger 1 0 2 3\nHand to Hnd 4 0 10 50"_s
+                               << u"2: Hand to Hnd is not a skill the planner knows "
+                                  "(perhaps Hand to Hand)"_s;
+    QTest::newRow("short name, one edit")
+        << u"Haal 1 0 1 1"_s << u"1: Haal is not a skill the planner knows (perhaps Heal)"_s;
+    const QString raceLike = u"2: the line begins like a race line but cannot be read"_s;
+    QTest::newRow("races") << u"Sword 35 8 50 120\nRaces: ArchTemplar"_s << raceLike;
+    QTest::newRow("race without separator")
+        << u"race  warrior\nSword 35 8 50 120"_s << u"Warrior; Sword 35 8 120"_s;
+    QTest::newRow("race with a remark") << u"Sword 35 8 50 120\nRace matters"_s << raceLike;
+}
+
+void PlanTextTest::spellings() {
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    const auto result = PlanText::Read(text);
+    const auto *error = std::get_if<PlanText::ReadError>(&result);
+    QCOMPARE(error ? u"%1: %2"_s.arg(error->line).arg(error->reason) : Summary(result), read);
 }
 
 void PlanTextTest::roundTrip_data() {

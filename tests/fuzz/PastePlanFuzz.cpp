@@ -6,6 +6,7 @@
 // bonuses; once recalculated, its copied text, in one of a few locales, pastes back as the same
 // plan.
 #include "FuzzCheck.h"
+#include "SkillLineFuzz.h"
 
 #include "plan/CharacterPlan.h"
 #include "rules/Tarrowind_Module.h"
@@ -90,5 +91,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
     FuzzInput input(data, size);
     CheckRoundTrip(input);
+    CheckSkillLineNeverSkipped(data, size);
     return 0;
 }
