@@ -13,7 +13,7 @@
 #include "plan/CharacterPlan.h"
 #include "rules/Tarrowind_Module.h"
 #endif
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QAction>

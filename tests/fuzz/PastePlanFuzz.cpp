@@ -9,8 +9,8 @@
 
 #include "plan/CharacterPlan.h"
 #include "rules/Tarrowind_Module.h"
-#include "ui/MessageText.h"
-#include "ui/PlanText.h"
+#include "text/MessageText.h"
+#include "text/PlanText.h"
 
 #include <QLocale>
 #include <QString>

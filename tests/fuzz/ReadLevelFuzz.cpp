@@ -8,7 +8,7 @@
 // locale groups digits with a space, any blank a user types counts as that space.
 #include "FuzzCheck.h"
 
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 #include <QLocale>
 #include <QString>
