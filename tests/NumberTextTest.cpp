@@ -213,7 +213,6 @@ void NumberTextTest::shortQuote() {
 }
 
 void NumberTextTest::skillExplanations_data() {
-    Tarrowind_Module::InitTables();
     // An ArchTemplar's reset plan with some changes, recalculated as the planner stores it.
     const auto archTemplar = [](const std::function<void(CharacterPlan &)> &change) {
         CharacterPlan plan;

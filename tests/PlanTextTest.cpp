@@ -46,7 +46,6 @@ class PlanTextTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { InitTables(); }
     void format_data();
     void format();
     void html();

@@ -758,10 +758,7 @@ class RandomSessionTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        InitTables();
-        testLogHandler = qInstallMessageHandler(QuietMessages);
-    }
+    void initTestCase() { testLogHandler = qInstallMessageHandler(QuietMessages); }
 
     void cleanupTestCase() { qInstallMessageHandler(testLogHandler); }
 
