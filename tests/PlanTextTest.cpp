@@ -51,6 +51,8 @@ private Q_SLOTS:
     void html();
     void read_data();
     void read();
+    void spellings_data();
+    void spellings();
     void roundTrip_data();
     void roundTrip();
 };
@@ -82,7 +84,7 @@ void PlanTextTest::format() {
     QCOMPARE(lines.size(), 40);
     QCOMPARE(lines[0], u"Race: ArchTemplar"_s);
     QCOMPARE(lines[1], u"Skill Name        Base EQ   Mod  Goal  Goal Cost"_s);
-    QCOMPARE(lines[6], u"Strength         10   5    15   10    "_s);
+    QCOMPARE(lines[6], u"Strength         10   5    15   10"_s); // no fill after the last number
     QCOMPARE(lines[12], sword);
     QCOMPARE(lines[39], total);
 }
@@ -120,8 +122,8 @@ void PlanTextTest::read_data() {
     QTest::newRow("French cost, old Mac line ends")
         << u"Race: Warrior\r    Two Handed       4    0    10   50    112\u202f523"_s
         << u"Warrior; Two Handed 4 0 50"_s;
-    QTest::newRow("remarks and near names skipped")
-        << u"Sword is the best\nSwordfish 1 2 3 4\nResistance 1 0 5 1\nRaces: 8"_s
+    QTest::newRow("remarks skipped")
+        << u"Sword is the best\nStep 1 2 3\nBest 3 of them\nResistance 1 0 5 1\nHealing is 2nd"_s
         << u"-; Resistance 1 0 1"_s;
     QTest::newRow("unknown race")
         << u"Race: Elf\nSword 4 0 10 50"_s
@@ -167,6 +169,48 @@ void PlanTextTest::read() {
     QFETCH(QString, text);
     QFETCH(QString, read);
     QCOMPARE(Summary(PlanText::Read(text)), read);
+}
+
+// Skill and race lines as people write them: each is read, or refused naming its line.
+void PlanTextTest::spellings_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read"); // as Summary(), or "line: reason" for a refusal
+
+    QTest::newRow("skill names")
+        << u"sword 35 8 50 120\nDagger: 1 0 2 3\nHAND \t\u00A0to  Hand 4 0 10 50\n"
+           "\uFEFFSt\u200Be\u00ADalth\uFF1A5 0 6 7\n**Heal** 2 0 3 4\nLIGHT : 4 0 5 6  \t"_s
+        << u"-; Sword 35 8 120; Dagger 1 0 3; Hand to Hand 4 0 50; Stealth 5 0 7; Heal 2 0 4; "
+           "Light 4 0 6"_s;
+    const std::pair<const char16_t *, const char *> races[] = {
+        {u"race: archtemplar", "ArchTemplar"}, {u"Race : Warrior", "Warrior"},
+        {u"**Race:** Templar", "Templar"},     {u"__Race__ = *Harakim*", "Harakim"},
+        {u"RACE\uFF1AMercenary", "Mercenary"}, {u"Race\t\tSeyan\u2019Du", "Seyan'Du"},
+        {u"Race: seyan\u02BCdu", "Seyan'Du"},  {u"race  sorceror", "Sorceror"},
+        {u"Race: SEYAN\u2018DU", "Seyan'Du"}};
+    for (const auto &[line, race] : races) {
+        const QString text = QString::fromUtf16(line);
+        QTest::addRow("%s", qPrintable(text))
+            << text + u"\nSword 35 8 50 120"_s << QLatin1String(race) + u"; Sword 35 8 120"_s;
+    }
+    const QString unknown = u"%1: %2 is not a skill the planner knows (perhaps %3)"_s;
+    QTest::newRow("letters added")
+        << u"Swords 35 8 50 120"_s << unknown.arg(1).arg(u"Swords", u"Sword");
+    QTest::newRow("letters swapped")
+        << u"Swrod: 35 8 50 120"_s << unknown.arg(1).arg(u"Swrod", u"Sword");
+    QTest::newRow("two edits") << u"Dagger 1 0 2 3\nHand to Hnd 4 0 10 50"_s
+                               << unknown.arg(2).arg(u"Hand to Hnd", u"Hand to Hand");
+    QTest::newRow("short name") << u"Haal 1 0 1 1"_s << unknown.arg(1).arg(u"Haal", u"Heal");
+    const QString raceLike = u"2: the line begins like a race line but cannot be read"_s;
+    QTest::newRow("races") << u"Sword 35 8 50 120\nRaces: ArchTemplar"_s << raceLike;
+    QTest::newRow("race remark") << u"Sword 35 8 50 120\nRace matters"_s << raceLike;
+}
+
+void PlanTextTest::spellings() {
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    const auto result = PlanText::Read(text);
+    const auto *error = std::get_if<PlanText::ReadError>(&result);
+    QCOMPARE(error ? u"%1: %2"_s.arg(error->line).arg(error->reason) : Summary(result), read);
 }
 
 void PlanTextTest::roundTrip_data() {

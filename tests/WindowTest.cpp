@@ -881,7 +881,11 @@ void WindowTest::copyPlan() {
     QCOMPARE(clipboard->text(), u"77"_s); // an edit box copies its own text
     QTest::keyClick(box("txtGoal"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QString text = clipboard->text();
-    QCOMPARE(text.split(u'\n'), shown());
+    QStringList copied = shown(); // as shown, but without the fill at the end of a row
+    for (QString &line : copied) {
+        line = line.trimmed();
+    }
+    QCOMPARE(text.split(u'\n'), copied);
     QCOMPARE(text.section(u'\n', 12, 12), sword);
     QVERIFY(clipboard->mimeData()->html().contains(u"<td>120</td><td>3823414</td>"_s));
 

@@ -18,7 +18,8 @@
 namespace PlanText {
 
 // "Race: <race>", the column header, the 37 skill rows and the total label's text, one per line,
-// joined by '\n' with none after the last. The plan must be recalculated.
+// joined by '\n' with none after the last, and no blanks at the end of a line. The plan must be
+// recalculated.
 QString Format(const Tarrowind_Module::CharacterPlan &plan, const QLocale &locale = QLocale());
 
 // An HTML table: the race in a row of its own, a header row, one row per skill (name, base,
@@ -58,12 +59,19 @@ struct ReadError {
     QString Message() const;
 };
 
-// Reads a plan, line by line. "Race: <name>" or "Race<TAB><name>" names the race; a line that
-// starts with a skill's name, a blank and then numbers gives that skill's base, equipment bonus
-// and goal (the 1st, 2nd and 4th of at least four whole numbers, separated by blanks or only by
-// a sign); every other line is skipped. The text is refused as a whole when a race is unknown or
-// named twice, a skill is named twice, a skill line's numbers cannot be read, or no skill line
-// is found.
+// Reads a plan, line by line, as written, copied or edited by hand. Names match regardless of
+// case, of runs of blanks, of invisible format characters and of the kind of apostrophe.
+// - A race line is "Race", then a colon (also full-width), "=", a tab or blanks, then the race's
+//   name; Markdown emphasis around either part is ignored.
+// - A skill line starts with a skill's name, an optional colon and numbers; Markdown emphasis is
+//   ignored. The 1st, 2nd and 4th of at least four whole numbers, separated by blanks or only by
+//   a sign, are its base, equipment bonus and goal.
+// - Every other line is a remark and skipped, unless it looks meant as a race or a skill: a line
+//   whose first word is "Race" or "Races", or whose words before the first two numbers are a
+//   skill's name with letters added or one or two edits from it, is refused.
+// The text is refused as a whole, naming the line, when a race is unknown or named twice, a
+// skill is named twice, a skill line's numbers cannot be read, a line looks meant as a race or
+// skill but is neither, or no skill line is found.
 std::variant<PastedPlan, ReadError> Read(const QString &text);
 
 } // namespace PlanText

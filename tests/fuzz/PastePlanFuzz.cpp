@@ -6,6 +6,7 @@
 // bytes also make a plan of any race, levels and bonuses; once recalculated, its copied text, in
 // one of a few locales, pastes back as the same plan.
 #include "FuzzCheck.h"
+#include "SkillLineFuzz.h"
 
 #include "plan/CharacterPlan.h"
 #include "rules/Tarrowind_Module.h"
@@ -112,5 +113,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
     FuzzInput input(data, size);
     CheckRoundTrip(input);
+    CheckSkillLineNeverSkipped(data, size);
     return 0;
 }

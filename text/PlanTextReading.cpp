@@ -1,0 +1,378 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Reading a plan from text written, copied or edited by hand: tolerant where the meaning is
+// plain, a refusal naming the line where it is not, and never a line that looks like a skill or
+// race skipped without a word.
+#include "text/PlanText.h"
+
+#include "rules/Tarrowind_Module.h"
+#include "text/MessageText.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QStringView>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+using namespace Tarrowind_Module;
+
+namespace PlanText {
+
+namespace {
+
+// A line is quoted with at most this many characters and an ellipsis after them.
+constexpr qsizetype ExcerptLength = 39;
+// A misspelt name quoted inside the reason is cut shorter.
+constexpr qsizetype NameExcerptLength = 20;
+
+QString Translate(const char *text) {
+    return QCoreApplication::translate("PlanText", text);
+}
+
+bool IsBlank(QChar c) {
+    return c.isSpace(); // tabs and no-break spaces too
+}
+
+bool IsSign(QChar c) {
+    return c == u'-' || c == u'+';
+}
+
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool IsColon(QChar c) {
+    return c == u':' || c == QChar(0xFF1A); // full-width colon
+}
+
+// Markdown's emphasis: *, **, _ and __.
+bool IsEmphasis(QChar c) {
+    return c == u'*' || c == u'_';
+}
+
+qsizetype Skip(QStringView text, qsizetype at, bool (*skipped)(QChar)) {
+    while (at < text.size() && skipped(text[at])) {
+        ++at;
+    }
+    return at;
+}
+
+// The line as it was meant: without invisible format characters (zero-width space, byte-order
+// mark, soft hyphen and their kind) and with typographic apostrophes as "'". Blanks stay, since a
+// tab can separate the race from its label.
+QString Cleaned(QStringView line) {
+    QString cleaned;
+    cleaned.reserve(line.size());
+    for (QChar c : line) {
+        if (c.category() == QChar::Other_Format) {
+            continue;
+        }
+        if (c == QChar(0x2019) || c == QChar(0x2018) || c == QChar(0x02BC)) {
+            c = u'\'';
+        }
+        cleaned += c;
+    }
+    return cleaned.trimmed();
+}
+
+// The edits (insert, delete, replace, swap two neighbours) that turn one text into the other,
+// regardless of case.
+qsizetype EditDistance(QStringView a, QStringView b) {
+    const QString x = a.toString().toCaseFolded();
+    const QString y = b.toString().toCaseFolded();
+    const auto width = static_cast<std::size_t>(y.size()) + 1;
+    std::vector<qsizetype> before(width), previous(width), current(width);
+    for (std::size_t j = 0; j < width; ++j) {
+        previous[j] = static_cast<qsizetype>(j);
+    }
+    for (qsizetype i = 1; i <= x.size(); ++i) {
+        current[0] = i;
+        for (qsizetype j = 1; j <= y.size(); ++j) {
+            const auto at = static_cast<std::size_t>(j);
+            const qsizetype replace = x[i - 1] == y[j - 1] ? 0 : 1;
+            current[at] =
+                std::min({previous[at] + 1, current[at - 1] + 1, previous[at - 1] + replace});
+            if (i > 1 && j > 1 && x[i - 1] == y[j - 2] && x[i - 2] == y[j - 1]) {
+                current[at] = std::min(current[at], before[at - 2] + 1);
+            }
+        }
+        std::swap(before, previous);
+        std::swap(previous, current);
+    }
+    return previous.back();
+}
+
+// An optionally signed whole number from -32768 to 32767 at `at`, in ASCII digits, ending at a
+// blank, a sign or the end of the text. On success `at` moves past it.
+std::optional<std::int16_t> ReadNumber(QStringView text, qsizetype &at) {
+    qsizetype i = at;
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (i < text.size() && IsSign(text[i])) {
+        ++i;
+    }
+    const qsizetype firstDigit = i;
+    std::int32_t magnitude = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        magnitude = magnitude * 10 + (text[i].unicode() - u'0');
+        if (magnitude > 32768) {
+            return std::nullopt;
+        }
+    }
+    if (i == firstDigit || (i < text.size() && !IsBlank(text[i]) && !IsSign(text[i]))) {
+        return std::nullopt;
+    }
+    const std::int32_t value = negative ? -magnitude : magnitude;
+    if (value > 32767) {
+        return std::nullopt;
+    }
+    at = i;
+    return static_cast<std::int16_t>(value);
+}
+
+bool HasDigit(QStringView text) {
+    return std::any_of(text.begin(), text.end(), IsDigit);
+}
+
+// Whether a word begins like a number: a digit, or a sign and a digit.
+bool IsNumberWord(QStringView word) {
+    const qsizetype at = !word.isEmpty() && IsSign(word[0]) ? 1 : 0;
+    return at < word.size() && IsDigit(word[at]);
+}
+
+QStringList SkillNames() {
+    QStringList names;
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        names << QString::fromStdString(SkillName(s));
+    }
+    return names;
+}
+
+RaceNumber RaceByName(QStringView name) {
+    const QString folded = name.toString().simplified();
+    for (RaceNumber race = 0; race < RaceCount; ++race) {
+        if (folded.compare(QString::fromStdString(RaceName(race)), Qt::CaseInsensitive) == 0) {
+            return race;
+        }
+    }
+    return -1;
+}
+
+ReadError ErrorAt(qsizetype line, QStringView text, const QString &reason) {
+    return {line, MessageText::ShortQuote(text.toString(), ExcerptLength), reason};
+}
+
+// The lines of a text, ended by "\r\n", "\n" or "\r", whichever system the text comes from;
+// "\r\n" is one line end.
+QList<QStringView> SplitLines(QStringView text) {
+    QList<QStringView> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || text[i] == u'\r') {
+            lines << text.sliced(start, i - start);
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    lines << text.sliced(start);
+    return lines;
+}
+
+// What one line says: nothing (a remark), a race, a skill's levels, or why it cannot be read.
+using LineReading = std::variant<std::monostate, RaceNumber, SkillLevels, QString>;
+
+// A line whose first word is "Race" or "Races", in any case and with or without emphasis: the
+// race, when "Race" is followed by a colon, "=", a tab or just blanks and then the race's name;
+// otherwise why not. Nothing for any other line.
+std::optional<LineReading> ReadRaceLine(QStringView line) {
+    qsizetype at = Skip(line, 0, IsEmphasis);
+    if (!line.sliced(at).startsWith(u"race", Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    at += 4;
+    const bool plural = at < line.size() && line[at].toLower() == u's';
+    at += plural ? 1 : 0;
+    if (at < line.size() && !IsBlank(line[at]) && !IsColon(line[at]) && line[at] != u'=' &&
+        !IsEmphasis(line[at])) {
+        return std::nullopt; // another word, such as "Racer"
+    }
+    at = Skip(line, at, IsEmphasis);
+    const qsizetype blanks = at;
+    at = Skip(line, at, IsBlank);
+    const bool tab = line.sliced(blanks, at - blanks).contains(u'\t');
+    const bool separator = at < line.size() && (IsColon(line[at]) || line[at] == u'=');
+    QStringView name = line.sliced(at + (separator ? 1 : 0));
+    const auto isFrame = [](QChar c) {
+        return IsBlank(c) || IsEmphasis(c);
+    };
+    while (!name.isEmpty() && isFrame(name.front())) {
+        name = name.sliced(1);
+    }
+    while (!name.isEmpty() && isFrame(name.back())) {
+        name.chop(1);
+    }
+    const RaceNumber race = RaceByName(name);
+    // Without a separator only a race's own name makes it a race line: "Race Warrior".
+    if (plural || (!separator && !tab && race < 0)) {
+        return Translate("the line begins like a race line but cannot be read");
+    }
+    if (race < 0) {
+        return Translate("the race is not one the planner knows");
+    }
+    return race;
+}
+
+// The skill whose name begins the line, regardless of case, followed by a blank, a colon or the
+// line's end; the longest such name, so that no name can take the place of a longer one that
+// starts with it. `line` has its blanks folded.
+std::optional<SkillNumber> SkillAtStart(QStringView line, const QStringList &names) {
+    std::optional<SkillNumber> found;
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        const QString &name = names[s];
+        if (line.startsWith(name, Qt::CaseInsensitive) &&
+            (line.size() == name.size() || line[name.size()] == u' ' ||
+             IsColon(line[name.size()])) &&
+            (!found || name.size() > names[*found].size())) {
+            found = s;
+        }
+    }
+    return found;
+}
+
+// The skill's base, equipment bonus and goal: the 1st, 2nd and 4th of four whole numbers at
+// the start of `rest`, after an optional colon.
+LineReading ReadSkillLevels(SkillNumber skill, QStringView rest, const QString &name) {
+    qsizetype at = Skip(rest, 0, IsBlank);
+    at += at < rest.size() && IsColon(rest[at]) ? 1 : 0;
+    std::array<std::int16_t, 4> numbers{};
+    for (std::int16_t &value : numbers) {
+        at = Skip(rest, at, IsBlank);
+        const std::optional<std::int16_t> read = ReadNumber(rest, at);
+        if (!read) {
+            return Translate("%1 needs four whole numbers from -32768 to 32767").arg(name);
+        }
+        value = *read;
+    }
+    return SkillLevels{skill, numbers[0], numbers[1], numbers[3]};
+}
+
+// How close a written word or words are to a skill's name: 0 for the name with letters added,
+// otherwise the edits between them, at most two (one for a name of four letters, where ordinary
+// words lie that close); nothing when they are further apart.
+std::optional<qsizetype> Closeness(QStringView written, const QString &name) {
+    if (written.size() > name.size() && written.startsWith(name, Qt::CaseInsensitive) &&
+        std::all_of(written.begin() + name.size(), written.end(),
+                    [](QChar c) { return c.isLetter(); })) {
+        return 0;
+    }
+    const qsizetype allowed = name.size() <= 4 ? 1 : 2;
+    if (std::abs(written.size() - name.size()) > allowed) {
+        return std::nullopt;
+    }
+    const qsizetype distance = EditDistance(written, name);
+    return distance <= allowed ? std::optional(distance) : std::nullopt;
+}
+
+// Why a line that begins with something close to a skill's name cannot be read: the words before
+// its first two numbers are close to a name (Closeness). Nothing for any other line. `line` has
+// its blanks folded.
+std::optional<QString> NearSkill(QStringView line, const QStringList &names) {
+    const QList<QStringView> words = line.split(u' ');
+    const auto number = std::find_if(words.begin(), words.end(), IsNumberWord);
+    if (number == words.begin() || number == words.end() || number + 1 == words.end() ||
+        !IsNumberWord(*(number + 1))) {
+        return std::nullopt;
+    }
+    QStringView written = line.first(number->data() - line.data()).trimmed();
+    while (!written.isEmpty() && IsColon(written.back())) {
+        written.chop(1);
+    }
+    written = written.trimmed();
+
+    std::optional<SkillNumber> nearest;
+    qsizetype nearestDistance = 0;
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        const std::optional<qsizetype> distance = Closeness(written, names[s]);
+        if (distance && (!nearest || *distance < nearestDistance)) {
+            nearest = s;
+            nearestDistance = *distance;
+        }
+    }
+    if (!nearest) {
+        return std::nullopt;
+    }
+    return Translate("%1 is not a skill the planner knows (perhaps %2)")
+        .arg(MessageText::ShortQuote(written.toString(), NameExcerptLength), names[*nearest]);
+}
+
+LineReading ReadLine(QStringView line, const QStringList &names) {
+    const QString cleaned = Cleaned(line);
+    if (std::optional<LineReading> race = ReadRaceLine(cleaned)) {
+        return *std::move(race);
+    }
+    // Emphasis on a skill line is only ever Markdown's: "**Sword** 4 0 10 50".
+    const QString folded = QString(cleaned).remove(u'*').remove(u'_').simplified();
+    if (const std::optional<SkillNumber> skill = SkillAtStart(folded, names)) {
+        const QStringView rest = QStringView(folded).sliced(names[*skill].size());
+        // A line about a skill without any number is a remark, not its levels.
+        if (!HasDigit(rest)) {
+            return {};
+        }
+        return ReadSkillLevels(*skill, rest, names[*skill]);
+    }
+    if (std::optional<QString> near = NearSkill(folded, names)) {
+        return *std::move(near);
+    }
+    return {};
+}
+
+} // namespace
+
+QString ReadError::Message() const {
+    if (line == 0) {
+        return Translate("Nothing was pasted: %1.").arg(reason);
+    }
+    return Translate("Nothing was pasted: %1, in line %2: \"%3\"")
+        .arg(reason, QString::number(line), excerpt);
+}
+
+std::variant<PastedPlan, ReadError> Read(const QString &text) {
+    const QStringList names = SkillNames();
+    PastedPlan pasted;
+    std::array<bool, SkillCount> listed{};
+    const QList<QStringView> lines = SplitLines(text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const qsizetype number = i + 1;
+        const QStringView line = lines[i].trimmed();
+        const LineReading reading = ReadLine(line, names);
+        if (const auto *reason = std::get_if<QString>(&reading)) {
+            return ErrorAt(number, line, *reason);
+        }
+        if (const auto *race = std::get_if<RaceNumber>(&reading)) {
+            if (pasted.race) {
+                return ErrorAt(number, line, Translate("the race is named a second time"));
+            }
+            pasted.race = *race;
+        } else if (const auto *levels = std::get_if<SkillLevels>(&reading)) {
+            bool &seen = listed.at(static_cast<std::size_t>(levels->skill));
+            if (seen) {
+                return ErrorAt(number, line,
+                               Translate("%1 is named a second time").arg(names[levels->skill]));
+            }
+            seen = true;
+            pasted.skills.push_back(*levels);
+        }
+    }
+    if (pasted.skills.empty()) {
+        return ReadError{0, {}, Translate("the text names no skill with its levels")};
+    }
+    return pasted;
+}
+
+} // namespace PlanText
