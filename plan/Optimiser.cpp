@@ -1,0 +1,661 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "plan/Optimiser.h"
+
+#include "rules/ExpCost.h"
+#include "rules/RaceTable.h"
+#include "rules/SkillCatalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <vector>
+
+namespace Tarrowind_Module {
+
+namespace {
+
+// Answers are compared by one integer: experience first, then the number of changed goals, then
+// the distance of the goals from the plan's own. The distance stays below 37 x 121 < 2^13 and the
+// count below 2^6, so neither can outweigh one point of experience.
+using Key = std::int64_t;
+constexpr Key ExpWeight = Key{1} << 19;
+constexpr Key ChangeWeight = Key{1} << 13;
+constexpr Key Unreachable = std::numeric_limits<Key>::max() / 8;
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
+}
+
+std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
+    return -FloorDiv(-a, b);
+}
+
+CharacterPlan Recalculated(const CharacterPlan &plan) {
+    CharacterPlan copy = plan;
+    copy.Recalculate();
+    return copy;
+}
+
+bool IsAttribute(SkillNumber skill) {
+    return skill >= 0 && skill < AttributeCount;
+}
+
+// The value an attribute adds to a skill's attribute sum at the given goal.
+std::int64_t AttributeValue(const CharacterPlan &plan, SkillNumber attribute, std::int64_t goal) {
+    return RaceMax(plan.race, attribute) == 0 ? 0 : goal + plan.skills.at(attribute).EQ;
+}
+
+// The goals one skill may take, from `low` up to the race's maximum, with the key of each.
+class Ladder {
+public:
+    Ladder(const CharacterPlan &plan, SkillNumber skill, Level low)
+        : m_own(plan.skills.at(skill).Goal), m_low(low), m_max(RaceMax(plan.race, skill)) {
+        const SkillPlanEntry &entry = plan.skills.at(skill);
+        const DifficultyClass d = RaceDifficulty(plan.race, skill);
+        const int count = std::max(m_max - m_low + 1, 1);
+        m_cost.resize(static_cast<std::size_t>(count));
+        m_sameCostTop.resize(static_cast<std::size_t>(count));
+        std::int64_t cost = 0;
+        for (int level = entry.Base; level < m_low; ++level) {
+            cost += ExpCostTable.at(d, level);
+        }
+        for (int i = 0; i < count; ++i) {
+            m_cost[static_cast<std::size_t>(i)] = cost;
+            if (i + 1 < count) {
+                cost += ExpCostTable.at(d, m_low + i);
+            }
+        }
+        for (int i = count - 1; i >= 0; --i) {
+            const auto at = static_cast<std::size_t>(i);
+            m_sameCostTop[at] = i + 1 < count && m_cost[at + 1] == m_cost[at]
+                                    ? m_sameCostTop[at + 1]
+                                    : static_cast<Level>(m_low + i);
+        }
+    }
+
+    [[nodiscard]] Level Low() const { return m_low; }
+    [[nodiscard]] Level Max() const { return m_max; }
+    [[nodiscard]] int Count() const { return static_cast<int>(m_cost.size()); }
+
+    // Experience from the base to the goal low + step.
+    [[nodiscard]] std::int64_t Cost(int step) const {
+        return m_cost[static_cast<std::size_t>(step)];
+    }
+
+    [[nodiscard]] Key KeyAt(std::int64_t goal) const {
+        const std::int64_t distance = goal > m_own ? goal - m_own : m_own - goal;
+        return ExpWeight * Cost(static_cast<int>(goal - m_low)) +
+               (goal != m_own ? ChangeWeight : 0) + distance;
+    }
+
+    // The cheapest goal at or above `need`: the plan's own goal if it costs no more than the
+    // lowest one, otherwise the goal of that same experience closest to it; nullopt above the
+    // maximum.
+    [[nodiscard]] std::optional<Level> Choose(std::int64_t need) const {
+        const std::int64_t lowest = std::max<std::int64_t>(need, m_low);
+        if (lowest > m_max) {
+            return std::nullopt;
+        }
+        const Level top = m_sameCostTop[static_cast<std::size_t>(lowest - m_low)];
+        return static_cast<Level>(std::clamp<std::int64_t>(m_own, lowest, top));
+    }
+
+private:
+    Level m_own;
+    Level m_low;
+    Level m_max;
+    std::vector<std::int64_t> m_cost;
+    std::vector<Level> m_sameCostTop;
+};
+
+// ---- One target ---------------------------------------------------------------------------
+
+struct ReachAttribute {
+    SkillNumber number = 0;
+    int weight = 0; // how often the skill's attribute sum counts it
+    std::int64_t valueAtLow = 0;
+    Ladder ladder;
+};
+
+class ReachSearch {
+public:
+    ReachSearch(const CharacterPlan &plan, SkillNumber skill, std::int32_t target)
+        : m_skill(plan, skill, plan.skills.at(skill).Goal) {
+        for (int slot = 0; slot < StatSlots; ++slot) {
+            const SkillNumber a = StatDependencyTable.at(skill, slot);
+            auto found = std::find_if(m_attributes.begin(), m_attributes.end(),
+                                      [a](const ReachAttribute &r) { return r.number == a; });
+            if (found != m_attributes.end()) {
+                ++found->weight;
+                continue;
+            }
+            const Level own = plan.skills.at(a).Goal;
+            m_attributes.push_back({a, 1, AttributeValue(plan, a, own), Ladder(plan, a, own)});
+        }
+        // Ascending attribute numbers, so that the search meets lower goals of earlier
+        // attributes first.
+        std::sort(
+            m_attributes.begin(), m_attributes.end(),
+            [](const ReachAttribute &x, const ReachAttribute &y) { return x.number < y.number; });
+        const std::int64_t own = plan.skills.at(skill).Goal;
+        // The bonus needed with the skill's own goal at its maximum, and the one that lets it keep
+        // its own goal.
+        m_targetLessEq = std::int64_t{target} - plan.skills.at(skill).EQ;
+        m_leastBonus = m_targetLessEq - m_skill.Max();
+        m_ownBonus = m_targetLessEq - own;
+        m_steps.assign(m_attributes.size(), 0);
+        m_best.assign(m_attributes.size(), 0);
+    }
+
+    // False when nothing reaches the target.
+    bool Run() {
+        Visit(0, 0, 0);
+        return m_bestKey < Unreachable;
+    }
+
+    [[nodiscard]] const std::vector<ReachAttribute> &Attributes() const { return m_attributes; }
+    [[nodiscard]] int BestStep(std::size_t i) const { return m_best[i]; }
+    [[nodiscard]] Level BestSkillGoal() const { return m_bestSkillGoal; }
+
+private:
+    // The highest attribute sum that attributes from `from` on can add.
+    std::int64_t RestAtMax(std::size_t from) const {
+        std::int64_t sum = 0;
+        for (std::size_t i = from; i < m_attributes.size(); ++i) {
+            const ReachAttribute &a = m_attributes[i];
+            sum += a.weight * (a.valueAtLow + a.ladder.Count() - 1);
+        }
+        return sum;
+    }
+
+    Key AttributeKey(const ReachAttribute &a, int step) const {
+        return ExpWeight * (a.ladder.Cost(step) - a.ladder.Cost(0)) +
+               (step > 0 ? ChangeWeight : 0) + step;
+    }
+
+    void Visit(std::size_t index, std::int64_t sum, Key key) {
+        if (index == m_attributes.size()) {
+            Finish(sum, key);
+            return;
+        }
+        const ReachAttribute &a = m_attributes[index];
+        const std::int64_t rest = RestAtMax(index + 1);
+        const std::int64_t atLow = sum + a.weight * a.valueAtLow;
+        // Below this step even every later goal at its maximum falls short.
+        std::int64_t step =
+            std::max<std::int64_t>(0, CeilDiv(5 * m_leastBonus - atLow - rest, a.weight));
+        const bool last = index + 1 == m_attributes.size();
+        while (step < a.ladder.Count()) {
+            const int at = static_cast<int>(step);
+            const Key withThis = key + AttributeKey(a, at);
+            if (withThis >= m_bestKey) {
+                break; // every higher step costs more and sorts later
+            }
+            m_steps[index] = at;
+            const std::int64_t total = atLow + a.weight * step;
+            Visit(index + 1, total, withThis);
+            if (!last) {
+                ++step;
+                continue;
+            }
+            // The last attribute only pays where the bonus rises, and not past the bonus that lets
+            // the skill keep its own goal.
+            const std::int64_t bonus = FloorDiv(total, 5);
+            if (bonus >= m_ownBonus) {
+                break;
+            }
+            step = std::max(step + 1, CeilDiv(5 * (bonus + 1) - atLow, a.weight));
+        }
+    }
+
+    void Finish(std::int64_t sum, Key key) {
+        const std::int64_t need = m_targetLessEq - FloorDiv(sum, 5);
+        const std::int64_t goal = std::max<std::int64_t>(need, m_skill.Low());
+        if (goal > m_skill.Max()) {
+            return;
+        }
+        const int step = static_cast<int>(goal - m_skill.Low());
+        const Key total = key + ExpWeight * (m_skill.Cost(step) - m_skill.Cost(0)) +
+                          (step > 0 ? ChangeWeight : 0) + step;
+        if (total < m_bestKey) {
+            m_bestKey = total;
+            m_best = m_steps;
+            m_bestSkillGoal = static_cast<Level>(goal);
+        }
+    }
+
+    Ladder m_skill;
+    std::vector<ReachAttribute> m_attributes;
+    std::int64_t m_targetLessEq = 0;
+    std::int64_t m_leastBonus = 0;
+    std::int64_t m_ownBonus = 0;
+    std::vector<int> m_steps;
+    std::vector<int> m_best;
+    Key m_bestKey = Unreachable;
+    Level m_bestSkillGoal = 0;
+};
+
+// ---- The whole plan -----------------------------------------------------------------------
+
+// Bounds carry each attribute's key split into Scale shares.
+constexpr Key Scale = 1024;
+
+struct GoalAttribute {
+    Ladder ladder;
+    std::int64_t valueAtLow = 0;
+    std::vector<Key> key; // by step above the lowest goal
+    Key leastKey = 0;
+};
+
+// The skills whose attribute bonus comes from the same attributes, counted the same number of
+// times: their cheapest goals depend only on that one attribute sum.
+struct SkillGroup {
+    std::array<int, AttributeCount> weight{};
+    std::int64_t sumAtLow = 0;
+    int span = 0; // the attribute sum reaches sumAtLow + span
+    std::vector<SkillNumber> skills;
+    std::vector<Key> key; // by the attribute sum less sumAtLow
+};
+
+// For each T: the least cost of attribute steps whose weighted sum is at least T.
+std::vector<Key> AtLeast(const std::vector<Key> &byStep, int weight) {
+    std::vector<Key> least(static_cast<std::size_t>(weight) * (byStep.size() - 1) + 1, Unreachable);
+    for (std::size_t step = 0; step < byStep.size(); ++step) {
+        Key &slot = least[step * static_cast<std::size_t>(weight)];
+        slot = std::min(slot, byStep[step]);
+    }
+    for (std::size_t t = least.size() - 1; t-- > 0;) {
+        least[t] = std::min(least[t], least[t + 1]);
+    }
+    return least;
+}
+
+// Both arguments as AtLeast returns them; so is the result.
+std::vector<Key> Combine(const std::vector<Key> &a, const std::vector<Key> &b) {
+    const int spanA = static_cast<int>(a.size()) - 1;
+    const int spanB = static_cast<int>(b.size()) - 1;
+    std::vector<Key> both(static_cast<std::size_t>(spanA + spanB + 1), Unreachable);
+    for (int t = 0; t <= spanA + spanB; ++t) {
+        Key best = Unreachable;
+        for (int ta = std::max(0, t - spanB); ta <= std::min(t, spanA); ++ta) {
+            best = std::min(best,
+                            a[static_cast<std::size_t>(ta)] + b[static_cast<std::size_t>(t - ta)]);
+        }
+        both[static_cast<std::size_t>(t)] = best;
+    }
+    return both;
+}
+
+class GoalSearch {
+public:
+    GoalSearch(const CharacterPlan &plan, bool attributesMayFall) : m_plan(plan) {
+        for (SkillNumber a = 0; a < AttributeCount; ++a) {
+            const SkillPlanEntry &entry = plan.skills.at(a);
+            Ladder ladder(plan, a, attributesMayFall ? entry.Base : entry.Goal);
+            GoalAttribute attribute{ladder, AttributeValue(plan, a, ladder.Low()), {}, 0};
+            for (int step = 0; step < ladder.Count(); ++step) {
+                attribute.key.push_back(ladder.KeyAt(ladder.Low() + step));
+            }
+            attribute.leastKey = *std::min_element(attribute.key.begin(), attribute.key.end());
+            m_attributes.push_back(std::move(attribute));
+        }
+        for (SkillNumber s = AttributeCount; s < SkillCount; ++s) {
+            if (RaceMax(plan.race, s) == 0) {
+                continue;
+            }
+            std::array<int, AttributeCount> weight{};
+            for (int slot = 0; slot < StatSlots; ++slot) {
+                ++weight.at(static_cast<std::size_t>(StatDependencyTable.at(s, slot)));
+            }
+            auto group =
+                std::find_if(m_groups.begin(), m_groups.end(),
+                             [&weight](const SkillGroup &g) { return g.weight == weight; });
+            if (group == m_groups.end()) {
+                m_groups.push_back({weight, 0, 0, {}, {}});
+                group = m_groups.end() - 1;
+            }
+            group->skills.push_back(s);
+            m_skills.emplace_back(plan, s, plan.skills.at(s).Base);
+            m_required.push_back(ModdedAtGoal(plan, s) - plan.skills.at(s).EQ);
+            m_skillIndex.at(static_cast<std::size_t>(s)) = static_cast<int>(m_skills.size()) - 1;
+        }
+        for (SkillGroup &group : m_groups) {
+            FillGroup(group);
+        }
+        ChooseOrder();
+        ShareAttributeKeys();
+        BuildBoundTables();
+    }
+
+    // The cheapest attribute goals, as steps above each attribute's lowest goal.
+    std::array<int, AttributeCount> Run() {
+        std::array<int, AttributeCount> own{};
+        for (std::size_t a = 0; a < AttributeCount; ++a) {
+            own[a] =
+                m_plan.skills.at(static_cast<SkillNumber>(a)).Goal - m_attributes[a].ladder.Low();
+        }
+        m_best = own;
+        m_bestKey = Evaluate(own);
+        Descend();
+        std::array<int, AttributeCount> steps{};
+        std::vector<int> sums(m_groups.size(), 0);
+        Visit(0, 0, steps, sums);
+        return m_best;
+    }
+
+    // The plan with those goals.
+    CharacterPlan Apply(const std::array<int, AttributeCount> &steps) const {
+        CharacterPlan result = m_plan;
+        for (std::size_t a = 0; a < AttributeCount; ++a) {
+            result.skills.at(static_cast<SkillNumber>(a)).Goal =
+                static_cast<Level>(m_attributes[a].ladder.Low() + steps[a]);
+        }
+        for (const SkillGroup &group : m_groups) {
+            const std::int64_t bonus = FloorDiv(group.sumAtLow + GroupSum(group, steps), 5);
+            for (SkillNumber s : group.skills) {
+                const auto i =
+                    static_cast<std::size_t>(m_skillIndex.at(static_cast<std::size_t>(s)));
+                result.skills.at(s).Goal = *m_skills[i].Choose(m_required[i] - bonus);
+            }
+        }
+        result.Recalculate();
+        return result;
+    }
+
+private:
+    std::int64_t GroupSum(const SkillGroup &group,
+                          const std::array<int, AttributeCount> &steps) const {
+        std::int64_t sum = 0;
+        for (std::size_t a = 0; a < AttributeCount; ++a) {
+            sum += group.weight[a] * steps[a];
+        }
+        return sum;
+    }
+
+    void FillGroup(SkillGroup &group) {
+        for (std::size_t a = 0; a < AttributeCount; ++a) {
+            group.sumAtLow += group.weight[a] * m_attributes[a].valueAtLow;
+            group.span += group.weight[a] * (m_attributes[a].ladder.Count() - 1);
+        }
+        group.key.assign(static_cast<std::size_t>(group.span) + 1, 0);
+        for (int t = 0; t <= group.span; ++t) {
+            const std::int64_t bonus = FloorDiv(group.sumAtLow + t, 5);
+            Key key = 0;
+            for (SkillNumber s : group.skills) {
+                const auto i =
+                    static_cast<std::size_t>(m_skillIndex.at(static_cast<std::size_t>(s)));
+                const std::optional<Level> goal = m_skills[i].Choose(m_required[i] - bonus);
+                if (!goal) {
+                    key = Unreachable;
+                    break;
+                }
+                key += m_skills[i].KeyAt(*goal);
+            }
+            group.key[static_cast<std::size_t>(t)] = key;
+        }
+    }
+
+    Key Evaluate(const std::array<int, AttributeCount> &steps) const {
+        Key key = 0;
+        for (std::size_t a = 0; a < AttributeCount; ++a) {
+            key += m_attributes[a].key[static_cast<std::size_t>(steps[a])];
+        }
+        for (const SkillGroup &group : m_groups) {
+            const Key part = group.key[static_cast<std::size_t>(GroupSum(group, steps))];
+            if (part >= Unreachable) {
+                return Unreachable;
+            }
+            key += part;
+        }
+        return key;
+    }
+
+    bool Better(Key key, const std::array<int, AttributeCount> &steps) const {
+        return key < m_bestKey || (key == m_bestKey && steps < m_best);
+    }
+
+    // From the plan's own goals, the best single attribute move, until none improves.
+    void Descend() {
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (std::size_t a = 0; a < AttributeCount; ++a) {
+                std::array<int, AttributeCount> trial = m_best;
+                for (int step = 0; step < m_attributes[a].ladder.Count(); ++step) {
+                    trial[a] = step;
+                    const Key key = Evaluate(trial);
+                    if (Better(key, trial)) {
+                        m_bestKey = key;
+                        m_best = trial;
+                        moved = true;
+                    }
+                }
+            }
+        }
+    }
+
+    // Widest range first: fixing it early narrows the bounds most.
+    void ChooseOrder() {
+        for (std::size_t i = 0; i < AttributeCount; ++i) {
+            m_order[i] = i;
+        }
+        std::stable_sort(m_order.begin(), m_order.end(), [this](std::size_t x, std::size_t y) {
+            return m_attributes[x].ladder.Count() > m_attributes[y].ladder.Count();
+        });
+    }
+
+    // Each attribute's key above its least is shared among the groups that use it.
+    void ShareAttributeKeys() {
+        for (auto &row : m_share) {
+            row.fill(0);
+        }
+        for (std::size_t a = 0; a < AttributeCount; ++a) {
+            int users = 0;
+            for (const SkillGroup &group : m_groups) {
+                users += group.weight[a] > 0 ? 1 : 0;
+            }
+            for (std::size_t g = 0; g < m_groups.size(); ++g) {
+                if (m_groups[g].weight[a] > 0) {
+                    m_share[a][g] = Scale / users;
+                }
+            }
+        }
+    }
+
+    void BuildBoundTables() {
+        m_tables.assign(m_groups.size(), {});
+        for (std::size_t g = 0; g < m_groups.size(); ++g) {
+            const SkillGroup &group = m_groups[g];
+            for (std::size_t depth = 0; depth <= AttributeCount; ++depth) {
+                std::vector<Key> freeLeast{0};
+                int fixedSpan = 0;
+                for (std::size_t i = 0; i < AttributeCount; ++i) {
+                    const std::size_t a = m_order[i];
+                    if (group.weight[a] == 0) {
+                        continue;
+                    }
+                    const GoalAttribute &attribute = m_attributes[a];
+                    if (i < depth) {
+                        fixedSpan += group.weight[a] * (attribute.ladder.Count() - 1);
+                        continue;
+                    }
+                    std::vector<Key> shared;
+                    for (Key key : attribute.key) {
+                        shared.push_back((key - attribute.leastKey) * m_share[a][g]);
+                    }
+                    freeLeast = Combine(freeLeast, AtLeast(shared, group.weight[a]));
+                }
+                std::vector<Key> table(static_cast<std::size_t>(fixedSpan) + 1, Unreachable);
+                for (int f = 0; f <= fixedSpan; ++f) {
+                    Key best = Unreachable;
+                    for (std::size_t t = 0; t < freeLeast.size(); ++t) {
+                        const Key part = group.key[static_cast<std::size_t>(f) + t];
+                        if (part < Unreachable) {
+                            best = std::min(best, Scale * part + freeLeast[t]);
+                        }
+                    }
+                    table[static_cast<std::size_t>(f)] = best;
+                }
+                m_tables[g][depth] = std::move(table);
+            }
+        }
+        for (std::size_t depth = AttributeCount + 1; depth-- > 0;) {
+            m_freeLeast[depth] =
+                depth == AttributeCount
+                    ? 0
+                    : m_freeLeast[depth + 1] + Scale * m_attributes[m_order[depth]].leastKey;
+        }
+    }
+
+    // `fixed` is Scale x the key of the attributes fixed so far, `sums` each group's weighted sum
+    // of their steps.
+    void Visit(std::size_t depth, Key fixed, std::array<int, AttributeCount> &steps,
+               std::vector<int> &sums) {
+        const std::size_t a = m_order[depth];
+        const GoalAttribute &attribute = m_attributes[a];
+        struct Child {
+            Key bound;
+            int step;
+        };
+        std::array<Child, LevelCount + 1> children{};
+        std::size_t count = 0;
+        for (int step = 0; step < attribute.ladder.Count(); ++step) {
+            Key bound = fixed + Scale * attribute.key[static_cast<std::size_t>(step)] +
+                        m_freeLeast[depth + 1];
+            for (std::size_t g = 0; g < m_groups.size() && bound < Unreachable; ++g) {
+                const int sum = sums[g] + m_groups[g].weight[a] * step;
+                const Key part = m_tables[g][depth + 1][static_cast<std::size_t>(sum)];
+                bound = part >= Unreachable ? Unreachable : bound + part;
+            }
+            if (bound <= Scale * m_bestKey) {
+                children[count++] = {bound, step};
+            }
+        }
+        std::sort(children.begin(), children.begin() + static_cast<std::ptrdiff_t>(count),
+                  [](const Child &x, const Child &y) {
+                      return x.bound < y.bound || (x.bound == y.bound && x.step < y.step);
+                  });
+        for (std::size_t c = 0; c < count; ++c) {
+            const Child &child = children[c];
+            if (child.bound > Scale * m_bestKey) {
+                break;
+            }
+            steps[a] = child.step;
+            if (depth + 1 == AttributeCount) {
+                const Key key = child.bound / Scale;
+                if (Better(key, steps)) {
+                    m_bestKey = key;
+                    m_best = steps;
+                }
+                continue;
+            }
+            for (std::size_t g = 0; g < m_groups.size(); ++g) {
+                sums[g] += m_groups[g].weight[a] * child.step;
+            }
+            Visit(depth + 1, fixed + Scale * attribute.key[static_cast<std::size_t>(child.step)],
+                  steps, sums);
+            for (std::size_t g = 0; g < m_groups.size(); ++g) {
+                sums[g] -= m_groups[g].weight[a] * child.step;
+            }
+        }
+        steps[a] = 0;
+    }
+
+    const CharacterPlan &m_plan;
+    std::vector<GoalAttribute> m_attributes;
+    std::vector<SkillGroup> m_groups;
+    std::vector<Ladder> m_skills;         // the skills the race can learn
+    std::vector<std::int64_t> m_required; // their ModdedAtGoal less EQ
+    std::array<int, SkillCount> m_skillIndex{};
+    std::array<std::size_t, AttributeCount> m_order{};
+    std::array<std::array<Key, 16>, AttributeCount> m_share{};
+    std::vector<std::array<std::vector<Key>, AttributeCount + 1>> m_tables;
+    std::array<Key, AttributeCount + 1> m_freeLeast{};
+    std::array<int, AttributeCount> m_best{};
+    Key m_bestKey = Unreachable;
+};
+
+} // namespace
+
+std::int32_t ModdedAtGoal(const CharacterPlan &plan, SkillNumber skill) {
+    if (RaceMax(plan.race, skill) == 0) {
+        return 0;
+    }
+    const SkillPlanEntry &entry = plan.skills.at(skill);
+    std::int64_t value = std::int64_t{entry.Goal} + entry.EQ;
+    if (!IsAttribute(skill)) {
+        std::int64_t sum = 0;
+        for (int slot = 0; slot < StatSlots; ++slot) {
+            const SkillNumber a = StatDependencyTable.at(skill, slot);
+            sum += AttributeValue(plan, a, plan.skills.at(a).Goal);
+        }
+        value += FloorDiv(sum, 5);
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t HighestReach(const CharacterPlan &plan, SkillNumber skill) {
+    CharacterPlan top = plan;
+    top.skills.at(skill).Goal = RaceMax(plan.race, skill);
+    if (!IsAttribute(skill)) {
+        for (int slot = 0; slot < StatSlots; ++slot) {
+            const SkillNumber a = StatDependencyTable.at(skill, slot);
+            top.skills.at(a).Goal = RaceMax(plan.race, a);
+        }
+    }
+    return std::max(ModdedAtGoal(top, skill), ModdedAtGoal(plan, skill));
+}
+
+std::optional<std::int32_t> OwnGoalReachCost(const CharacterPlan &plan, SkillNumber skill,
+                                             std::int32_t target) {
+    const CharacterPlan start = Recalculated(plan);
+    const std::int32_t now = ModdedAtGoal(start, skill);
+    if (now >= target) {
+        return 0;
+    }
+    const SkillPlanEntry &entry = start.skills.at(skill);
+    const Level max = RaceMax(start.race, skill);
+    const std::int64_t need = std::int64_t{entry.Goal} + target - now;
+    if (max == 0 || need > max) {
+        return std::nullopt;
+    }
+    const DifficultyClass d = RaceDifficulty(start.race, skill);
+    return ExpToGoal(entry.Goal, static_cast<Level>(need), d);
+}
+
+std::optional<CharacterPlan> CheapestReach(const CharacterPlan &plan, SkillNumber skill,
+                                           std::int32_t target) {
+    CharacterPlan result = Recalculated(plan);
+    if (ModdedAtGoal(result, skill) >= target) {
+        return result;
+    }
+    if (HighestReach(result, skill) < target) {
+        return std::nullopt;
+    }
+    SkillPlanEntry &entry = result.skills.at(skill);
+    if (IsAttribute(skill)) {
+        entry.Goal = static_cast<Level>(std::int64_t{target} - entry.EQ);
+        result.Recalculate();
+        return result;
+    }
+    ReachSearch search(result, skill, target);
+    if (!search.Run()) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < search.Attributes().size(); ++i) {
+        const ReachAttribute &a = search.Attributes()[i];
+        result.skills.at(a.number).Goal = static_cast<Level>(a.ladder.Low() + search.BestStep(i));
+    }
+    entry.Goal = search.BestSkillGoal();
+    result.Recalculate();
+    return result;
+}
+
+CharacterPlan CheapestGoals(const CharacterPlan &plan, bool attributesMayFall) {
+    const CharacterPlan start = Recalculated(plan);
+    GoalSearch search(start, attributesMayFall);
+    return search.Apply(search.Run());
+}
+
+} // namespace Tarrowind_Module
