@@ -241,6 +241,7 @@ private:
 
 // Bounds carry each attribute's key split into Scale shares.
 constexpr Key Scale = 1024;
+constexpr int TuningRounds = 16;
 
 struct GoalAttribute {
     Ladder ladder;
@@ -325,8 +326,6 @@ public:
             FillGroup(group);
         }
         ChooseOrder();
-        ShareAttributeKeys();
-        BuildBoundTables();
     }
 
     // The cheapest attribute goals, as steps above each attribute's lowest goal.
@@ -339,6 +338,8 @@ public:
         m_best = own;
         m_bestKey = Evaluate(own);
         Descend();
+        ShareAttributeKeys();
+        BuildBoundTables();
         std::array<int, AttributeCount> steps{};
         std::vector<int> sums(m_groups.size(), 0);
         Visit(0, 0, steps, sums);
@@ -445,22 +446,148 @@ private:
         });
     }
 
-    // Each attribute's key above its least is shared among the groups that use it.
-    void ShareAttributeKeys() {
-        for (auto &row : m_share) {
-            row.fill(0);
-        }
+    // The least of Scale x a group's key plus the shared attribute keys over all attribute goals,
+    // with the steps that reach it.
+    Key GroupLeast(std::size_t g, std::array<int, AttributeCount> &steps) const {
+        const SkillGroup &group = m_groups[g];
+        std::vector<Key> least{0};
+        std::vector<std::size_t> used;
+        std::vector<std::vector<int>> stepAt;  // per used attribute: the step behind each T
+        std::vector<std::vector<int>> splitAt; // per used attribute: T of the earlier ones
         for (std::size_t a = 0; a < AttributeCount; ++a) {
-            int users = 0;
-            for (const SkillGroup &group : m_groups) {
-                users += group.weight[a] > 0 ? 1 : 0;
+            const int weight = group.weight[a];
+            if (weight == 0) {
+                continue;
             }
-            for (std::size_t g = 0; g < m_groups.size(); ++g) {
-                if (m_groups[g].weight[a] > 0) {
-                    m_share[a][g] = Scale / users;
+            const GoalAttribute &attribute = m_attributes[a];
+            const auto count = static_cast<int>(attribute.key.size());
+            std::vector<Key> own(static_cast<std::size_t>(weight * (count - 1) + 1), Unreachable);
+            std::vector<int> ownStep(own.size(), 0);
+            for (int t = static_cast<int>(own.size()) - 1; t >= 0; --t) {
+                const auto at = static_cast<std::size_t>(t);
+                if (t % weight == 0) {
+                    const auto step = static_cast<std::size_t>(t / weight);
+                    own[at] = (attribute.key[step] - attribute.leastKey) * m_share[a][g];
+                    ownStep[at] = t / weight;
+                }
+                if (at + 1 < own.size() && own[at + 1] < own[at]) {
+                    own[at] = own[at + 1];
+                    ownStep[at] = ownStep[at + 1];
                 }
             }
+            std::vector<Key> both(least.size() + own.size() - 1, Unreachable);
+            std::vector<int> split(both.size(), 0);
+            for (std::size_t ta = 0; ta < least.size(); ++ta) {
+                for (std::size_t tb = 0; tb < own.size(); ++tb) {
+                    const Key sum = least[ta] + own[tb];
+                    if (sum < both[ta + tb]) {
+                        both[ta + tb] = sum;
+                        split[ta + tb] = static_cast<int>(ta);
+                    }
+                }
+            }
+            least = std::move(both);
+            used.push_back(a);
+            stepAt.push_back(std::move(ownStep));
+            splitAt.push_back(std::move(split));
         }
+        Key best = Unreachable;
+        std::size_t bestT = 0;
+        for (std::size_t t = 0; t < least.size(); ++t) {
+            if (group.key[t] < Unreachable && Scale * group.key[t] + least[t] < best) {
+                best = Scale * group.key[t] + least[t];
+                bestT = t;
+            }
+        }
+        for (std::size_t i = used.size(); i-- > 0;) {
+            const auto earlier = static_cast<std::size_t>(splitAt[i][bestT]);
+            steps[used[i]] = stepAt[i][bestT - earlier];
+            bestT = earlier;
+        }
+        return best;
+    }
+
+    // Each attribute's key above its least is shared among the groups that use it, starting from
+    // equal shares; a few subgradient steps then move each share toward the groups that ask the
+    // most of that attribute, which tightens the bound where the groups pull apart.
+    void ShareAttributeKeys() {
+        std::array<std::array<double, 16>, AttributeCount> share{};
+        std::array<int, AttributeCount> users{};
+        for (std::size_t a = 0; a < AttributeCount; ++a) {
+            for (const SkillGroup &group : m_groups) {
+                users[a] += group.weight[a] > 0 ? 1 : 0;
+            }
+            for (std::size_t g = 0; g < m_groups.size(); ++g) {
+                share[a][g] = m_groups[g].weight[a] > 0 ? 1.0 / users[a] : 0.0;
+            }
+        }
+        Key constant = 0;
+        for (const GoalAttribute &attribute : m_attributes) {
+            constant += Scale * attribute.leastKey;
+        }
+        auto useShares = [this, &share](std::array<std::array<Key, 16>, AttributeCount> &into) {
+            for (std::size_t a = 0; a < AttributeCount; ++a) {
+                for (std::size_t g = 0; g < m_groups.size(); ++g) {
+                    into[a][g] = static_cast<Key>(share[a][g] * Scale);
+                }
+            }
+        };
+        useShares(m_share);
+        Key bestBound = -1;
+        std::array<std::array<Key, 16>, AttributeCount> bestShare = m_share;
+        std::vector<std::array<int, AttributeCount>> wanted(m_groups.size());
+        for (int round = 0; round < TuningRounds; ++round) {
+            Key bound = constant;
+            for (std::size_t g = 0; g < m_groups.size(); ++g) {
+                bound += GroupLeast(g, wanted[g]);
+            }
+            if (bound > bestBound) {
+                bestBound = bound;
+                bestShare = m_share;
+            }
+            const double gap = static_cast<double>(Scale * m_bestKey - bound) / Scale;
+            if (gap <= 0) {
+                break;
+            }
+            std::array<std::array<double, 16>, AttributeCount> direction{};
+            double norm = 0;
+            for (std::size_t a = 0; a < AttributeCount; ++a) {
+                if (users[a] < 2) {
+                    continue;
+                }
+                double mean = 0;
+                for (std::size_t g = 0; g < m_groups.size(); ++g) {
+                    if (m_groups[g].weight[a] > 0) {
+                        const auto step = static_cast<std::size_t>(wanted[g][a]);
+                        direction[a][g] = static_cast<double>(m_attributes[a].key[step] -
+                                                              m_attributes[a].leastKey);
+                        mean += direction[a][g] / users[a];
+                    }
+                }
+                for (std::size_t g = 0; g < m_groups.size(); ++g) {
+                    if (m_groups[g].weight[a] > 0) {
+                        direction[a][g] -= mean;
+                        norm += direction[a][g] * direction[a][g];
+                    }
+                }
+            }
+            if (norm <= 0) {
+                break;
+            }
+            const double length = gap / norm;
+            for (std::size_t a = 0; a < AttributeCount; ++a) {
+                double total = 0;
+                for (std::size_t g = 0; g < m_groups.size(); ++g) {
+                    share[a][g] = std::max(0.0, share[a][g] + length * direction[a][g]);
+                    total += share[a][g];
+                }
+                for (std::size_t g = 0; g < m_groups.size() && total > 0; ++g) {
+                    share[a][g] /= total;
+                }
+            }
+            useShares(m_share);
+        }
+        m_share = bestShare;
     }
 
     void BuildBoundTables() {
