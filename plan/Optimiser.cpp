@@ -241,7 +241,11 @@ private:
 
 // Bounds carry each attribute's key split into Scale shares.
 constexpr Key Scale = 1024;
-constexpr int TuningRounds = 16;
+constexpr int FirstTuningRounds = 4;
+constexpr int MoreTuningRounds = 6;
+constexpr int Attempts = 3;
+constexpr long NodeBudget = 2000;
+constexpr std::size_t MaxGroups = 16;
 
 struct GoalAttribute {
     Ladder ladder;
@@ -256,6 +260,7 @@ struct SkillGroup {
     std::array<int, AttributeCount> weight{};
     std::int64_t sumAtLow = 0;
     int span = 0; // the attribute sum reaches sumAtLow + span
+    int flat = 0; // from sumAtLow + flat on, a higher sum saves nothing more
     std::vector<SkillNumber> skills;
     std::vector<Key> key; // by the attribute sum less sumAtLow
 };
@@ -273,12 +278,13 @@ std::vector<Key> AtLeast(const std::vector<Key> &byStep, int weight) {
     return least;
 }
 
-// Both arguments as AtLeast returns them; so is the result.
-std::vector<Key> Combine(const std::vector<Key> &a, const std::vector<Key> &b) {
+// Both arguments as AtLeast returns them; so is the result, up to T = cap.
+std::vector<Key> Combine(const std::vector<Key> &a, const std::vector<Key> &b, int cap) {
     const int spanA = static_cast<int>(a.size()) - 1;
     const int spanB = static_cast<int>(b.size()) - 1;
-    std::vector<Key> both(static_cast<std::size_t>(spanA + spanB + 1), Unreachable);
-    for (int t = 0; t <= spanA + spanB; ++t) {
+    const int span = std::min(spanA + spanB, cap);
+    std::vector<Key> both(static_cast<std::size_t>(span + 1), Unreachable);
+    for (int t = 0; t <= span; ++t) {
         Key best = Unreachable;
         for (int ta = std::max(0, t - spanB); ta <= std::min(t, spanA); ++ta) {
             best = std::min(best,
@@ -314,7 +320,7 @@ public:
                 std::find_if(m_groups.begin(), m_groups.end(),
                              [&weight](const SkillGroup &g) { return g.weight == weight; });
             if (group == m_groups.end()) {
-                m_groups.push_back({weight, 0, 0, {}, {}});
+                m_groups.push_back({weight, 0, 0, 0, {}, {}});
                 group = m_groups.end() - 1;
             }
             group->skills.push_back(s);
@@ -338,12 +344,19 @@ public:
         m_best = own;
         m_bestKey = Evaluate(own);
         Descend();
-        ShareAttributeKeys();
-        BuildBoundTables();
-        std::array<int, AttributeCount> steps{};
-        std::vector<int> sums(m_groups.size(), 0);
-        Visit(0, 0, steps, sums);
-        return m_best;
+        StartShares();
+        // Most plans need only a short tuning. A search that runs long goes back for more tuning
+        // and starts again from the best answer it has met; the last attempt runs to the end.
+        for (int attempt = 0;; ++attempt) {
+            TuneShares(attempt == 0 ? FirstTuningRounds : MoreTuningRounds);
+            BuildBoundTables();
+            m_nodesLeft = attempt < Attempts - 1 ? NodeBudget << attempt : -1;
+            std::array<int, AttributeCount> steps{};
+            std::vector<int> sums(m_groups.size(), 0);
+            if (Visit(0, 0, steps, sums)) {
+                return m_best;
+            }
+        }
     }
 
     // The plan with those goals.
@@ -396,6 +409,11 @@ private:
             }
             group.key[static_cast<std::size_t>(t)] = key;
         }
+        group.flat = group.span;
+        while (group.flat > 0 &&
+               group.key[static_cast<std::size_t>(group.flat - 1)] == group.key.back()) {
+            --group.flat;
+        }
     }
 
     Key Evaluate(const std::array<int, AttributeCount> &steps) const {
@@ -436,13 +454,20 @@ private:
         }
     }
 
-    // Widest range first: fixing it early narrows the bounds most.
+    // The attribute most groups use first, so that groups are settled early; among those the
+    // widest range first.
     void ChooseOrder() {
-        for (std::size_t i = 0; i < AttributeCount; ++i) {
-            m_order[i] = i;
+        std::array<int, AttributeCount> users{};
+        for (std::size_t a = 0; a < AttributeCount; ++a) {
+            m_order[a] = a;
+            for (const SkillGroup &group : m_groups) {
+                users[a] += group.weight[a] > 0 ? 1 : 0;
+            }
         }
-        std::stable_sort(m_order.begin(), m_order.end(), [this](std::size_t x, std::size_t y) {
-            return m_attributes[x].ladder.Count() > m_attributes[y].ladder.Count();
+        std::stable_sort(m_order.begin(), m_order.end(), [&](std::size_t x, std::size_t y) {
+            return users[x] != users[y]
+                       ? users[x] > users[y]
+                       : m_attributes[x].ladder.Count() > m_attributes[y].ladder.Count();
         });
     }
 
@@ -475,10 +500,12 @@ private:
                     ownStep[at] = ownStep[at + 1];
                 }
             }
-            std::vector<Key> both(least.size() + own.size() - 1, Unreachable);
+            std::vector<Key> both(
+                std::min(least.size() + own.size() - 1, static_cast<std::size_t>(group.flat) + 1),
+                Unreachable);
             std::vector<int> split(both.size(), 0);
             for (std::size_t ta = 0; ta < least.size(); ++ta) {
-                for (std::size_t tb = 0; tb < own.size(); ++tb) {
+                for (std::size_t tb = 0; tb < own.size() && ta + tb < both.size(); ++tb) {
                     const Key sum = least[ta] + own[tb];
                     if (sum < both[ta + tb]) {
                         both[ta + tb] = sum;
@@ -508,51 +535,57 @@ private:
     }
 
     // Each attribute's key above its least is shared among the groups that use it, starting from
-    // equal shares; a few subgradient steps then move each share toward the groups that ask the
-    // most of that attribute, which tightens the bound where the groups pull apart.
-    void ShareAttributeKeys() {
-        std::array<std::array<double, 16>, AttributeCount> share{};
-        std::array<int, AttributeCount> users{};
+    // equal shares. Subgradient steps then move each share toward the groups that ask the most of
+    // that attribute, which tightens the bound where the groups pull apart.
+    void StartShares() {
         for (std::size_t a = 0; a < AttributeCount; ++a) {
+            m_users[a] = 0;
             for (const SkillGroup &group : m_groups) {
-                users[a] += group.weight[a] > 0 ? 1 : 0;
+                m_users[a] += group.weight[a] > 0 ? 1 : 0;
             }
             for (std::size_t g = 0; g < m_groups.size(); ++g) {
-                share[a][g] = m_groups[g].weight[a] > 0 ? 1.0 / users[a] : 0.0;
+                m_tuning[a][g] = m_groups[g].weight[a] > 0 ? 1.0 / m_users[a] : 0.0;
             }
         }
+        UseTuning();
+        m_bestShare = m_share;
+    }
+
+    void UseTuning() {
+        for (std::size_t a = 0; a < AttributeCount; ++a) {
+            for (std::size_t g = 0; g < m_groups.size(); ++g) {
+                m_share[a][g] = static_cast<Key>(m_tuning[a][g] * Scale);
+            }
+        }
+    }
+
+    // A few more steps from where the last ones ended; the shares of the best bound met so far
+    // stay in m_bestShare. The step length halves whenever a step fails to raise the bound.
+    void TuneShares(int rounds) {
         Key constant = 0;
         for (const GoalAttribute &attribute : m_attributes) {
             constant += Scale * attribute.leastKey;
         }
-        auto useShares = [this, &share](std::array<std::array<Key, 16>, AttributeCount> &into) {
-            for (std::size_t a = 0; a < AttributeCount; ++a) {
-                for (std::size_t g = 0; g < m_groups.size(); ++g) {
-                    into[a][g] = static_cast<Key>(share[a][g] * Scale);
-                }
-            }
-        };
-        useShares(m_share);
-        Key bestBound = -1;
-        std::array<std::array<Key, 16>, AttributeCount> bestShare = m_share;
         std::vector<std::array<int, AttributeCount>> wanted(m_groups.size());
-        for (int round = 0; round < TuningRounds; ++round) {
+        for (int round = 0; round < rounds; ++round) {
             Key bound = constant;
             for (std::size_t g = 0; g < m_groups.size(); ++g) {
                 bound += GroupLeast(g, wanted[g]);
             }
-            if (bound > bestBound) {
-                bestBound = bound;
-                bestShare = m_share;
+            if (bound > m_bestBound) {
+                m_bestBound = bound;
+                m_bestShare = m_share;
+            } else {
+                m_stepFactor /= 2;
             }
             const double gap = static_cast<double>(Scale * m_bestKey - bound) / Scale;
             if (gap <= 0) {
                 break;
             }
-            std::array<std::array<double, 16>, AttributeCount> direction{};
+            std::array<std::array<double, MaxGroups>, AttributeCount> direction{};
             double norm = 0;
             for (std::size_t a = 0; a < AttributeCount; ++a) {
-                if (users[a] < 2) {
+                if (m_users[a] < 2) {
                     continue;
                 }
                 double mean = 0;
@@ -561,7 +594,7 @@ private:
                         const auto step = static_cast<std::size_t>(wanted[g][a]);
                         direction[a][g] = static_cast<double>(m_attributes[a].key[step] -
                                                               m_attributes[a].leastKey);
-                        mean += direction[a][g] / users[a];
+                        mean += direction[a][g] / m_users[a];
                     }
                 }
                 for (std::size_t g = 0; g < m_groups.size(); ++g) {
@@ -574,20 +607,20 @@ private:
             if (norm <= 0) {
                 break;
             }
-            const double length = gap / norm;
+            const double length = m_stepFactor * gap / norm;
             for (std::size_t a = 0; a < AttributeCount; ++a) {
                 double total = 0;
                 for (std::size_t g = 0; g < m_groups.size(); ++g) {
-                    share[a][g] = std::max(0.0, share[a][g] + length * direction[a][g]);
-                    total += share[a][g];
+                    m_tuning[a][g] = std::max(0.0, m_tuning[a][g] + length * direction[a][g]);
+                    total += m_tuning[a][g];
                 }
                 for (std::size_t g = 0; g < m_groups.size() && total > 0; ++g) {
-                    share[a][g] /= total;
+                    m_tuning[a][g] /= total;
                 }
             }
-            useShares(m_share);
+            UseTuning();
         }
-        m_share = bestShare;
+        m_share = m_bestShare;
     }
 
     void BuildBoundTables() {
@@ -611,12 +644,16 @@ private:
                     for (Key key : attribute.key) {
                         shared.push_back((key - attribute.leastKey) * m_share[a][g]);
                     }
-                    freeLeast = Combine(freeLeast, AtLeast(shared, group.weight[a]));
+                    freeLeast = Combine(freeLeast, AtLeast(shared, group.weight[a]), group.flat);
                 }
                 std::vector<Key> table(static_cast<std::size_t>(fixedSpan) + 1, Unreachable);
                 for (int f = 0; f <= fixedSpan; ++f) {
                     Key best = Unreachable;
-                    for (std::size_t t = 0; t < freeLeast.size(); ++t) {
+                    // Past the flat end a higher sum saves nothing, and the free part costs more.
+                    const std::size_t last =
+                        std::min(freeLeast.size() - 1,
+                                 static_cast<std::size_t>(std::max(group.flat - f, 0)));
+                    for (std::size_t t = 0; t <= last; ++t) {
                         const Key part = group.key[static_cast<std::size_t>(f) + t];
                         if (part < Unreachable) {
                             best = std::min(best, Scale * part + freeLeast[t]);
@@ -637,27 +674,60 @@ private:
 
     // `fixed` is Scale x the key of the attributes fixed so far, `sums` each group's weighted sum
     // of their steps.
-    void Visit(std::size_t depth, Key fixed, std::array<int, AttributeCount> &steps,
+    // False when the node budget ran out before the search ended.
+    bool Visit(std::size_t depth, Key fixed, std::array<int, AttributeCount> &steps,
                std::vector<int> &sums) {
+        if (m_nodesLeft == 0) {
+            return false;
+        }
+        if (m_nodesLeft > 0) {
+            --m_nodesLeft;
+        }
         const std::size_t a = m_order[depth];
         const GoalAttribute &attribute = m_attributes[a];
         struct Child {
             Key bound;
             int step;
         };
+        // Groups that do not use this attribute add the same to every child's bound.
+        Key others = fixed + m_freeLeast[depth + 1];
+        std::array<std::size_t, MaxGroups> users{};
+        std::size_t usingCount = 0;
+        for (std::size_t g = 0; g < m_groups.size(); ++g) {
+            if (m_groups[g].weight[a] > 0) {
+                users[usingCount++] = g;
+                continue;
+            }
+            const Key part = m_tables[g][depth + 1][static_cast<std::size_t>(sums[g])];
+            if (part >= Unreachable) {
+                return true;
+            }
+            others += part;
+        }
+        const bool last = depth + 1 == AttributeCount;
         std::array<Child, LevelCount + 1> children{};
         std::size_t count = 0;
         for (int step = 0; step < attribute.ladder.Count(); ++step) {
-            Key bound = fixed + Scale * attribute.key[static_cast<std::size_t>(step)] +
-                        m_freeLeast[depth + 1];
-            for (std::size_t g = 0; g < m_groups.size() && bound < Unreachable; ++g) {
+            Key bound = others + Scale * attribute.key[static_cast<std::size_t>(step)];
+            for (std::size_t u = 0; u < usingCount && bound < Unreachable; ++u) {
+                const std::size_t g = users[u];
                 const int sum = sums[g] + m_groups[g].weight[a] * step;
                 const Key part = m_tables[g][depth + 1][static_cast<std::size_t>(sum)];
                 bound = part >= Unreachable ? Unreachable : bound + part;
             }
-            if (bound <= Scale * m_bestKey) {
-                children[count++] = {bound, step};
+            if (bound > Scale * m_bestKey) {
+                continue;
             }
+            if (last) {
+                // The bound of a leaf is its exact key.
+                steps[a] = step;
+                if (Better(bound / Scale, steps)) {
+                    m_bestKey = bound / Scale;
+                    m_best = steps;
+                }
+                continue;
+            }
+            children[count++] = {bound, step};
         }
         std::sort(children.begin(), children.begin() + static_cast<std::ptrdiff_t>(count),
                   [](const Child &x, const Child &y) {
@@ -669,24 +739,21 @@ private:
                 break;
             }
             steps[a] = child.step;
-            if (depth + 1 == AttributeCount) {
-                const Key key = child.bound / Scale;
-                if (Better(key, steps)) {
-                    m_bestKey = key;
-                    m_best = steps;
-                }
-                continue;
-            }
             for (std::size_t g = 0; g < m_groups.size(); ++g) {
                 sums[g] += m_groups[g].weight[a] * child.step;
             }
-            Visit(depth + 1, fixed + Scale * attribute.key[static_cast<std::size_t>(child.step)],
-                  steps, sums);
+            const bool finished = Visit(
+                depth + 1, fixed + Scale * attribute.key[static_cast<std::size_t>(child.step)],
+                steps, sums);
             for (std::size_t g = 0; g < m_groups.size(); ++g) {
                 sums[g] -= m_groups[g].weight[a] * child.step;
             }
+            if (!finished) {
+                return false;
+            }
         }
         steps[a] = 0;
+        return true;
     }
 
     const CharacterPlan &m_plan;
@@ -696,7 +763,13 @@ private:
     std::vector<std::int64_t> m_required; // their ModdedAtGoal less EQ
     std::array<int, SkillCount> m_skillIndex{};
     std::array<std::size_t, AttributeCount> m_order{};
-    std::array<std::array<Key, 16>, AttributeCount> m_share{};
+    std::array<std::array<Key, MaxGroups>, AttributeCount> m_share{};
+    std::array<std::array<Key, MaxGroups>, AttributeCount> m_bestShare{};
+    std::array<std::array<double, MaxGroups>, AttributeCount> m_tuning{};
+    std::array<int, AttributeCount> m_users{};
+    Key m_bestBound = -1;
+    double m_stepFactor = 2;
+    long m_nodesLeft = -1; // nodes the search may still visit; -1 for no limit
     std::vector<std::array<std::vector<Key>, AttributeCount + 1>> m_tables;
     std::array<Key, AttributeCount + 1> m_freeLeast{};
     std::array<int, AttributeCount> m_best{};
