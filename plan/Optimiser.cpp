@@ -147,6 +147,12 @@ public:
         m_ownBonus = m_targetLessEq - own;
         m_steps.assign(m_attributes.size(), 0);
         m_best.assign(m_attributes.size(), 0);
+        std::int64_t prefixSpan = 0;
+        for (std::size_t i = 0; i + 1 < m_attributes.size(); ++i) {
+            m_prefixLow += m_attributes[i].weight * m_attributes[i].valueAtLow;
+            prefixSpan += m_attributes[i].weight * (m_attributes[i].ladder.Count() - 1);
+        }
+        m_tails.assign(static_cast<std::size_t>(prefixSpan) + 1, std::nullopt);
     }
 
     // False when nothing reaches the target.
@@ -175,9 +181,61 @@ private:
                (step > 0 ? ChangeWeight : 0) + step;
     }
 
+    struct Tail {
+        Key key = Unreachable;
+        int step = 0;
+        Level skillGoal = 0;
+    };
+
+    // The cheapest step of the last attribute and goal of the skill, after the earlier attributes
+    // have added `sum`: the same for every way of adding it, so worked out once per sum.
+    const Tail &LastAttribute(std::int64_t sum) {
+        const auto index = static_cast<std::size_t>(sum - m_prefixLow);
+        if (m_tails[index]) {
+            return *m_tails[index];
+        }
+        Tail best;
+        const ReachAttribute &a = m_attributes.back();
+        const std::int64_t atLow = sum + a.weight * a.valueAtLow;
+        // Below this step even the skill's maximum goal falls short.
+        std::int64_t step = std::max<std::int64_t>(0, CeilDiv(5 * m_leastBonus - atLow, a.weight));
+        while (step < a.ladder.Count()) {
+            const int at = static_cast<int>(step);
+            const Key attributeKey = AttributeKey(a, at);
+            if (attributeKey >= best.key) {
+                break; // every higher step costs more
+            }
+            const std::int64_t bonus = FloorDiv(atLow + a.weight * step, 5);
+            const std::int64_t goal = std::max<std::int64_t>(m_targetLessEq - bonus, m_skill.Low());
+            if (goal <= m_skill.Max()) {
+                const int skillStep = static_cast<int>(goal - m_skill.Low());
+                const Key key = attributeKey +
+                                ExpWeight * (m_skill.Cost(skillStep) - m_skill.Cost(0)) +
+                                (skillStep > 0 ? ChangeWeight : 0) + skillStep;
+                if (key < best.key) {
+                    best = {key, at, static_cast<Level>(goal)};
+                }
+            }
+            // Only where the bonus rises is a higher step worth its cost, and not past the bonus
+            // that lets the skill keep its own goal.
+            if (bonus >= m_ownBonus) {
+                break;
+            }
+            step = std::max(step + 1, CeilDiv(5 * (bonus + 1) - atLow, a.weight));
+        }
+        m_tails[index] = best;
+        return *m_tails[index];
+    }
+
     void Visit(std::size_t index, std::int64_t sum, Key key) {
-        if (index == m_attributes.size()) {
-            Finish(sum, key);
+        if (index + 1 == m_attributes.size()) {
+            const Tail &tail = LastAttribute(sum);
+            if (tail.key < Unreachable && key + tail.key < m_bestKey) {
+                m_bestKey = key + tail.key;
+                m_steps[index] = tail.step;
+                m_best = m_steps;
+                m_bestSkillGoal = tail.skillGoal;
+            }
             return;
         }
         const ReachAttribute &a = m_attributes[index];
@@ -186,43 +244,14 @@ private:
         // Below this step even every later goal at its maximum falls short.
         std::int64_t step =
             std::max<std::int64_t>(0, CeilDiv(5 * m_leastBonus - atLow - rest, a.weight));
-        const bool last = index + 1 == m_attributes.size();
-        while (step < a.ladder.Count()) {
+        for (; step < a.ladder.Count(); ++step) {
             const int at = static_cast<int>(step);
             const Key withThis = key + AttributeKey(a, at);
             if (withThis >= m_bestKey) {
                 break; // every higher step costs more and sorts later
             }
             m_steps[index] = at;
-            const std::int64_t total = atLow + a.weight * step;
-            Visit(index + 1, total, withThis);
-            if (!last) {
-                ++step;
-                continue;
-            }
-            // The last attribute only pays where the bonus rises, and not past the bonus that lets
-            // the skill keep its own goal.
-            const std::int64_t bonus = FloorDiv(total, 5);
-            if (bonus >= m_ownBonus) {
-                break;
-            }
-            step = std::max(step + 1, CeilDiv(5 * (bonus + 1) - atLow, a.weight));
-        }
-    }
-
-    void Finish(std::int64_t sum, Key key) {
-        const std::int64_t need = m_targetLessEq - FloorDiv(sum, 5);
-        const std::int64_t goal = std::max<std::int64_t>(need, m_skill.Low());
-        if (goal > m_skill.Max()) {
-            return;
-        }
-        const int step = static_cast<int>(goal - m_skill.Low());
-        const Key total = key + ExpWeight * (m_skill.Cost(step) - m_skill.Cost(0)) +
-                          (step > 0 ? ChangeWeight : 0) + step;
-        if (total < m_bestKey) {
-            m_bestKey = total;
-            m_best = m_steps;
-            m_bestSkillGoal = static_cast<Level>(goal);
+            Visit(index + 1, atLow + a.weight * step, withThis);
         }
     }
 
@@ -235,6 +264,8 @@ private:
     std::vector<int> m_best;
     Key m_bestKey = Unreachable;
     Level m_bestSkillGoal = 0;
+    std::int64_t m_prefixLow = 0;             // the least sum the earlier attributes add
+    std::vector<std::optional<Tail>> m_tails; // by that sum less m_prefixLow
 };
 
 // ---- The whole plan -----------------------------------------------------------------------
