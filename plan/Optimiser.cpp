@@ -720,31 +720,37 @@ private:
             Key bound;
             int step;
         };
-        // Groups that do not use this attribute add the same to every child's bound.
+        // Groups that do not use this attribute add the same to every child's bound; for the
+        // others, each step moves along their table by the attribute's weight.
         Key others = fixed + m_freeLeast[depth + 1];
-        std::array<std::size_t, MaxGroups> users{};
-        std::size_t usingCount = 0;
+        std::array<const Key *, MaxGroups> rows{};
+        std::array<int, MaxGroups> strides{};
+        std::size_t users = 0;
         for (std::size_t g = 0; g < m_groups.size(); ++g) {
+            const Key *row = m_tables[g][depth + 1].data() + sums[g];
             if (m_groups[g].weight[a] > 0) {
-                users[usingCount++] = g;
+                rows[users] = row;
+                strides[users++] = m_groups[g].weight[a];
                 continue;
             }
-            const Key part = m_tables[g][depth + 1][static_cast<std::size_t>(sums[g])];
-            if (part >= Unreachable) {
+            if (*row >= Unreachable) {
                 return true;
             }
-            others += part;
+            others += *row;
         }
         const bool last = depth + 1 == AttributeCount;
         std::array<Child, LevelCount + 1> children{};
         std::size_t count = 0;
         for (int step = 0; step < attribute.ladder.Count(); ++step) {
             Key bound = others + Scale * attribute.key[static_cast<std::size_t>(step)];
-            for (std::size_t u = 0; u < usingCount && bound < Unreachable; ++u) {
-                const std::size_t g = users[u];
-                const int sum = sums[g] + m_groups[g].weight[a] * step;
-                const Key part = m_tables[g][depth + 1][static_cast<std::size_t>(sum)];
-                bound = part >= Unreachable ? Unreachable : bound + part;
+            for (std::size_t u = 0; u < users; ++u) {
+                const Key part = rows[u][strides[u] * step];
+                // Every part is at least 0, so a bound already past the best stays past it.
+                if (part >= Unreachable || bound > Scale * m_bestKey) {
+                    bound = Unreachable;
+                    break;
+                }
+                bound += part;
             }
             if (bound > Scale * m_bestKey) {
                 continue;
