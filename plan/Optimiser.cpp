@@ -593,6 +593,7 @@ private:
     // A few more steps from where the last ones ended; the shares of the best bound met so far
     // stay in m_bestShare. The step length halves whenever a step fails to raise the bound.
     void TuneShares(int rounds) {
+        UseTuning();
         Key constant = 0;
         for (const GoalAttribute &attribute : m_attributes) {
             constant += Scale * attribute.leastKey;
