@@ -5,7 +5,7 @@
 
 #include "plan/RaceComparison.h"
 #include "rules/RaceTable.h"
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QAction>

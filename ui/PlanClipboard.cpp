@@ -5,7 +5,7 @@
 // Ctrl+Shift+C and Ctrl+Shift+V anywhere in the window, Ctrl+C and Ctrl+V in the skill list.
 #include "ui/Tarrowind_Char_Planner.h"
 
-#include "ui/PlanText.h"
+#include "text/PlanText.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -4,14 +4,14 @@
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include "rules/Tarrowind_Module.h"
+#include "text/MessageText.h"
+#include "text/NumberText.h"
+#include "text/SkillRow.h"
+#include "text/SpokenText.h"
 #include "ui/CompareRacesWindow.h"
-#include "ui/MessageText.h"
-#include "ui/NumberText.h"
 #include "ui/PlanStep.h"
 #include "ui/PlannerAccessibility.h"
 #include "ui/SkillListItem.h"
-#include "ui/SkillRow.h"
-#include "ui/SpokenText.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -204,10 +204,7 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
     ChangePlan(
         txtEQ, tr("Update %1").arg(lblName->text()),
         [this, &fields] {
-            SkillPlanEntry &entry = m_plan.skills.at(m_plan.selected);
-            entry.Base = *fields[0].value;
-            entry.EQ = *fields[1].value;
-            entry.Goal = *fields[2].value;
+            m_plan.SetLevels(m_plan.selected, *fields[0].value, *fields[1].value, *fields[2].value);
         },
         txtEQ);
 }
@@ -300,12 +297,9 @@ void Tarrowind_Char_Planner::ShowLiveCost() {
     const std::optional<std::int16_t> goal = NumberText::ReadLevel(txtGoal->text());
     const std::optional<std::int16_t> base = NumberText::ReadLevel(txtBase->text());
     QString cost;
-    if (goal && base && *goal < *base) {
-        cost = QStringLiteral("0");
-    } else if (goal && base) {
+    if (goal && base) {
         try {
-            const DifficultyClass d = RaceDifficulty(m_plan.race, m_plan.selected);
-            cost = NumberText::PlainText(ExpToGoal(*base, *goal, d));
+            cost = NumberText::PlainText(m_plan.LiveCost(m_plan.selected, *base, *goal));
         } catch (const std::exception &) {
             // Levels outside the cost table: no cost to show.
         }

@@ -186,9 +186,6 @@ void OptimiseAndCheck(const CharacterPlan &plan, SkillNumber skill, std::int32_t
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size) {
-    static const bool built = (InitTables(), true);
-    (void)built;
-
     FuzzInput input(data, size);
     CharacterPlan plan;
     plan.race = input.Int16();
