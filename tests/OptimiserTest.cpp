@@ -123,12 +123,7 @@ CharacterPlan RandomPlan(RaceNumber race, std::mt19937 &random) {
     return plan;
 }
 
-class OptimiserTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { InitTables(); }
-};
-
-TEST_F(OptimiserTest, CheapestGoalsMatchesExhaustiveSearch) {
+TEST(OptimiserTest, CheapestGoalsMatchesExhaustiveSearch) {
     std::mt19937 random(16);
     for (int round = 0; round < 25; ++round) {
         for (RaceNumber race = 0; race < RaceCount; ++race) {
@@ -155,7 +150,7 @@ TEST_F(OptimiserTest, CheapestGoalsMatchesExhaustiveSearch) {
     }
 }
 
-TEST_F(OptimiserTest, CheapestReachMatchesExhaustiveSearch) {
+TEST(OptimiserTest, CheapestReachMatchesExhaustiveSearch) {
     std::mt19937 random(61);
     for (int round = 0; round < 25; ++round) {
         for (RaceNumber race = 0; race < RaceCount; ++race) {
@@ -205,14 +200,9 @@ TEST_F(OptimiserTest, CheapestReachMatchesExhaustiveSearch) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // The README's example: an ArchTemplar with Braveness goal 50, Strength equipment 5,
 // Regenerate equipment 3, Sword base 35, equipment 8 and goal 120, Perception goal 60.
 CharacterPlan ReadmePlan() {
-    InitTables();
     CharacterPlan plan;
     plan.race = 6;
     plan.ResetSkills();
@@ -226,7 +216,6 @@ CharacterPlan ReadmePlan() {
 }
 
 CharacterPlan MaxGoalsPlan() {
-    InitTables();
     CharacterPlan plan;
     plan.race = 6;
     plan.ResetSkills();
@@ -251,6 +240,7 @@ TEST_P(WorkedExampleTest, GivesTheKnownTotal) {
     const Worked &row = GetParam();
     const CharacterPlan plan = row.plan();
     std::optional<CharacterPlan> answer;
+    std::optional<std::int32_t> total;
     switch (row.ask) {
     case Ask::AttributesKept:
     case Ask::AttributesFree:
@@ -260,28 +250,19 @@ TEST_P(WorkedExampleTest, GivesTheKnownTotal) {
         EXPECT_EQ(HighestReach(plan, Sword), 195);
         answer = CheapestReach(plan, Sword, row.target);
         break;
-    case Ask::OwnGoalAlone: {
-        const std::optional<std::int32_t> added = OwnGoalReachCost(plan, Sword, row.target);
-        EXPECT_EQ(added.has_value(), row.total.has_value());
-        if (added && row.total) {
-            EXPECT_EQ(Total(plan) + *added, *row.total);
+    case Ask::OwnGoalAlone:
+        if (const std::optional<std::int32_t> added = OwnGoalReachCost(plan, Sword, row.target)) {
+            total = Total(plan) + *added;
         }
-        return;
+        break;
     }
-    }
-    ASSERT_EQ(answer.has_value(), row.total.has_value());
     if (answer) {
-        EXPECT_EQ(Total(*answer), *row.total);
-        for (SkillNumber s = 0; s < SkillCount; ++s) {
-            EXPECT_GE(ModdedAtGoal(*answer, s),
-                      row.ask == Ask::AttributesFree && s < AttributeCount ? INT32_MIN
-                      : row.ask == Ask::Reach && s != Sword                ? INT32_MIN
-                                                                           : ModdedAtGoal(plan, s));
-        }
-        if (*row.total == Total(plan)) {
+        total = Total(*answer);
+        if (total == Total(plan)) {
             EXPECT_EQ(*answer, plan);
         }
     }
+    EXPECT_EQ(total, row.total);
 }
 
 INSTANTIATE_TEST_SUITE_P(
