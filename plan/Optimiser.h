@@ -11,13 +11,14 @@
 
 // Goal optimisation: the same modded values at goal for the least experience.
 //
-// Every function takes a plan that Recalculate accepts and works on a recalculated copy of it;
-// a plan it cannot recalculate throws as Recalculate does (UnknownRace for an invalid race,
-// std::overflow_error for a modded value outside 16 bits). A skill outside 0 to 36 throws
-// std::out_of_range. The optimisers change goals only: never a base, an equipment bonus, the
-// race or the selected skill, and every goal stays between its base and the race's maximum, so
-// the plans they return are recalculated and never throw on a further Recalculate. Experience
-// here is the plan's GoalTotal.
+// CheapestReach, OwnGoalReachCost and CheapestGoals take a plan that Recalculate accepts and work
+// on a recalculated copy of it; a plan it cannot recalculate throws as Recalculate does
+// (UnknownRace for an invalid race, std::overflow_error for a modded value outside 16 bits).
+// ModdedAtGoal and HighestReach read the plan as it is and throw UnknownRace for an invalid race.
+// A skill outside 0 to 36 throws std::out_of_range everywhere. The optimisers change goals only:
+// never a base, an equipment bonus, the race or the selected skill, and every goal stays between
+// its base and the race's maximum, so the plans they return are recalculated and never throw on a
+// further Recalculate. Experience here is the plan's GoalTotal.
 //
 // Where several answers cost the same experience, the one returned has, in this order:
 //   1. the fewest goals that differ from the plan's own,

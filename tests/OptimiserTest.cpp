@@ -125,7 +125,7 @@ CharacterPlan RandomPlan(RaceNumber race, std::mt19937 &random) {
 
 TEST(OptimiserTest, CheapestGoalsMatchesExhaustiveSearch) {
     std::mt19937 random(16);
-    for (int round = 0; round < 25; ++round) {
+    for (int round = 0; round < 40; ++round) {
         for (RaceNumber race = 0; race < RaceCount; ++race) {
             const CharacterPlan plan = RandomPlan(race, random);
             for (bool mayFall : {false, true}) {
@@ -152,7 +152,7 @@ TEST(OptimiserTest, CheapestGoalsMatchesExhaustiveSearch) {
 
 TEST(OptimiserTest, CheapestReachMatchesExhaustiveSearch) {
     std::mt19937 random(61);
-    for (int round = 0; round < 25; ++round) {
+    for (int round = 0; round < 40; ++round) {
         for (RaceNumber race = 0; race < RaceCount; ++race) {
             const CharacterPlan plan = RandomPlan(race, random);
             const auto skill = static_cast<SkillNumber>(random() % SkillCount);
