@@ -9,6 +9,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <tuple>
 
@@ -233,6 +234,10 @@ struct Worked {
     std::int32_t target;               // Reach and OwnGoalAlone: Sword at least this
     std::optional<std::int32_t> total; // nullopt: refused
 };
+
+void PrintTo(const Worked &row, std::ostream *out) {
+    *out << row.name;
+}
 
 class WorkedExampleTest : public ::testing::TestWithParam<Worked> {};
 
