@@ -1,13 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The rules and the plan without a window: the experience sums, one whole recalculation and the
-// comparison of a plan across the races.
+// The rules and the plan without a window: the experience sums, one whole recalculation, the
+// comparison of a plan across the races and the goal optimisers.
 #include "plan/CharacterPlan.h"
+#include "plan/Optimiser.h"
 #include "plan/RaceComparison.h"
 #include "rules/Tarrowind_Module.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
+#include <random>
+#include <vector>
 
 using namespace Tarrowind_Module;
 
@@ -77,5 +83,106 @@ void BM_CompareRacesFullPlan(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_CompareRacesFullPlan);
+
+// The optimisers are measured call by call, in the thread's CPU time so that other processes on
+// the machine do not count, and reported as the worst and the median call.
+double CpuMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+void ReportCalls(benchmark::State &state, std::vector<double> &milliseconds) {
+    std::sort(milliseconds.begin(), milliseconds.end());
+    state.counters["worst_ms"] = milliseconds.back();
+    state.counters["median_ms"] = milliseconds[milliseconds.size() / 2];
+    state.counters["calls"] = static_cast<double>(milliseconds.size());
+}
+
+// A plan as a player might make one: the start bases, every goal somewhere between its base and
+// the race's maximum, small equipment bonuses.
+CharacterPlan RandomPlan(std::mt19937 &random) {
+    auto pick = [&random](int from, int to) {
+        return static_cast<std::int16_t>(std::uniform_int_distribution<int>(from, to)(random));
+    };
+    CharacterPlan plan;
+    plan.race = pick(0, RaceCount - 1);
+    plan.ResetSkills();
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        SkillPlanEntry &entry = plan.skills[s];
+        const Level max = RaceMax(plan.race, s);
+        entry.Goal = pick(std::min(entry.Base, max), max);
+        entry.EQ = pick(-5, 15);
+    }
+    plan.Recalculate();
+    return plan;
+}
+
+// Every skill of every race, from the reset plan (goals at the start levels, so the attributes
+// have their widest ranges), to every target from one above its value to the highest it can
+// reach: the worst of these is the worst single target.
+void BM_CheapestReachEveryTarget(benchmark::State &state) {
+    std::vector<double> milliseconds;
+    for (auto _ : state) {
+        milliseconds.clear();
+        for (RaceNumber race = 0; race < RaceCount; ++race) {
+            CharacterPlan plan;
+            plan.race = race;
+            plan.ResetSkills();
+            plan.Recalculate();
+            for (SkillNumber s = 0; s < SkillCount; ++s) {
+                const std::int32_t highest = HighestReach(plan, s);
+                for (std::int32_t target = ModdedAtGoal(plan, s) + 1; target <= highest; ++target) {
+                    const double start = CpuMilliseconds();
+                    benchmark::DoNotOptimize(CheapestReach(plan, s, target));
+                    milliseconds.push_back(CpuMilliseconds() - start);
+                }
+            }
+        }
+    }
+    ReportCalls(state, milliseconds);
+}
+BENCHMARK(BM_CheapestReachEveryTarget)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// 1,000 seeded random plans, each made cheapest once; the argument is the check box "Attributes
+// may end lower".
+void BM_CheapestGoalsRandomPlans(benchmark::State &state) {
+    const bool mayFall = state.range(0) != 0;
+    std::vector<double> milliseconds;
+    for (auto _ : state) {
+        milliseconds.clear();
+        std::mt19937 random(2026);
+        for (int i = 0; i < 1000; ++i) {
+            const CharacterPlan plan = RandomPlan(random);
+            const double start = CpuMilliseconds();
+            benchmark::DoNotOptimize(CheapestGoals(plan, mayFall));
+            milliseconds.push_back(CpuMilliseconds() - start);
+        }
+    }
+    ReportCalls(state, milliseconds);
+}
+BENCHMARK(BM_CheapestGoalsRandomPlans)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// The README's example plan, the one a user meets first.
+void BM_CheapestGoalsExamplePlan(benchmark::State &state) {
+    CharacterPlan plan;
+    plan.race = 6;
+    plan.ResetSkills();
+    plan.skills[0].Goal = 50;
+    plan.skills[4].EQ = 5;
+    plan.skills[5].EQ = 3;
+    plan.skills[10] = {35, 8, 0, 120, 0};
+    plan.skills[16].Goal = 60;
+    plan.Recalculate();
+    const bool mayFall = state.range(0) != 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CheapestGoals(plan, mayFall));
+    }
+}
+BENCHMARK(BM_CheapestGoalsExamplePlan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,9 +4,12 @@
 // A plan with any race, any levels and bonuses, put through any sequence of the bulk operations,
 // stored values and race changes, each followed by a recalculation. After every step either the
 // step succeeded and every rule of the plan holds, or it failed with the plan exactly as before.
+// The plan the session ends with then goes through the goal optimisers, which may move goals
+// only, keep what they must keep and never cost more.
 #include "FuzzCheck.h"
 
 #include "plan/CharacterPlan.h"
+#include "plan/Optimiser.h"
 #include "rules/Tarrowind_Module.h"
 
 #include <algorithm>
@@ -126,6 +129,59 @@ template <typename Operation> void BulkAndCheck(CharacterPlan &plan, Operation o
     }
 }
 
+// Only goals differ, each within its base and maximum; `moves(s)` says which may differ at all.
+template <typename Moves>
+void CheckGoalsOnly(const CharacterPlan &plan, const CharacterPlan &answer, Moves moves) {
+    FUZZ_CHECK(answer.race == plan.race && answer.selected == plan.selected,
+               "an optimiser changed the race or the selected skill");
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        const SkillPlanEntry &was = plan.skills[s];
+        const SkillPlanEntry &now = answer.skills[s];
+        FUZZ_CHECK(now.Base == was.Base && now.EQ == was.EQ && now.Mod == was.Mod,
+                   "skill %d: an optimiser changed Base %d EQ %d Mod %d to %d %d %d", s, was.Base,
+                   was.EQ, was.Mod, now.Base, now.EQ, now.Mod);
+        FUZZ_CHECK(now.Base <= now.Goal && now.Goal <= RaceTable.at(plan.race, s, RaceMaxKind),
+                   "skill %d: goal %d outside %d to the maximum", s, now.Goal, now.Base);
+        FUZZ_CHECK(moves(s) || now.Goal == was.Goal, "skill %d: goal %d moved to %d", s, was.Goal,
+                   now.Goal);
+    }
+}
+
+void OptimiseAndCheck(const CharacterPlan &plan, bool mayFall, SkillNumber skill,
+                      std::int32_t target) {
+    std::int32_t total = 0;
+    plan.GoalTotal(total);
+    const CharacterPlan cheapest = CheapestGoals(plan, mayFall);
+    CheckGoalsOnly(plan, cheapest,
+                   [&](SkillNumber s) { return RaceTable.at(plan.race, s, RaceMaxKind) > 0; });
+    for (SkillNumber s = mayFall ? AttributeCount : 0; s < SkillCount; ++s) {
+        FUZZ_CHECK(ModdedAtGoal(cheapest, s) >= ModdedAtGoal(plan, s),
+                   "skill %d: modded at goal fell from %d to %d", s, ModdedAtGoal(plan, s),
+                   ModdedAtGoal(cheapest, s));
+    }
+    std::int32_t cheaper = 0;
+    cheapest.GoalTotal(cheaper);
+    FUZZ_CHECK(cheaper <= total, "the cheapest goals cost %d, the plan %d", cheaper, total);
+
+    const std::optional<CharacterPlan> reached = CheapestReach(plan, skill, target);
+    FUZZ_CHECK(reached.has_value() == (target <= HighestReach(plan, skill)),
+               "skill %d to %d: reached %d, highest %d", skill, target, reached.has_value(),
+               HighestReach(plan, skill));
+    if (reached) {
+        CheckGoalsOnly(plan, *reached, [&](SkillNumber s) {
+            return s == skill ||
+                   (skill >= AttributeCount && (StatDependencyTable.at(skill, 0) == s ||
+                                                StatDependencyTable.at(skill, 1) == s ||
+                                                StatDependencyTable.at(skill, 2) == s));
+        });
+        FUZZ_CHECK(ModdedAtGoal(*reached, skill) >= target, "skill %d: %d short of %d", skill,
+                   ModdedAtGoal(*reached, skill), target);
+        for (SkillNumber s = 0; s < SkillCount; ++s) {
+            FUZZ_CHECK(reached->skills[s].Goal >= plan.skills[s].Goal, "skill %d: goal lowered", s);
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size) {
@@ -166,5 +222,16 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         }
         RecalculateAndCheck(plan);
     }
+
+    CharacterPlan last = plan;
+    try {
+        last.Recalculate();
+    } catch (const std::exception &) {
+        return 0; // the session left a plan that does not recalculate; nothing to optimise
+    }
+    const auto skill =
+        static_cast<SkillNumber>(static_cast<unsigned short>(plan.selected) % SkillCount);
+    OptimiseAndCheck(last, (plan.selected & 64) != 0, skill,
+                     ModdedAtGoal(last, skill) + plan.selected % 64);
     return 0;
 }
