@@ -37,8 +37,9 @@ struct PlannerWindow {
     }
 };
 
-// What the planner does after every change of the plan: recalculation, 37 rows, the total,
-// reselection and the detail boxes. Painting follows later, from the event loop.
+// What the planner shows after every change of the plan, which the document has recalculated:
+// 37 rows, the total, the race, reselection and the detail boxes. Painting follows later, from
+// the event loop.
 void BM_UpdateForm(benchmark::State &state) {
     PlannerWindow planner;
     for (auto _ : state) {

@@ -38,6 +38,16 @@ QLineEdit *TextBox(QWidget *window, const char *name, int x, int width, const ch
     return box;
 }
 
+// Read-only, on the window's own background.
+QLineEdit *CostBox(QWidget *window) {
+    QLineEdit *box = TextBox(window, "txtGoalCost", 296, 73, "12,345,678");
+    box->setReadOnly(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    box->setPalette(palette);
+    return box;
+}
+
 QPushButton *Button(QWidget *window, const char *name, int x, const char *text) {
     auto *button = Place<QPushButton>(window, name, x, 296, 73, 33);
     button->setFont(PlannerFonts::SansSerif(11));
@@ -182,11 +192,7 @@ void Tarrowind_Char_Planner::CreateControls() {
     txtEQ = TextBox(this, "txtEQ", 176, 33, "0");
     lblMod = Label(this, "lblMod", {216, 264, 33, 17}, "300", PlannerFonts::SansSerif(11));
     txtGoal = TextBox(this, "txtGoal", 256, 33, "120");
-    txtGoalCost = TextBox(this, "txtGoalCost", 296, 73, "12,345,678");
-    txtGoalCost->setReadOnly(true);
-    QPalette costPalette = txtGoalCost->palette();
-    costPalette.setColor(QPalette::Base, costPalette.color(QPalette::Window));
-    txtGoalCost->setPalette(costPalette);
+    txtGoalCost = CostBox(this);
 
     cmdReset = Button(this, "cmdReset", 32, "Reset Skills");
     cmdMaxBase = Button(this, "cmdMaxBase", 112, "Max Bases");
