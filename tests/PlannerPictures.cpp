@@ -50,10 +50,11 @@ QPixmap WithListMenu(Tarrowind_Char_Planner &window) {
 QPixmap WithComparison(Tarrowind_Char_Planner &window) {
     FindControl<QListWidget>(&window, "lstSkills")->setCurrentRow(10);
     FindControl<QLineEdit>(&window, "txtGoal")->setText(u"50"_s);
-    QTest::mouseClick(FindControl<QPushButton>(&window, "cmdUpdate"), Qt::LeftButton);
+    FindControl<QPushButton>(&window, "cmdUpdate")->click();
     window.findChild<QAction *>(u"compareRacesAction"_s)->trigger();
     auto *compare = FindControl<QWidget>(&window, "compareRaces");
     (void)QTest::qWaitForWindowExposed(compare);
+    QApplication::setActiveWindow(nullptr); // no focus frames in the picture
     const QPixmap planner = window.grab(), comparison = compare->grab();
     QImage both(planner.width() + 16 + comparison.width(),
                 std::max(planner.height(), comparison.height()), QImage::Format_RGB32);
