@@ -16,7 +16,6 @@
 #include "ui/SkillRow.h"
 #include "ui/SpokenText.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
