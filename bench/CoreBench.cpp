@@ -13,8 +13,6 @@ using namespace Tarrowind_Module;
 
 namespace {
 
-const bool TablesBuilt = (InitTables(), true);
-
 // Every base and goal from 0 to 121 with base <= goal, for one difficulty class: 7503 sums,
 // from single steps to the whole table row.
 void BM_ExpToGoalWholeLevelRange(benchmark::State &state) {

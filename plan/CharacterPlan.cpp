@@ -35,6 +35,21 @@ void CharacterPlan::MaxGoals() {
     }
 }
 
+void CharacterPlan::SetLevels(SkillNumber skill, std::int16_t base, std::int16_t eq,
+                              std::int16_t goal) {
+    SkillPlanEntry &entry = skills.at(skill);
+    entry.Base = base;
+    entry.EQ = eq;
+    entry.Goal = goal;
+}
+
+Experience CharacterPlan::LiveCost(SkillNumber skill, std::int16_t base, std::int16_t goal) const {
+    if (goal < base) {
+        return 0;
+    }
+    return ExpToGoal(base, goal, RaceDifficulty(race, skill));
+}
+
 std::int16_t CharacterPlan::StatMod(SkillNumber Skillnum) const {
     const SkillNumber a = StatDependencyTable.at(Skillnum, 0);
     const SkillNumber b = StatDependencyTable.at(Skillnum, 1);

@@ -32,6 +32,18 @@ struct CharacterPlan {
     void MaxBases();
     void MaxGoals();
 
+    // Stores one skill's levels as the user gave them: Base, EQ and Goal, unclamped until the
+    // next Recalculate. Throws std::out_of_range for a skill outside 0 to 36, changing nothing.
+    void SetLevels(Tarrowind_Module::SkillNumber skill, std::int16_t base, std::int16_t eq,
+                   std::int16_t goal);
+
+    // What raising `skill` from `base` to `goal` would cost for the plan's race, for levels
+    // still being typed and not stored: 0 when goal < base; otherwise ExpToGoal with the race's
+    // difficulty class, which throws UnknownRace for an invalid race and std::out_of_range for a
+    // skill outside 0 to 36 or a step outside levels 0 to 120.
+    [[nodiscard]] Tarrowind_Module::Experience LiveCost(Tarrowind_Module::SkillNumber skill,
+                                                        std::int16_t base, std::int16_t goal) const;
+
     // The attribute bonus of a skill: the sum of the current Mod of its three attributes,
     // divided by 5 and rounded toward negative infinity; 0 for the attributes themselves.
     [[nodiscard]] std::int16_t StatMod(Tarrowind_Module::SkillNumber Skillnum) const;

@@ -5,25 +5,27 @@
 
 #include "rules/CheckedMath.h"
 
-#include <cmath>
-
 namespace Tarrowind_Module {
 
 namespace {
-CheckedArray<Experience, DifficultyCount, LevelCount> expCostTable;
-}
 
-const CheckedArray<Experience, DifficultyCount, LevelCount> &ExpCostTable = expCostTable;
-
-void InitExpTable() {
-    // Class 0 and level 0 stay 0: such steps cost nothing.
-    for (int d = 1; d < DifficultyCount; ++d) {
-        for (int level = 1; level < LevelCount; ++level) {
-            const double cube = static_cast<double>(level) * level * level;
-            expCostTable.at(d, level) = static_cast<Experience>(std::floor(cube * d / 40.0));
+// Whole numbers throughout: the largest product, 120^3 * 15, fits an Experience, and dividing a
+// non-negative one by 40 drops the fraction just as flooring the quotient would.
+constexpr CheckedArray<Experience, DifficultyCount, LevelCount> BuildExpCostTable() {
+    CheckedArray<Experience, DifficultyCount, LevelCount> table;
+    for (int d = 0; d < DifficultyCount; ++d) {
+        for (int level = 0; level < LevelCount; ++level) {
+            table.at(d, level) = level * level * level * d / 40;
         }
     }
+    return table;
 }
+
+constexpr CheckedArray<Experience, DifficultyCount, LevelCount> expCostTable = BuildExpCostTable();
+
+} // namespace
+
+constinit const CheckedArray<Experience, DifficultyCount, LevelCount> &ExpCostTable = expCostTable;
 
 Experience ExpToGoal(Level base, Level goal, DifficultyClass d) {
     if (goal < base) {

@@ -8,10 +8,9 @@
 
 namespace Tarrowind_Module {
 
-// Entry (d, L): the experience to raise a skill of difficulty class d from level L to L + 1.
+// Entry (d, L): the experience to raise a skill of difficulty class d from level L to L + 1,
+// that is L^3 * d / 40 with the fraction dropped. A constant, readable before main() begins.
 extern const CheckedArray<Experience, DifficultyCount, LevelCount> &ExpCostTable;
-
-void InitExpTable();
 
 // The experience to raise a skill of class d from base to goal: -1 when goal < base, 0 when
 // they are equal (whatever the class), otherwise the sum of the steps base..goal-1. A step

@@ -63,27 +63,29 @@ constexpr std::array<std::array<Limits, RaceCount>, SkillCount> RaceLimits{{
 }};
 // clang-format on
 
-CheckedArray<Level, RaceCount, SkillCount, 2> raceTable;
+constexpr CheckedArray<Level, RaceCount, SkillCount, 2> BuildRaceTable() {
+    CheckedArray<Level, RaceCount, SkillCount, 2> table;
+    for (int race = 0; race < RaceCount; ++race) {
+        for (int skill = 0; skill < SkillCount; ++skill) {
+            const Limits &limits =
+                RaceLimits.at(static_cast<std::size_t>(skill)).at(static_cast<std::size_t>(race));
+            table.at(race, skill, RaceMaxKind) = limits.max;
+            table.at(race, skill, RaceDifficultyKind) = limits.difficulty;
+        }
+    }
+    return table;
+}
+
+constexpr CheckedArray<Level, RaceCount, SkillCount, 2> raceTable = BuildRaceTable();
 
 } // namespace
 
-const CheckedArray<Level, RaceCount, SkillCount, 2> &RaceTable = raceTable;
+constinit const CheckedArray<Level, RaceCount, SkillCount, 2> &RaceTable = raceTable;
 
 UnknownRace::UnknownRace(RaceNumber race)
     : std::out_of_range("race " + std::to_string(race) + " is outside 0 to " +
                         std::to_string(RaceCount - 1)),
       m_race(race) {}
-
-void InitRaceTable() {
-    for (int race = 0; race < RaceCount; ++race) {
-        for (int skill = 0; skill < SkillCount; ++skill) {
-            const Limits &limits =
-                RaceLimits.at(static_cast<std::size_t>(skill)).at(static_cast<std::size_t>(race));
-            raceTable.at(race, skill, RaceMaxKind) = limits.max;
-            raceTable.at(race, skill, RaceDifficultyKind) = limits.difficulty;
-        }
-    }
-}
 
 Level RaceMax(RaceNumber race, SkillNumber skill) {
     CheckRace(race);

@@ -13,7 +13,8 @@
 namespace Tarrowind_Module {
 
 // Per race and skill: kind 0 is the maximum level (RaceMaxTable), kind 1 the difficulty class
-// (RaceDifficultyTable). A maximum of 0 means the race cannot learn the skill.
+// (RaceDifficultyTable). A maximum of 0 means the race cannot learn the skill. A constant,
+// readable before main() begins.
 inline constexpr int RaceMaxKind = 0;
 inline constexpr int RaceDifficultyKind = 1;
 extern const CheckedArray<Level, RaceCount, SkillCount, 2> &RaceTable;
@@ -29,8 +30,6 @@ public:
 private:
     RaceNumber m_race;
 };
-
-void InitRaceTable();
 
 // Throw UnknownRace for a race outside 0 to 7, std::out_of_range for a skill outside 0 to 36.
 [[nodiscard]] Level RaceMax(RaceNumber race, SkillNumber skill);

@@ -62,31 +62,36 @@ constexpr std::array<CatalogueEntry, SkillCount> Catalogue{{
     {"Stun", 1, {Bra, Wil, Int}},
 }};
 
-CheckedArray<Level, SkillCount> startValues;
-CheckedArray<SkillNumber, SkillCount, StatSlots> statDependencies;
+constexpr CheckedArray<Level, SkillCount> BuildStartValues() {
+    CheckedArray<Level, SkillCount> table;
+    for (int skill = 0; skill < SkillCount; ++skill) {
+        table.at(skill) = Catalogue.at(static_cast<std::size_t>(skill)).start;
+    }
+    return table;
+}
+
+constexpr CheckedArray<SkillNumber, SkillCount, StatSlots> BuildStatDependencies() {
+    CheckedArray<SkillNumber, SkillCount, StatSlots> table;
+    for (int skill = 0; skill < SkillCount; ++skill) {
+        for (int slot = 0; slot < StatSlots; ++slot) {
+            table.at(skill, slot) = Catalogue.at(static_cast<std::size_t>(skill))
+                                        .stats.at(static_cast<std::size_t>(slot));
+        }
+    }
+    return table;
+}
+
+constexpr CheckedArray<Level, SkillCount> startValues = BuildStartValues();
+constexpr CheckedArray<SkillNumber, SkillCount, StatSlots> statDependencies =
+    BuildStatDependencies();
 
 } // namespace
 
-const CheckedArray<Level, SkillCount> &StartValueTable = startValues;
-const CheckedArray<SkillNumber, SkillCount, StatSlots> &StatDependencyTable = statDependencies;
+constinit const CheckedArray<Level, SkillCount> &StartValueTable = startValues;
+constinit const CheckedArray<SkillNumber, SkillCount, StatSlots> &StatDependencyTable =
+    statDependencies;
 
-void InitStatTable() {
-    for (int skill = 0; skill < SkillCount; ++skill) {
-        for (int slot = 0; slot < StatSlots; ++slot) {
-            statDependencies.at(skill, slot) = Catalogue.at(static_cast<std::size_t>(skill))
-                                                   .stats.at(static_cast<std::size_t>(slot));
-        }
-    }
-}
-
-void InitTables() {
-    InitRaceTable();
-    InitStatTable();
-    InitExpTable();
-    for (int skill = 0; skill < SkillCount; ++skill) {
-        startValues.at(skill) = Catalogue.at(static_cast<std::size_t>(skill)).start;
-    }
-}
+void InitTables() noexcept {}
 
 std::string SkillName(SkillNumber skill) {
     if (skill < 0 || skill >= SkillCount) {

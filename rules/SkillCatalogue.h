@@ -10,7 +10,8 @@
 
 namespace Tarrowind_Module {
 
-// Base level of every skill after a reset.
+// Base level of every skill after a reset. Like every rules table, a constant that is readable
+// before main() begins.
 extern const CheckedArray<Level, SkillCount> &StartValueTable;
 
 // For every skill the three attributes (0 to 4) whose modded values make up its attribute
@@ -18,10 +19,10 @@ extern const CheckedArray<Level, SkillCount> &StartValueTable;
 inline constexpr int StatSlots = 3;
 extern const CheckedArray<SkillNumber, SkillCount, StatSlots> &StatDependencyTable;
 
-// Builds every rules table: the race table, the attribute dependencies, the experience
-// costs and the start values. Runs once at start-up, before anything reads a table.
-void InitTables();
-void InitStatTable();
+// The program's start-up step for the rules. The tables are built by the compiler, so this has
+// nothing left to build and does nothing; a lookup never depends on it, and calling it again,
+// or not at all, changes nothing.
+void InitTables() noexcept;
 
 // The skill's name as the player sees it; "Invalid" for any number outside 0 to 36.
 [[nodiscard]] std::string SkillName(SkillNumber skill);

@@ -3,7 +3,7 @@
 
 #pragma once
 
-// The rules of the game: skills, races and experience costs, built once by InitTables().
+// The rules of the game: skills, races and experience costs, all constant tables.
 #include "rules/CheckedArray.h"
 #include "rules/CheckedMath.h"
 #include "rules/ExpCost.h"

@@ -18,8 +18,6 @@ constexpr SkillNumber Concentrate = 13, Warcry = 22;
 
 class CharacterPlanTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { InitTables(); }
-
     // A freshly reset and recalculated plan, as the planner shows it after choosing a race.
     static CharacterPlan ResetPlan(RaceNumber race) {
         CharacterPlan plan;

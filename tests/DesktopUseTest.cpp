@@ -3,9 +3,9 @@
 
 #include "PlannerTestSupport.h"
 #include "rules/Tarrowind_Module.h"
+#include "text/NumberText.h"
+#include "text/SkillRow.h"
 #include "ui/AppIdentity.h"
-#include "ui/NumberText.h"
-#include "ui/SkillRow.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QAccessible>

@@ -4,7 +4,7 @@
 #ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
 #include "rules/Tarrowind_Module.h"
 #endif
-#include "ui/FailureText.h"
+#include "text/FailureText.h"
 
 #include <QTest>
 

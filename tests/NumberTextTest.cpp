@@ -4,11 +4,11 @@
 #ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
 #include "rules/Tarrowind_Module.h"
 #endif
-#include "ui/MessageText.h"
-#include "ui/NumberText.h"
-#include "ui/SkillExplanation.h"
-#include "ui/SkillRow.h"
-#include "ui/SpokenText.h"
+#include "text/MessageText.h"
+#include "text/NumberText.h"
+#include "text/SkillExplanation.h"
+#include "text/SkillRow.h"
+#include "text/SpokenText.h"
 
 #include <QTest>
 
@@ -213,7 +213,6 @@ void NumberTextTest::shortQuote() {
 }
 
 void NumberTextTest::skillExplanations_data() {
-    Tarrowind_Module::InitTables();
     // An ArchTemplar's reset plan with some changes, recalculated as the planner stores it.
     const auto archTemplar = [](const std::function<void(CharacterPlan &)> &change) {
         CharacterPlan plan;
@@ -223,7 +222,7 @@ void NumberTextTest::skillExplanations_data() {
         plan.Recalculate();
         return plan;
     };
-    constexpr int Braveness = 0, Agility = 3, Strength = 4, Dagger = 9, Sword = 10;
+    constexpr int Braveness = 0, Agility = 3, Strength = 4, Regenerate = 5, Dagger = 9, Sword = 10;
     QTest::addColumn<CharacterPlan>("plan");
     QTest::addColumn<int>("skill");
     QTest::addColumn<QLocale>("locale");
@@ -262,6 +261,11 @@ void NumberTextTest::skillExplanations_data() {
         << "Strength (ArchTemplar, difficulty class 6, at most 120)\n"
            "Modded 15 = base 10 + equipment 5; an attribute gets no attribute bonus\n"
            "Goal 120: 7.646.586 experience; the next level, 10 to 11, costs 150";
+    QTest::newRow("first skill after the attributes")
+        << archTemplar([](CharacterPlan &) {}) << int{Regenerate} << English
+        << "Regenerate (ArchTemplar, difficulty class 3, at most 120)\n"
+           "Modded 10 = base 4 + equipment 0 + attribute bonus 6 (Strength, Strength, Strength)\n"
+           "Goal 4: reached, no experience needed; the next level, 4 to 5, costs 4";
     QTest::newRow("base at the maximum")
         << archTemplar([](CharacterPlan &p) { p.MaxBases(); }) << int{Sword} << English
         << "Sword (ArchTemplar, difficulty class 3, at most 120)\n"

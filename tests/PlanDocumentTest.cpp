@@ -22,8 +22,6 @@ constexpr SkillNumber Strength = 4, Sword = 10;
 
 class PlanDocumentTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { InitTables(); }
-
     void SetUp() override {
         CharacterPlan start;
         start.race = 6;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
-#include "ui/PlanText.h"
+#include "text/PlanText.h"
 #include "rules/Tarrowind_Module.h"
 #endif
 
@@ -46,7 +46,6 @@ class PlanTextTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { InitTables(); }
     void format_data();
     void format();
     void html();
@@ -145,6 +144,20 @@ void PlanTextTest::read_data() {
         << u"Sword 4 32768 10 50"_s
         << u"Nothing was pasted: Sword needs four whole numbers from -32768 to 32767, in line 1: "
            "\"Sword 4 32768 10 50\""_s;
+    QTest::newRow("fraction")
+        << u"Sword 4 0 10 50.5"_s
+        << u"Nothing was pasted: Sword needs four whole numbers from -32768 to 32767, in line 1: "
+           "\"Sword 4 0 10 50.5\""_s;
+    QTest::newRow("letters after a number")
+        << u"Sword 4 0 10 50abc"_s
+        << u"Nothing was pasted: Sword needs four whole numbers from -32768 to 32767, in line 1: "
+           "\"Sword 4 0 10 50abc\""_s;
+    QTest::newRow("Windows line ends count once")
+        << u"Race: Warrior\r\n\r\nSword 4 0 10\r\n"_s
+        << u"Nothing was pasted: Sword needs four whole numbers from -32768 to 32767, in line 3: "
+           "\"Sword 4 0 10\""_s;
+    QTest::newRow("whole 16-bit range")
+        << u"Sword -32768 -32768 0 32767"_s << u"-; Sword -32768 -32768 32767"_s;
     QTest::newRow("no skill line")
         << u"Race: Warrior\nSkill Name        Base EQ   Mod  Goal  Goal Cost\nGoal Cost Total: "_s
         << u"Nothing was pasted: the text names no skill with its levels."_s;

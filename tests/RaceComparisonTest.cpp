@@ -22,7 +22,6 @@ constexpr SkillNumber Strength = 4, Dagger = 9, Sword = 10, Warcry = 22;
 // An ArchTemplar's reset plan with Sword goal 50, Strength equipment 5 and goal 40, and Warcry
 // goal 20 (no other race can learn Warcry).
 CharacterPlan WorkedPlan() {
-    InitTables();
     CharacterPlan plan;
     plan.race = 6;
     plan.ResetSkills();

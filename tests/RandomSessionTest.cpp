@@ -13,7 +13,7 @@
 #include "plan/CharacterPlan.h"
 #include "rules/Tarrowind_Module.h"
 #endif
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QAction>
@@ -758,10 +758,7 @@ class RandomSessionTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        InitTables();
-        testLogHandler = qInstallMessageHandler(QuietMessages);
-    }
+    void initTestCase() { testLogHandler = qInstallMessageHandler(QuietMessages); }
 
     void cleanupTestCase() { qInstallMessageHandler(testLogHandler); }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <ostream>
@@ -16,10 +17,7 @@ using namespace Tarrowind_Module;
 
 namespace {
 
-class RulesTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { InitTables(); }
-};
+class RulesTest : public ::testing::Test {};
 
 // ---- checked storage and arithmetic ----
 
@@ -217,6 +215,18 @@ TEST_F(RulesTest, ExpCostTableSpotValues) {
     }
     EXPECT_THROW(static_cast<void>(ExpCostTable.at(16, 0)), std::out_of_range);
     EXPECT_THROW(static_cast<void>(ExpCostTable.at(0, 121)), std::out_of_range);
+}
+
+// The table is worked out in whole numbers; the cost is defined as floor(L^3 * d / 40.0) in
+// floating point. Both must agree on every entry, read here with no start-up step run first.
+TEST_F(RulesTest, ExpCostTableAgreesWithTheFloatingPointFormulaEverywhere) {
+    for (int d = 0; d < DifficultyCount; ++d) {
+        for (int level = 0; level < LevelCount; ++level) {
+            const double cube = static_cast<double>(level) * level * level;
+            const auto expected = static_cast<Experience>(std::floor(cube * d / 40.0));
+            ASSERT_EQ(ExpCostTable.at(d, level), expected) << "class " << d << ", level " << level;
+        }
+    }
 }
 
 struct ExpCase {

@@ -6,8 +6,8 @@
 #include "document/PlanDocument.h"
 #include "plan/RaceComparison.h"
 #include "rules/RaceTable.h"
-#include "ui/FailureText.h"
-#include "ui/NumberText.h"
+#include "text/FailureText.h"
+#include "text/NumberText.h"
 #include "ui/PlannerHost.h"
 
 #include <QAction>

@@ -4,8 +4,8 @@
 #include "ui/PlanClipboard.h"
 
 #include "document/PlanDocument.h"
-#include "ui/FailureText.h"
-#include "ui/PlanText.h"
+#include "text/FailureText.h"
+#include "text/PlanText.h"
 #include "ui/PlannerAccessibility.h"
 #include "ui/PlannerHost.h"
 

@@ -4,7 +4,7 @@
 #include "ui/PlannerAccessibility.h"
 
 #include "document/PlanDocument.h"
-#include "ui/SpokenText.h"
+#include "text/SpokenText.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

@@ -4,7 +4,7 @@
 #include "ui/PlannerHistory.h"
 
 #include "document/PlanDocument.h"
-#include "ui/FailureText.h"
+#include "text/FailureText.h"
 #include "ui/PlannerAccessibility.h"
 #include "ui/PlannerHost.h"
 

@@ -5,9 +5,9 @@
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include "rules/RaceTable.h"
+#include "text/SkillRow.h"
 #include "ui/PlannerAccessibility.h"
 #include "ui/PlannerFonts.h"
-#include "ui/SkillRow.h"
 
 #include <QComboBox>
 #include <QFrame>

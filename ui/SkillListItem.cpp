@@ -4,9 +4,9 @@
 #include "ui/SkillListItem.h"
 
 #include "rules/SkillCatalogue.h"
+#include "text/SkillExplanation.h"
+#include "text/SpokenText.h"
 #include "ui/PlannerFonts.h"
-#include "ui/SkillExplanation.h"
-#include "ui/SpokenText.h"
 
 #include <QFontMetrics>
 #include <QListWidget>

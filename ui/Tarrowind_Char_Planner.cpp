@@ -4,17 +4,17 @@
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include "rules/Tarrowind_Module.h"
+#include "text/FailureText.h"
+#include "text/MessageText.h"
+#include "text/NumberText.h"
+#include "text/SkillRow.h"
+#include "text/SpokenText.h"
 #include "ui/CompareRacesWindow.h"
-#include "ui/FailureText.h"
-#include "ui/MessageText.h"
-#include "ui/NumberText.h"
 #include "ui/PlanClipboard.h"
 #include "ui/PlannerAccessibility.h"
 #include "ui/PlannerHistory.h"
 #include "ui/PlannerHost.h"
 #include "ui/SkillListItem.h"
-#include "ui/SkillRow.h"
-#include "ui/SpokenText.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -218,10 +218,7 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
     ChangePlan(
         txtEQ, tr("Update %1").arg(lblName->text()),
         [&fields](CharacterPlan &plan) {
-            SkillPlanEntry &entry = plan.skills.at(plan.selected);
-            entry.Base = *fields[0].value;
-            entry.EQ = *fields[1].value;
-            entry.Goal = *fields[2].value;
+            plan.SetLevels(plan.selected, *fields[0].value, *fields[1].value, *fields[2].value);
         },
         txtEQ);
 }
@@ -315,13 +312,10 @@ void Tarrowind_Char_Planner::ShowLiveCost() {
     const std::optional<std::int16_t> goal = NumberText::ReadLevel(txtGoal->text());
     const std::optional<std::int16_t> base = NumberText::ReadLevel(txtBase->text());
     QString cost;
-    if (goal && base && *goal < *base) {
-        cost = QStringLiteral("0");
-    } else if (goal && base) {
+    if (goal && base) {
         try {
             const CharacterPlan &plan = m_document->plan();
-            const DifficultyClass d = RaceDifficulty(plan.race, plan.selected);
-            cost = NumberText::PlainText(ExpToGoal(*base, *goal, d));
+            cost = NumberText::PlainText(plan.LiveCost(plan.selected, *base, *goal));
         } catch (const std::exception &) {
             // Levels outside the cost table: no cost to show.
         }

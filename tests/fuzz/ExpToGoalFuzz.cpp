@@ -23,9 +23,6 @@ std::int64_t StepCost(std::int64_t level, std::int64_t d) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size) {
-    static const bool built = (InitTables(), true);
-    (void)built;
-
     FuzzInput input(data, size);
     const Level base = input.Int16();
     const Level goal = input.Int16();

@@ -129,9 +129,6 @@ template <typename Operation> void BulkAndCheck(CharacterPlan &plan, Operation o
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size) {
-    static const bool built = (InitTables(), true);
-    (void)built;
-
     FuzzInput input(data, size);
     CharacterPlan plan;
     plan.race = input.Int16();

@@ -4,10 +4,11 @@
 // Reading a box: any bytes, as UTF-8, UTF-16 or Latin-1 text, in one of a few locales. Every
 // input gives a 16-bit level or a clean failure; a level read is the text's number rounded to
 // the nearest whole one, halves to the even one; a whole number in the locale reads as itself;
-// and what the planner writes into a box for a level reads back as that level.
+// and what the planner writes into a box for a level reads back as that level. Where the
+// locale groups digits with a space, any blank a user types counts as that space.
 #include "FuzzCheck.h"
 
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 #include <QLocale>
 #include <QString>
@@ -34,6 +35,20 @@ QString Decode(unsigned char encoding, const unsigned char *bytes, std::size_t s
     }
 }
 
+// The text as the locale would print it: every blank becomes the group separator where that is
+// one space character of some kind, as in the French and Swedish locales.
+QString WithTypedBlanks(QString text, const QLocale &locale) {
+    const QString separator = locale.groupSeparator();
+    if (separator.size() == 1 && separator.front().isSpace()) {
+        for (QChar &c : text) {
+            if (c.isSpace()) {
+                c = separator.front();
+            }
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size) {
@@ -49,8 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         return 0;
     }
 
+    const QString typed = WithTypedBlanks(text.trimmed(), locale);
     bool isNumber = false;
-    const double number = locale.toDouble(text.trimmed(), &isNumber);
+    const double number = locale.toDouble(typed, &isNumber);
     FUZZ_CHECK(isNumber && std::isfinite(number), "'%s' in %s read as %d, but is no number",
                shown.c_str(), localeName, *level);
     const double distance = std::fabs(number - *level);
@@ -58,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
                shown.c_str(), number, *level);
 
     bool isWhole = false;
-    const short whole = locale.toShort(text.trimmed(), &isWhole);
+    const short whole = locale.toShort(typed, &isWhole);
     FUZZ_CHECK(!isWhole || whole == *level, "whole number '%s' = %d read as %d", shown.c_str(),
                whole, *level);
 

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/PlanText.h"
+#include "text/PlanText.h"
 
 #include "rules/Tarrowind_Module.h"
-#include "ui/MessageText.h"
-#include "ui/SkillRow.h"
+#include "text/FailureText.h"
+#include "text/MessageText.h"
+#include "text/SkillRow.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using namespace Tarrowind_Module;
@@ -98,6 +100,82 @@ ReadError ErrorAt(qsizetype line, QStringView text, const QString &reason) {
     return {line, MessageText::ShortQuote(text.toString(), ExcerptLength), reason};
 }
 
+QStringList SkillNames() {
+    QStringList names;
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        names << QString::fromStdString(SkillName(s));
+    }
+    return names;
+}
+
+// The lines of a text, ended by "\r\n", "\n" or "\r", whichever system the text comes from;
+// "\r\n" is one line end.
+QList<QStringView> SplitLines(QStringView text) {
+    QList<QStringView> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || text[i] == u'\r') {
+            lines << text.sliced(start, i - start);
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    lines << text.sliced(start);
+    return lines;
+}
+
+// What one line says: nothing (a remark), a race, a skill's levels, or why it cannot be read.
+using LineReading = std::variant<std::monostate, RaceNumber, SkillLevels, QString>;
+
+// "Race:<name>" or "Race<TAB><name>", blanks around the name ignored.
+std::optional<LineReading> ReadRaceLine(QStringView line) {
+    if (!line.startsWith(u"Race") || line.size() <= 4 || (line[4] != u':' && line[4] != u'\t')) {
+        return std::nullopt;
+    }
+    const RaceNumber race = RaceFromName(line.sliced(5).trimmed().toString().toStdString());
+    if (race < 0) {
+        return Translate("the race is not one the planner knows");
+    }
+    return race;
+}
+
+// The skill's base, equipment bonus and goal: the 1st, 2nd and 4th of four whole numbers at
+// the start of `rest`.
+LineReading ReadSkillLevels(SkillNumber skill, QStringView rest, const QString &name) {
+    std::array<std::int16_t, 4> numbers{};
+    qsizetype at = 0;
+    for (std::int16_t &value : numbers) {
+        while (at < rest.size() && IsBlank(rest[at])) {
+            ++at;
+        }
+        const std::optional<std::int16_t> read = ReadNumber(rest, at);
+        if (!read) {
+            return Translate("%1 needs four whole numbers from %2")
+                .arg(name, FailureText::LevelRange);
+        }
+        value = *read;
+    }
+    return SkillLevels{skill, numbers[0], numbers[1], numbers[3]};
+}
+
+LineReading ReadLine(QStringView line, const QStringList &names) {
+    if (std::optional<LineReading> race = ReadRaceLine(line)) {
+        return *std::move(race);
+    }
+    const std::optional<SkillNumber> skill = SkillAtStart(line, names);
+    if (!skill) {
+        return {};
+    }
+    const QStringView rest = line.sliced(names[*skill].size());
+    // A line about a skill without any number is a remark, not its levels.
+    if (!HasDigit(rest)) {
+        return {};
+    }
+    return ReadSkillLevels(*skill, rest, names[*skill]);
+}
+
 } // namespace
 
 QString Format(const CharacterPlan &plan, const QLocale &locale) {
@@ -137,10 +215,7 @@ void PastedPlan::StoreInto(CharacterPlan &plan) const {
         plan.ResetSkills();
     }
     for (const SkillLevels &levels : skills) {
-        SkillPlanEntry &entry = plan.skills.at(levels.skill);
-        entry.Base = levels.Base;
-        entry.EQ = levels.EQ;
-        entry.Goal = levels.Goal;
+        plan.SetLevels(levels.skill, levels.Base, levels.EQ, levels.Goal);
     }
 }
 
@@ -153,66 +228,32 @@ QString ReadError::Message() const {
 }
 
 std::variant<PastedPlan, ReadError> Read(const QString &text) {
-    QStringList names;
-    for (SkillNumber s = 0; s < SkillCount; ++s) {
-        names << QString::fromStdString(SkillName(s));
-    }
-    QList<bool> listed(SkillCount, false);
+    const QStringList names = SkillNames();
     PastedPlan pasted;
-
-    // Lines end at "\r\n", "\n" or "\r", whichever system the text comes from.
-    const QStringView all(text);
-    qsizetype number = 1;
-    for (qsizetype start = 0; start <= all.size(); ++number) {
-        qsizetype end = start;
-        while (end < all.size() && all[end] != u'\n' && all[end] != u'\r') {
-            ++end;
+    std::array<bool, SkillCount> listed{};
+    const QList<QStringView> lines = SplitLines(text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const qsizetype number = i + 1;
+        const QStringView line = lines[i].trimmed();
+        const LineReading reading = ReadLine(line, names);
+        if (const auto *reason = std::get_if<QString>(&reading)) {
+            return ErrorAt(number, line, *reason);
         }
-        const QStringView line = all.sliced(start, end - start).trimmed();
-        if (end + 1 < all.size() && all[end] == u'\r' && all[end + 1] == u'\n') {
-            ++end;
-        }
-        start = end + 1;
-
-        if (line.startsWith(u"Race") && line.size() > 4 && (line[4] == u':' || line[4] == u'\t')) {
+        if (const auto *race = std::get_if<RaceNumber>(&reading)) {
             if (pasted.race) {
                 return ErrorAt(number, line, Translate("the race is named a second time"));
             }
-            const RaceNumber race = RaceFromName(line.sliced(5).trimmed().toString().toStdString());
-            if (race < 0) {
-                return ErrorAt(number, line, Translate("the race is not one the planner knows"));
-            }
-            pasted.race = race;
-            continue;
-        }
-
-        const std::optional<SkillNumber> skill = SkillAtStart(line, names);
-        // A line about a skill without any number is a remark, not its levels.
-        if (!skill || !HasDigit(line.sliced(names[*skill].size()))) {
-            continue;
-        }
-        const QStringView rest = line.sliced(names[*skill].size());
-        std::array<std::int16_t, 4> numbers{};
-        qsizetype at = 0;
-        for (std::int16_t &value : numbers) {
-            while (at < rest.size() && IsBlank(rest[at])) {
-                ++at;
-            }
-            const std::optional<std::int16_t> read = ReadNumber(rest, at);
-            if (!read) {
+            pasted.race = *race;
+        } else if (const auto *levels = std::get_if<SkillLevels>(&reading)) {
+            bool &seen = listed.at(static_cast<std::size_t>(levels->skill));
+            if (seen) {
                 return ErrorAt(number, line,
-                               Translate("%1 needs four whole numbers from -32768 to 32767")
-                                   .arg(names[*skill]));
+                               Translate("%1 is named a second time").arg(names[levels->skill]));
             }
-            value = *read;
+            seen = true;
+            pasted.skills.push_back(*levels);
         }
-        if (listed[*skill]) {
-            return ErrorAt(number, line, Translate("%1 is named a second time").arg(names[*skill]));
-        }
-        listed[*skill] = true;
-        pasted.skills.push_back({*skill, numbers[0], numbers[1], numbers[3]});
     }
-
     if (pasted.skills.empty()) {
         return ReadError{0, {}, Translate("the text names no skill with its levels")};
     }

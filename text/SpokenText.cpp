@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/SpokenText.h"
+#include "text/SpokenText.h"
 
 #include "rules/Tarrowind_Module.h"
-#include "ui/NumberText.h"
-#include "ui/SkillRow.h"
+#include "text/NumberText.h"
+#include "text/SkillRow.h"
 
 #include <QStringList>
 

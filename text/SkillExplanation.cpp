@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/SkillExplanation.h"
+#include "text/SkillExplanation.h"
 
 #include "rules/ExpCost.h"
 #include "rules/RaceTable.h"
 #include "rules/SkillCatalogue.h"
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 #include <QCoreApplication>
 

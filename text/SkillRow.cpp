@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/SkillRow.h"
+#include "text/SkillRow.h"
 
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 QString SkillRowText(const QString &name, const Tarrowind_Module::SkillPlanEntry &entry,
                      const QLocale &locale) {
