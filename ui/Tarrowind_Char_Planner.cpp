@@ -108,7 +108,7 @@ void Tarrowind_Char_Planner::ConnectHandlers() {
     connect(txtBase, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtBase_Change);
     connect(txtGoal, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtGoal_Change);
     for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
-        connect(box, &QLineEdit::textChanged, this, [this, box] { ClearInvalid(box); });
+        connect(box, &QLineEdit::textChanged, this, [box] { ClearInvalid(box); });
     }
 }
 
