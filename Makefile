@@ -5,7 +5,7 @@
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build test test-asan test-clang fuzz bench run package clean
+.PHONY: all deps configure build test test-asan test-clang fuzz bench docs run package clean
 
 all: build
 
@@ -59,6 +59,10 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen build-bench/bench/tarrowind_window_bench $(BENCH_FLAGS)
 	build-bench/bench/tarrowind_startup_compare --runs 40 build-bench/bench/tarrowind_probe_planner \
 	    build-bench/bench/tarrowind_probe_widgets build-bench/bench/tarrowind_probe_bare
+
+# The README's pictures in docs/, drawn offscreen from the real window.
+docs: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/PlannerPictures docs
 
 run: build
 	scripts/run-planner $(BUILD_DIR)/ui/tarrowind-planner

@@ -37,8 +37,9 @@ struct PlannerWindow {
     }
 };
 
-// What the planner does after every change of the plan: recalculation, 37 rows, the total,
-// reselection and the detail boxes. Painting follows later, from the event loop.
+// What the planner shows after every change of the plan, which the document has recalculated:
+// 37 rows, the total, the race, reselection and the detail boxes. Painting follows later, from
+// the event loop.
 void BM_UpdateForm(benchmark::State &state) {
     PlannerWindow planner;
     for (auto _ : state) {
@@ -53,7 +54,7 @@ BENCHMARK(BM_UpdateForm);
 void ToggleBulkButtons(benchmark::State &state, bool compareRaces) {
     PlannerWindow planner;
     if (compareRaces) {
-        CompareRacesWindow::Open(&planner.window);
+        CompareRacesWindow::Open(planner.window.document(), &planner.window);
         QApplication::processEvents();
     }
     auto *maxGoals = planner.window.findChild<QPushButton *>(QStringLiteral("cmdMaxGoal"));
@@ -122,7 +123,7 @@ void BM_Keystroke(benchmark::State &state) {
         }
         typed = !typed;
     }
-    const Tarrowind_Module::CharacterPlan &plan = planner.window.plan();
+    const Tarrowind_Module::CharacterPlan &plan = planner.window.document()->plan();
     const auto goal = static_cast<Tarrowind_Module::Level>(planner.goal->text().toInt());
     const auto expected = Tarrowind_Module::ExpToGoal(
         1, goal, Tarrowind_Module::RaceDifficulty(plan.race, plan.selected));

@@ -571,7 +571,7 @@ private:
     }
 
     void CheckScreen() {
-        const CharacterPlan &plan = window_.plan();
+        const CharacterPlan &plan = window_.document()->plan();
         SESSION_CHECK(plan == model_, QStringLiteral("the plan differs from the model"));
         ExpectRulesHold(plan);
         const auto entry = [](const QString &verb, const Step *step) {

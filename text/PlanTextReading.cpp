@@ -7,6 +7,7 @@
 #include "text/PlanText.h"
 
 #include "rules/Tarrowind_Module.h"
+#include "text/FailureText.h"
 #include "text/MessageText.h"
 
 #include <QCoreApplication>
@@ -255,7 +256,8 @@ LineReading ReadSkillLevels(SkillNumber skill, QStringView rest, const QString &
         at = Skip(rest, at, IsBlank);
         const std::optional<std::int16_t> read = ReadNumber(rest, at);
         if (!read) {
-            return Translate("%1 needs four whole numbers from -32768 to 32767").arg(name);
+            return Translate("%1 needs four whole numbers from %2")
+                .arg(name, FailureText::LevelRange);
         }
         value = *read;
     }

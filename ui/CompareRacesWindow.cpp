@@ -3,16 +3,17 @@
 
 #include "ui/CompareRacesWindow.h"
 
+#include "document/PlanDocument.h"
 #include "plan/RaceComparison.h"
 #include "rules/RaceTable.h"
+#include "text/FailureText.h"
 #include "text/NumberText.h"
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/PlannerHost.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -24,43 +25,46 @@ namespace {
 
 enum Column { RaceColumn, TotalColumn, LoweredColumn, UnlearnableColumn, ColumnCount };
 
-} // namespace
+// The table's columns, their headers and how it looks; no rows yet.
+QTableWidget *RaceTableWidget(QWidget *window) {
+    auto *table = new QTableWidget(window);
+    table->setObjectName(QStringLiteral("raceTable"));
+    table->setRowCount(RaceCount);
+    table->setColumnCount(ColumnCount);
+    table->setHorizontalHeaderLabels(
+        {CompareRacesWindow::tr("Race"), CompareRacesWindow::tr("Experience"),
+         CompareRacesWindow::tr("Lowered"), CompareRacesWindow::tr("Cannot learn")});
+    table->horizontalHeaderItem(TotalColumn)
+        ->setToolTip(CompareRacesWindow::tr(
+            "The experience all goals of the plan would cost for this race"));
+    table->horizontalHeaderItem(LoweredColumn)
+        ->setToolTip(
+            CompareRacesWindow::tr("Skills whose base or goal is above what this race allows: "
+                                   "the recalculation lowers them to its maximum"));
+    table->horizontalHeaderItem(UnlearnableColumn)
+        ->setToolTip(CompareRacesWindow::tr(
+            "Skills this race cannot learn at all, of those that the plan raises "
+            "above their start level or gives an equipment bonus"));
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->verticalHeader()->setDefaultSectionSize(window->fontMetrics().height() + 6);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setAccessibleName(CompareRacesWindow::tr("Races"));
+    return table;
+}
 
-CompareRacesWindow::CompareRacesWindow(Tarrowind_Char_Planner *planner)
-    : QWidget(planner, Qt::Window), m_planner(planner), m_table(new QTableWidget(this)) {
-    setObjectName(QStringLiteral("compareRaces"));
-    setWindowTitle(tr("Compare Races"));
-    // Closing the comparison never ends the program; closing the planner closes both.
-    setAttribute(Qt::WA_QuitOnClose, false);
-
-    m_table->setObjectName(QStringLiteral("raceTable"));
-    m_table->setRowCount(RaceCount);
-    m_table->setColumnCount(ColumnCount);
-    m_table->setHorizontalHeaderLabels(
-        {tr("Race"), tr("Experience"), tr("Lowered"), tr("Cannot learn")});
-    m_table->horizontalHeaderItem(TotalColumn)
-        ->setToolTip(tr("The experience all goals of the plan would cost for this race"));
-    m_table->horizontalHeaderItem(LoweredColumn)
-        ->setToolTip(tr("Skills whose base or goal is above what this race allows: "
-                        "the recalculation lowers them to its maximum"));
-    m_table->horizontalHeaderItem(UnlearnableColumn)
-        ->setToolTip(tr("Skills this race cannot learn at all, of those that the plan raises "
-                        "above their start level or gives an equipment bonus"));
-    m_table->verticalHeader()->hide();
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->setAccessibleName(tr("Races"));
-    // The columns are sized once, for the widest texts they can hold: sizing them after every
-    // change of the plan would take longer than the comparison itself.
+// One item per cell, and the columns sized once, for the widest texts they can hold: sizing them
+// after every change of the plan would take longer than the comparison itself.
+void FillWithWidestTexts(QTableWidget *table) {
     for (RaceNumber race = 0; race < RaceCount; ++race) {
         const QString widest[ColumnCount] = {
-            tr("%1 (current)").arg(QString::fromStdString(RaceName(race))),
-            tr("cannot be recalculated"), QString::number(SkillCount), QString::number(SkillCount)};
+            CompareRacesWindow::tr("%1 (current)").arg(QString::fromStdString(RaceName(race))),
+            CompareRacesWindow::tr("cannot be recalculated"), QString::number(SkillCount),
+            QString::number(SkillCount)};
         for (int column = 0; column < ColumnCount; ++column) {
             auto *item = new QTableWidgetItem(widest[column]);
             item->setTextAlignment(column == RaceColumn ? Qt::AlignLeft | Qt::AlignVCenter
@@ -68,10 +72,22 @@ CompareRacesWindow::CompareRacesWindow(Tarrowind_Char_Planner *planner)
             QFont font = item->font();
             font.setBold(true);
             item->setFont(font);
-            m_table->setItem(race, column, item);
+            table->setItem(race, column, item);
         }
     }
-    m_table->resizeColumnsToContents();
+    table->resizeColumnsToContents();
+}
+
+} // namespace
+
+CompareRacesWindow::CompareRacesWindow(const PlanDocument *document, QWidget *planner)
+    : QWidget(planner, Qt::Window), m_document(document), m_planner(planner),
+      m_table(RaceTableWidget(this)) {
+    setObjectName(QStringLiteral("compareRaces"));
+    setWindowTitle(tr("Compare Races"));
+    // Closing the comparison never ends the program; closing the planner closes both.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    FillWithWidestTexts(m_table);
 
     auto *note = new QLabel(
         tr("Each race with this plan's bases, equipment and goals, recalculated as Update does, "
@@ -84,9 +100,9 @@ CompareRacesWindow::CompareRacesWindow(Tarrowind_Char_Planner *planner)
     layout->addWidget(m_table);
     layout->addWidget(note);
 
-    connect(planner, &Tarrowind_Char_Planner::planChanged, this, [this] {
+    connect(document, &PlanDocument::changed, this, [this] {
         if (isVisible()) {
-            ShowPlan(m_planner->plan());
+            ShowPlan(m_document->plan());
         }
     });
     planner->installEventFilter(this);
@@ -94,11 +110,11 @@ CompareRacesWindow::CompareRacesWindow(Tarrowind_Char_Planner *planner)
 
 void CompareRacesWindow::ShowPlan(const CharacterPlan &plan) {
     std::array<RaceCost, RaceCount> costs{};
-    bool compared = true;
+    std::exception_ptr failure;
     try {
         costs = CompareRaces(plan);
-    } catch (const std::exception &) {
-        compared = false; // not for a plan the planner holds; shown rather than thrown
+    } catch (...) {
+        failure = std::current_exception(); // not for a plan the document holds; shown, not thrown
     }
     for (RaceNumber race = 0; race < RaceCount; ++race) {
         const RaceCost &cost = costs.at(static_cast<std::size_t>(race));
@@ -108,18 +124,18 @@ void CompareRacesWindow::ShowPlan(const CharacterPlan &plan) {
             name = tr("%1 (current)").arg(name);
         }
         QString total = tr("cannot be recalculated");
-        QString totalTip = tr("A modded value would leave the range -32768 to 32767 for this "
-                              "race");
-        if (!compared) {
+        QString totalTip = tr("A modded value would leave the range %1 for this race")
+                               .arg(FailureText::LevelRange);
+        if (failure) {
             total = tr("cannot be compared");
-            totalTip.clear();
+            totalTip = tr("No race can be compared: %1.").arg(FailureText::Reason(failure));
         } else if (cost.recalculated) {
             total = NumberText::GroupedAmount(cost.total);
             totalTip.clear();
         }
         const QString texts[ColumnCount] = {
-            name, total, compared ? QString::number(cost.lowered) : QString(),
-            compared ? QString::number(cost.unlearnable) : QString()};
+            name, total, failure ? QString() : QString::number(cost.lowered),
+            failure ? QString() : QString::number(cost.unlearnable)};
         for (int column = 0; column < ColumnCount; ++column) {
             QTableWidgetItem *item = m_table->item(race, column);
             item->setText(texts[column]);
@@ -131,16 +147,16 @@ void CompareRacesWindow::ShowPlan(const CharacterPlan &plan) {
     }
 }
 
-CompareRacesWindow *CompareRacesWindow::Open(Tarrowind_Char_Planner *planner) {
+CompareRacesWindow *CompareRacesWindow::Open(const PlanDocument *document, QWidget *planner) {
     auto *window = planner->findChild<CompareRacesWindow *>(QString(), Qt::FindDirectChildrenOnly);
     if (!window) {
-        window = new CompareRacesWindow(planner);
-        window->ShowPlan(planner->plan());
+        window = new CompareRacesWindow(document, planner);
+        window->ShowPlan(document->plan());
         window->adjustSize();
         // Beside the planner, not over it.
         window->move(planner->frameGeometry().topRight() + QPoint(8, 0));
     } else {
-        window->ShowPlan(planner->plan());
+        window->ShowPlan(document->plan());
     }
     window->show();
     window->raise();
@@ -156,9 +172,11 @@ bool CompareRacesWindow::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void AddCompareRacesAction(Tarrowind_Char_Planner *planner) {
-    QAction *action = planner->AddListMenuAction(CompareRacesWindow::tr("Compare Races"),
-                                                 "compareRacesAction", Qt::CTRL | Qt::Key_R);
-    QObject::connect(action, &QAction::triggered, planner,
-                     [planner] { CompareRacesWindow::Open(planner); });
+void AddCompareRacesAction(const PlannerHost &host) {
+    QAction *action = host.AddMenuEntry(CompareRacesWindow::tr("Compare Races"),
+                                        "compareRacesAction", Qt::CTRL | Qt::Key_R);
+    QObject::connect(action, &QAction::triggered, host.window,
+                     [document = host.document, planner = host.window] {
+                         CompareRacesWindow::Open(document, planner);
+                     });
 }

@@ -9,32 +9,34 @@
 
 #include <QWidget>
 
+class PlanDocument;
 class QTableWidget;
-class Tarrowind_Char_Planner;
+struct PlannerHost;
 
-// A separate window beside the planner: what the planner's current plan would cost for every
-// race, how many of its skills each race would lower, and how many it cannot learn at all. It
-// follows every change of the plan while it is shown and never changes the plan. It is the
-// planner's child, so it goes when the planner goes, and it closes when the planner closes.
+// A separate window beside the planner: what the document's plan would cost for every race, how
+// many of its skills each race would lower, and how many it cannot learn at all. It follows
+// every change of the plan while it is shown and never changes the plan. It is the planner
+// window's child, so it goes when the planner goes, and it closes when the planner closes.
 class CompareRacesWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CompareRacesWindow(Tarrowind_Char_Planner *planner);
+    CompareRacesWindow(const PlanDocument *document, QWidget *planner);
 
     // Fills the table from the plan: one row per race in race order, the plan's race marked.
     void ShowPlan(const Tarrowind_Module::CharacterPlan &plan);
 
     // Shows the planner's comparison window, creating it on first use, and brings it forward.
-    static CompareRacesWindow *Open(Tarrowind_Char_Planner *planner);
+    static CompareRacesWindow *Open(const PlanDocument *document, QWidget *planner);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    Tarrowind_Char_Planner *m_planner;
+    const PlanDocument *m_document;
+    QWidget *m_planner;
     QTableWidget *m_table;
 };
 
-// Adds "Compare Races" (Ctrl+R anywhere in the planner) to the planner's list menu.
-void AddCompareRacesAction(Tarrowind_Char_Planner *planner);
+// Adds "Compare Races" (Ctrl+R anywhere in the planner) to the planner's menu.
+void AddCompareRacesAction(const PlannerHost &host);

@@ -1,21 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The plan as text on the clipboard: "Copy Plan" and "Paste Plan" in the skill list's menu,
-// Ctrl+Shift+C and Ctrl+Shift+V anywhere in the window, Ctrl+C and Ctrl+V in the skill list.
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/PlanClipboard.h"
 
+#include "document/PlanDocument.h"
+#include "text/FailureText.h"
 #include "text/PlanText.h"
+#include "ui/PlannerAccessibility.h"
+#include "ui/PlannerHost.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
-#include <QSignalBlocker>
 
 #include <exception>
 #include <functional>
@@ -28,6 +28,8 @@ namespace {
 // The list's standard copy and paste keys act on the whole plan rather than on the current row,
 // which the list would otherwise copy by itself. The edit boxes keep their own copy and paste.
 class ListClipboardKeys : public QObject {
+    Q_OBJECT
+
 public:
     ListClipboardKeys(QObject *parent, std::function<void()> copy, std::function<void()> paste)
         : QObject(parent), m_copy(std::move(copy)), m_paste(std::move(paste)) {}
@@ -56,57 +58,62 @@ private:
     std::function<void()> m_paste;
 };
 
-} // namespace
-
-void Tarrowind_Char_Planner::ConnectClipboard() {
-    m_copyPlan = AddListMenuAction(tr("Copy Plan"), "copyPlan", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-    connect(m_copyPlan, &QAction::triggered, this, &Tarrowind_Char_Planner::CopyPlan);
-    m_pastePlan =
-        AddListMenuAction(tr("Paste Plan"), "pastePlan", Qt::CTRL | Qt::SHIFT | Qt::Key_V);
-    connect(m_pastePlan, &QAction::triggered, this, &Tarrowind_Char_Planner::PastePlan);
-    lstSkills->installEventFilter(new ListClipboardKeys(
-        lstSkills, [this] { CopyPlan(); }, [this] { PastePlan(); }));
-
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    const auto enablePaste = [this, clipboard] {
-        m_pastePlan->setEnabled(!clipboard->text().isEmpty());
-    };
-    connect(clipboard, &QClipboard::dataChanged, this, enablePaste);
-    connect(m_listMenu, &QMenu::aboutToShow, this, enablePaste);
-    enablePaste();
-}
-
-void Tarrowind_Char_Planner::CopyPlan() {
+void CopyPlan(const PlannerHost &host, QWidget *messageAt) {
+    const Tarrowind_Module::CharacterPlan &plan = host.document->plan();
     auto mimeData = std::make_unique<QMimeData>();
     try {
-        mimeData->setText(PlanText::Format(m_plan));
-        mimeData->setHtml(PlanText::FormatHtml(m_plan));
-    } catch (const std::exception &error) {
-        ShowMessageAt(lstSkills,
-                      tr("Nothing was copied: %1.").arg(QString::fromUtf8(error.what())));
+        mimeData->setText(PlanText::Format(plan));
+        mimeData->setHtml(PlanText::FormatHtml(plan));
+    } catch (...) {
+        host.announcer->ShowAt(messageAt, QObject::tr("Nothing was copied: %1.")
+                                              .arg(FailureText::Reason(std::current_exception())));
         return;
     }
     QGuiApplication::clipboard()->setMimeData(mimeData.release());
 }
 
-void Tarrowind_Char_Planner::PastePlan() {
+void PastePlan(const PlannerHost &host, QWidget *messageAt) {
     const std::variant<PlanText::PastedPlan, PlanText::ReadError> read =
         PlanText::Read(QGuiApplication::clipboard()->text());
     if (const auto *error = std::get_if<PlanText::ReadError>(&read)) {
-        ShowMessageAt(lstSkills, error->Message());
+        host.announcer->ShowAt(messageAt, error->Message());
         return;
     }
     const PlanText::PastedPlan &pasted = std::get<PlanText::PastedPlan>(read);
-    const auto showRace = [this] {
-        // The race box follows the plan; this is not the user's choice of a race.
-        const QSignalBlocker blocker(cmbRace);
-        cmbRace->setCurrentIndex(m_plan.race);
-    };
-    const bool changed = ChangePlan(lstSkills, tr("Paste Plan"), [this, &pasted, &showRace] {
-        pasted.StoreInto(m_plan);
-        showRace();
-    });
-    if (!changed) {
-        showRace(); // the plan, and with it its race, is as it was
+    if (const std::exception_ptr failure =
+            host.document->Apply(QObject::tr("Paste Plan"),
+                                 [&pasted](CharacterPlan &plan) { pasted.StoreInto(plan); })) {
+        host.announcer->ShowAt(messageAt, FailureText::NothingChanged(failure));
     }
 }
+
+} // namespace
+
+void AddClipboardActions(const PlannerHost &host, QAbstractItemView *list) {
+    QAction *copyPlan =
+        host.AddMenuEntry(QObject::tr("Copy Plan"), "copyPlan", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    QAction *pastePlan =
+        host.AddMenuEntry(QObject::tr("Paste Plan"), "pastePlan", Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    const auto copy = [host, list] {
+        CopyPlan(host, list);
+    };
+    const auto paste = [host, list] {
+        PastePlan(host, list);
+    };
+    QObject::connect(copyPlan, &QAction::triggered, host.window, copy);
+    QObject::connect(pastePlan, &QAction::triggered, host.window, paste);
+    list->installEventFilter(new ListClipboardKeys(list, copy, paste));
+
+    // Whether there is text to paste, without reading it: the clipboard may hold a large text,
+    // and it changes with every copy in any program.
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    const auto enablePaste = [pastePlan, clipboard] {
+        const QMimeData *data = clipboard->mimeData();
+        pastePlan->setEnabled(data && data->hasText());
+    };
+    QObject::connect(clipboard, &QClipboard::dataChanged, pastePlan, enablePaste);
+    QObject::connect(host.menu, &QMenu::aboutToShow, pastePlan, enablePaste);
+    enablePaste();
+}
+
+#include "PlanClipboard.moc"

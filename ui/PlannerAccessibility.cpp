@@ -3,10 +3,16 @@
 
 #include "ui/PlannerAccessibility.h"
 
+#include "document/PlanDocument.h"
+#include "text/SpokenText.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QFrame>
+#include <QToolTip>
+
+#include <exception>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +27,28 @@ void Announcer::Announce(const QString &message) {
     // A screen reader speaks a notification when it is shown; the label itself stays hidden.
     QAccessibleEvent event(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
+}
+
+void Announcer::ShowAt(QWidget *at, const QString &message) {
+    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), message, at);
+    Announce(message);
+}
+
+void Announcer::Follow(const PlanDocument *document) {
+    m_said = document->plan();
+    connect(document, &PlanDocument::changed, this, [this, document] {
+        const Tarrowind_Module::CharacterPlan &plan = document->plan();
+        // Choosing a row is said by the list itself.
+        if (plan.race == m_said.race && plan.skills == m_said.skills) {
+            return;
+        }
+        try {
+            Announce(SpokenText::PlanChange(m_said, plan));
+        } catch (const std::exception &) {
+            // A plan the window shows can always be told; should it not, the change goes unsaid.
+        }
+        m_said = plan;
+    });
 }
 
 namespace {

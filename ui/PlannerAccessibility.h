@@ -3,7 +3,13 @@
 
 #pragma once
 
+#ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
+#include "plan/CharacterPlan.h"
+#endif
+
 #include <QLabel>
+
+class PlanDocument;
 
 // A label that is never shown, through which the window speaks: a screen reader says each
 // message at once, where the focus is, without moving the focus. It is exposed as a
@@ -14,6 +20,15 @@ class Announcer : public QLabel {
 public:
     explicit Announcer(QWidget *parent);
     void Announce(const QString &message);
+    // Shows the message beside `at` and says it at once, with the focus left where it is.
+    void ShowAt(QWidget *at, const QString &message);
+    // From now on says what each change of the document's plan changed, from the plan as it is
+    // now, which counts as said. A change that leaves the race and every skill as they were is not
+    // said.
+    void Follow(const PlanDocument *document);
+
+private:
+    Tarrowind_Module::CharacterPlan m_said;
 };
 
 namespace PlannerAccessibility {

@@ -1,104 +1,123 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window's history of plan changes: undo and redo by key and by the skill list's menu.
-#include "ui/PlanStep.h"
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/PlannerHistory.h"
+
+#include "document/PlanDocument.h"
+#include "text/FailureText.h"
+#include "ui/PlannerAccessibility.h"
+#include "ui/PlannerHost.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QSignalBlocker>
 #include <QUndoStack>
-
-#include <exception>
-
-using namespace Tarrowind_Module;
 
 namespace {
 
-// A step holds two whole plans; beyond this many steps the oldest go, which bounds the memory
-// the history takes.
-constexpr int HistoryLimit = 10000;
+// Whether a key pressed in an edit box is one of `action`'s shortcuts.
+bool IsShortcutOf(const QAction *action, const QKeyEvent *key) {
+    // As QKeyEvent::matches does: the keypad and group switch make no other key.
+    const QKeySequence pressed(
+        QKeyCombination(key->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier),
+                        static_cast<Qt::Key>(key->key())));
+    return action->shortcuts().contains(pressed);
+}
 
-} // namespace
+// An undo or redo key in an edit box goes to the box's own typing while it has some, and to the
+// document's history otherwise.
+class BoxHistoryKeys : public QObject {
+    Q_OBJECT
 
-void Tarrowind_Char_Planner::CreateHistory() {
-    m_history = new QUndoStack(this);
-    m_history->setUndoLimit(HistoryLimit);
+public:
+    BoxHistoryKeys(QObject *parent, QAction *undo, QAction *redo)
+        : QObject(parent), m_undo(undo), m_redo(redo) {}
 
-    // "Undo Max Goals", "Redo race change to Templar"; plain "Undo" when there is none.
-    m_undoAction = m_history->createUndoAction(this, tr("Undo"));
-    m_undoAction->setObjectName(QStringLiteral("undoAction"));
-    m_undoAction->setShortcuts(QKeySequence::Undo);
-    m_redoAction = m_history->createRedoAction(this, tr("Redo"));
-    m_redoAction->setObjectName(QStringLiteral("redoAction"));
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *box = qobject_cast<QLineEdit *>(watched);
+        if (!box ||
+            (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)) {
+            return QObject::eventFilter(watched, event);
+        }
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool undo = IsShortcutOf(m_undo, key);
+        if (!undo && !IsShortcutOf(m_redo, key)) {
+            return QObject::eventFilter(watched, event);
+        }
+        // A line edit claims its undo and redo keys even with nothing of its own to undo, and
+        // would keep them from the window. setText, as every refill of the boxes does, clears
+        // the box's own history, so what is left there is typing that was not stored.
+        const bool boxHasIt = undo ? box->isUndoAvailable() : box->isRedoAvailable();
+        if (key->type() == QEvent::ShortcutOverride) {
+            key->setAccepted(boxHasIt); // ignored, it triggers the window's action
+            return true;
+        }
+        // The box's own keys and those it does not know itself, such as Ctrl+Y.
+        if (boxHasIt && undo) {
+            box->undo();
+        } else if (boxHasIt) {
+            box->redo();
+        }
+        return true;
+    }
+
+private:
+    QAction *m_undo;
+    QAction *m_redo;
+};
+
+QList<QKeySequence> RedoKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
 #ifndef Q_OS_MACOS
     // Ctrl+Y redoes on Windows, and in many programs on Linux too.
     const QKeySequence ctrlY(Qt::CTRL | Qt::Key_Y);
-    if (!redoKeys.contains(ctrlY)) {
-        redoKeys.append(ctrlY);
+    if (!keys.contains(ctrlY)) {
+        keys.append(ctrlY);
     }
 #endif
-    m_redoAction->setShortcuts(redoKeys);
+    return keys;
+}
 
-    // First in the list's menu, whatever else is added there, and on the window, so that the
-    // keys work wherever the focus is.
-    QAction *first = m_listMenu->actions().value(0);
-    m_listMenu->insertAction(first, m_undoAction);
-    m_listMenu->insertAction(first, m_redoAction);
-    m_listMenu->insertSeparator(first);
-    addAction(m_undoAction);
-    addAction(m_redoAction);
+} // namespace
 
-    for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
-        box->installEventFilter(this);
+void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
+                       const QList<QLineEdit *> &boxes) {
+    QUndoStack *history = host.document->history();
+    // "Undo Max Goals", "Redo race change to Templar"; plain "Undo" when there is none. The
+    // actions step through the document rather than the stack, so that a step that cannot be
+    // shown is told to the user.
+    QAction *undo = history->createUndoAction(host.window, QObject::tr("Undo"));
+    undo->setObjectName(QStringLiteral("undoAction"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction *redo = history->createRedoAction(host.window, QObject::tr("Redo"));
+    redo->setObjectName(QStringLiteral("redoAction"));
+    redo->setShortcuts(RedoKeys());
+    for (QAction *action : {undo, redo}) {
+        QObject::disconnect(action, &QAction::triggered, history, nullptr);
+        QObject::connect(action, &QAction::triggered, host.window,
+                         [document = host.document, announcer = host.announcer, messageAt,
+                          isUndo = action == undo] {
+                             if (const std::exception_ptr failure =
+                                     isUndo ? document->Undo() : document->Redo()) {
+                                 announcer->ShowAt(messageAt, FailureText::NothingChanged(failure));
+                             }
+                         });
+    }
+
+    // First in the menu, whatever else is added there, and on the window, so that the keys work
+    // wherever the focus is.
+    QAction *first = host.menu->actions().value(0);
+    host.menu->insertAction(first, undo);
+    host.menu->insertAction(first, redo);
+    host.menu->insertSeparator(first);
+    host.window->addAction(undo);
+    host.window->addAction(redo);
+
+    auto *keys = new BoxHistoryKeys(host.window, undo, redo);
+    for (QLineEdit *box : boxes) {
+        box->installEventFilter(keys);
     }
 }
 
-void Tarrowind_Char_Planner::ShowPlan(const CharacterPlan &plan) {
-    const CharacterPlan shown = m_plan;
-    m_plan = plan;
-    try {
-        UpdateForm();
-    } catch (const std::exception &error) {
-        // Every plan in the history has been recalculated and shown before, so this is not
-        // expected; should it happen, the window keeps the plan it shows.
-        m_plan = shown;
-        ShowMessageAt(lstSkills,
-                      tr("Nothing was changed: %1.").arg(QString::fromUtf8(error.what())));
-        return;
-    }
-    {
-        // Showing the plan's race is no choice of race: nothing may be reset.
-        const QSignalBlocker blocker(cmbRace);
-        cmbRace->setCurrentIndex(m_plan.race);
-    }
-    Q_EMIT planChanged();
-}
-
-bool Tarrowind_Char_Planner::HistoryKeyInBox(QLineEdit *box, QKeyEvent *key) {
-    const bool undo = IsShortcutOf(m_undoAction, key);
-    if (!undo && !IsShortcutOf(m_redoAction, key)) {
-        return false;
-    }
-    // A line edit claims its undo and redo keys even with nothing of its own to undo, and would
-    // keep them from the window. setText, as every refill of the boxes does, clears the box's
-    // own history, so what is left there is typing that was not stored.
-    const bool boxHasIt = undo ? box->isUndoAvailable() : box->isRedoAvailable();
-    if (key->type() == QEvent::ShortcutOverride) {
-        key->setAccepted(boxHasIt); // ignored, it triggers the window's action
-        return true;
-    }
-    // The box's own keys and those it does not know itself, such as Ctrl+Y.
-    if (boxHasIt && undo) {
-        box->undo();
-    } else if (boxHasIt) {
-        box->redo();
-    }
-    return true;
-}
+#include "PlannerHistory.moc"

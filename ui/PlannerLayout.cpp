@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window's controls: their places, fonts, design texts, tooltips and focus order.
+// The window's controls: their places, fonts, design texts, descriptions and focus order.
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include "rules/RaceTable.h"
@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <initializer_list>
+
 namespace {
 
 // Positions and sizes in pixels at 96 dpi (twips / 15).
@@ -29,12 +31,20 @@ Widget *Place(QWidget *window, const char *name, int x, int y, int width, int he
     return widget;
 }
 
-QLineEdit *TextBox(QWidget *window, const char *name, int x, int width, const char *text,
-                   const char *toolTip) {
+QLineEdit *TextBox(QWidget *window, const char *name, int x, int width, const char *text) {
     auto *box = Place<QLineEdit>(window, name, x, 264, width, 21);
     box->setFont(PlannerFonts::SansSerif(11));
     box->setText(QLatin1String(text));
-    box->setToolTip(QLatin1String(toolTip));
+    return box;
+}
+
+// Read-only, on the window's own background.
+QLineEdit *CostBox(QWidget *window) {
+    QLineEdit *box = TextBox(window, "txtGoalCost", 296, 73, "12,345,678");
+    box->setReadOnly(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    box->setPalette(palette);
     return box;
 }
 
@@ -55,6 +65,104 @@ QLabel *Label(QWidget *window, const char *name, QRect geometry, const char *tex
     return label;
 }
 
+QListWidget *SkillList(QWidget *window) {
+    auto *list = Place<QListWidget>(window, "lstSkills", 8, 32, 409, 180);
+    list->setFont(PlannerFonts::FixedPitch(true));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A row is never shortened: one wider than the list can be scrolled to its end. The list
+    // measures every row for that, not the first alone (SkillListItem gives each row's size); it
+    // does so when it lays the rows out for painting, not while UpdateForm rewrites them.
+    list->setUniformItemSizes(false);
+    list->setTextElideMode(Qt::ElideNone);
+    return list;
+}
+
+QComboBox *RaceList(QWidget *window) {
+    auto *races = Place<QComboBox>(window, "cmbRace", 32, 224, 161, 21);
+    races->setFont(PlannerFonts::SansSerif(11));
+    races->setEditable(false);
+    for (Tarrowind_Module::RaceNumber race = 0; race < Tarrowind_Module::RaceCount; ++race) {
+        races->addItem(QString::fromStdString(Tarrowind_Module::RaceName(race)));
+    }
+    races->setCurrentIndex(-1);
+    return races;
+}
+
+QFrame *Line(QWidget *window) {
+    auto *line = Place<QFrame>(window, "Line1", 24, 256, 368, 1);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setLineWidth(1);
+    line->setFocusPolicy(Qt::NoFocus);
+    return line;
+}
+
+// What a screen reader says, and what resting the pointer shows. The boxes are named after their
+// tooltips, so the base box is announced as "Base Skill Level" rather than as an edit field.
+// Labels that show a value keep it as their name and buttons their caption; the list and the
+// race box also announce their current entry. The descriptions say what each control is for;
+// lstSkills_Click puts the selected skill's name into those of the four boxes.
+struct Description {
+    const char *control;
+    const char *toolTip;
+    const char *name;
+    const char *description;
+};
+
+constexpr Description Descriptions[] = {
+    {"lstSkills", nullptr, "Skills",
+     "One row per skill: name, base level, equipment bonus, modded value, goal level and the "
+     "experience to reach the goal"},
+    {"cmbRace", nullptr, "Race", "The character's race; choosing one resets every skill"},
+    {"lblName", "Skill/Stat Name", nullptr,
+     "Skill/Stat Name: the skill shown in the boxes beside it"},
+    {"txtBase", "Base Skill Level", "Base Skill Level",
+     "Base level of the selected skill; Enter stores it within what the race allows"},
+    {"txtEQ", "Bonus from Equipment", "Bonus from Equipment",
+     "What the character's equipment adds to the selected skill; Enter stores it"},
+    {"lblMod", "Overal Modded Value", nullptr,
+     "Overall Modded Value: base level, equipment bonus and the bonus from attributes"},
+    {"txtGoal", "Goal (Base) Skill Level", "Goal Skill Level",
+     "The base level the selected skill should reach; Enter stores it within what the race "
+     "allows"},
+    {"txtGoalCost", "Exp to get to Goal", "Experience to Goal",
+     "Experience needed to raise the selected skill from its base level to its goal"},
+    {"cmdReset", nullptr, nullptr,
+     "Sets every skill back to its starting level, without equipment bonus or goal"},
+    {"cmdMaxBase", nullptr, nullptr, "Sets every skill's base level to the most the race allows"},
+    {"cmdMaxGoal", nullptr, nullptr, "Sets every skill's goal level to the most the race allows"},
+    {"cmdUpdate", nullptr, nullptr,
+     "Stores the selected skill's base, equipment bonus and goal from the boxes"},
+};
+
+void DescribeControls(const QWidget *window) {
+    for (const Description &entry : Descriptions) {
+        auto *control =
+            window->findChild<QWidget *>(QLatin1String(entry.control), Qt::FindDirectChildrenOnly);
+        if (entry.toolTip) {
+            control->setToolTip(QLatin1String(entry.toolTip));
+        }
+        if (entry.name) {
+            control->setAccessibleName(QLatin1String(entry.name));
+        }
+        control->setAccessibleDescription(QLatin1String(entry.description));
+    }
+}
+
+// Tab goes through `order` and from its last control back to its first.
+void SetTabOrder(std::initializer_list<QWidget *> order) {
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        control->setFocusPolicy(Qt::StrongFocus);
+        if (previous) {
+            QWidget::setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+    QWidget::setTabOrder(previous, *order.begin());
+}
+
 } // namespace
 
 void Tarrowind_Char_Planner::CreateControls() {
@@ -64,16 +172,7 @@ void Tarrowind_Char_Planner::CreateControls() {
 
     Label1 =
         Label(this, "Label1", {8, 8, 401, 17}, SkillListHeader, PlannerFonts::FixedPitch(false));
-
-    lstSkills = Place<QListWidget>(this, "lstSkills", 8, 32, 409, 180);
-    lstSkills->setFont(PlannerFonts::FixedPitch(true));
-    lstSkills->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstSkills->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // A row is never shortened: one wider than the list can be scrolled to its end. The list
-    // measures every row for that, not the first alone (SkillListItem gives each row's size); it
-    // does so when it lays the rows out for painting, not while UpdateForm rewrites them.
-    lstSkills->setUniformItemSizes(false);
-    lstSkills->setTextElideMode(Qt::ElideNone);
+    lstSkills = SkillList(this);
     m_listMenu = new QMenu(lstSkills);
     m_listMenu->setObjectName(QStringLiteral("listMenu"));
     // Start the header's text where the rows' text starts, so each word stands over its column.
@@ -81,37 +180,19 @@ void Tarrowind_Char_Planner::CreateControls() {
         lstSkills->frameWidth() +
         lstSkills->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstSkills) + 1);
 
-    cmbRace = Place<QComboBox>(this, "cmbRace", 32, 224, 161, 21);
-    cmbRace->setFont(PlannerFonts::SansSerif(11));
-    cmbRace->setEditable(false);
-    for (Tarrowind_Module::RaceNumber race = 0; race < Tarrowind_Module::RaceCount; ++race) {
-        cmbRace->addItem(QString::fromStdString(Tarrowind_Module::RaceName(race)));
-    }
-    cmbRace->setCurrentIndex(-1);
-
+    cmbRace = RaceList(this);
     lblGoalTotal = Label(this, "lblGoalTotal", {224, 224, 177, 25}, "Goal Cost Total:  0",
                          PlannerFonts::SansSerif(13));
     // Hidden, and not a control of the window: it only speaks.
     m_announcer = new Announcer(lblGoalTotal);
-
-    Line1 = Place<QFrame>(this, "Line1", 24, 256, 368, 1);
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Plain);
-    Line1->setLineWidth(1);
-    Line1->setFocusPolicy(Qt::NoFocus);
+    Line1 = Line(this);
 
     lblName = Label(this, "lblName", {32, 264, 97, 17}, "Stun:", PlannerFonts::SansSerif(11));
-    lblName->setToolTip(QStringLiteral("Skill/Stat Name"));
-    txtBase = TextBox(this, "txtBase", 136, 33, "120", "Base Skill Level");
-    txtEQ = TextBox(this, "txtEQ", 176, 33, "0", "Bonus from Equipment");
+    txtBase = TextBox(this, "txtBase", 136, 33, "120");
+    txtEQ = TextBox(this, "txtEQ", 176, 33, "0");
     lblMod = Label(this, "lblMod", {216, 264, 33, 17}, "300", PlannerFonts::SansSerif(11));
-    lblMod->setToolTip(QStringLiteral("Overal Modded Value"));
-    txtGoal = TextBox(this, "txtGoal", 256, 33, "120", "Goal (Base) Skill Level");
-    txtGoalCost = TextBox(this, "txtGoalCost", 296, 73, "12,345,678", "Exp to get to Goal");
-    txtGoalCost->setReadOnly(true);
-    QPalette costPalette = txtGoalCost->palette();
-    costPalette.setColor(QPalette::Base, costPalette.color(QPalette::Window));
-    txtGoalCost->setPalette(costPalette);
+    txtGoal = TextBox(this, "txtGoal", 256, 33, "120");
+    txtGoalCost = CostBox(this);
 
     cmdReset = Button(this, "cmdReset", 32, "Reset Skills");
     cmdMaxBase = Button(this, "cmdMaxBase", 112, "Max Bases");
@@ -122,54 +203,8 @@ void Tarrowind_Char_Planner::CreateControls() {
     Label2 = Label(this, "Label2", {232, 336, 185, 17}, "Planner by the Tarrowind team",
                    PlannerFonts::Credit());
 
-    // What a screen reader says. The boxes are named after their tooltips, so the base box is
-    // announced as "Base Skill Level" rather than as an edit field. Labels that show a value keep
-    // it as their name and buttons their caption; the list and the race box also announce their
-    // current entry. The descriptions say what each control is for; lstSkills_Click puts the
-    // selected skill's name into those of the four boxes.
-    const auto describe = [](QWidget *control, const char *name, const char *description) {
-        if (name) {
-            control->setAccessibleName(QLatin1String(name));
-        }
-        control->setAccessibleDescription(QLatin1String(description));
-    };
-    describe(lstSkills, "Skills",
-             "One row per skill: name, base level, equipment bonus, modded value, goal level and "
-             "the experience to reach the goal");
-    describe(cmbRace, "Race", "The character's race; choosing one resets every skill");
-    describe(lblName, nullptr, "Skill/Stat Name: the skill shown in the boxes beside it");
-    describe(txtBase, "Base Skill Level",
-             "Base level of the selected skill; Enter stores it within what the race allows");
-    describe(txtEQ, "Bonus from Equipment",
-             "What the character's equipment adds to the selected skill; Enter stores it");
-    describe(lblMod, nullptr,
-             "Overall Modded Value: base level, equipment bonus and the bonus from attributes");
-    describe(txtGoal, "Goal Skill Level",
-             "The base level the selected skill should reach; Enter stores it within what the "
-             "race allows");
-    describe(txtGoalCost, "Experience to Goal",
-             "Experience needed to raise the selected skill from its base level to its goal");
-    describe(cmdReset, nullptr,
-             "Sets every skill back to its starting level, without equipment bonus or goal");
-    describe(cmdMaxBase, nullptr, "Sets every skill's base level to the most the race allows");
-    describe(cmdMaxGoal, nullptr, "Sets every skill's goal level to the most the race allows");
-    describe(cmdUpdate, nullptr,
-             "Stores the selected skill's base, equipment bonus and goal from the boxes");
-
-    for (QWidget *control :
-         std::initializer_list<QWidget *>{cmdUpdate, cmbRace, lstSkills, txtGoalCost, txtGoal,
-                                          txtEQ, txtBase, cmdReset, cmdMaxBase, cmdMaxGoal}) {
-        control->setFocusPolicy(Qt::StrongFocus);
-    }
-    setTabOrder(cmdUpdate, cmbRace);
-    setTabOrder(cmbRace, lstSkills);
-    setTabOrder(lstSkills, txtGoalCost);
-    setTabOrder(txtGoalCost, txtGoal);
-    setTabOrder(txtGoal, txtEQ);
-    setTabOrder(txtEQ, txtBase);
-    setTabOrder(txtBase, cmdReset);
-    setTabOrder(cmdReset, cmdMaxBase);
-    setTabOrder(cmdMaxBase, cmdMaxGoal);
-    setTabOrder(cmdMaxGoal, cmdUpdate);
+    DescribeControls(this);
+    SetTabOrder({cmdUpdate, cmbRace, lstSkills, txtGoalCost, txtGoal, txtEQ, txtBase, cmdReset,
+                 cmdMaxBase, cmdMaxGoal});
     cmdUpdate->setFocus();
 }

@@ -4,16 +4,18 @@
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include "rules/Tarrowind_Module.h"
+#include "text/FailureText.h"
 #include "text/MessageText.h"
 #include "text/NumberText.h"
 #include "text/SkillRow.h"
 #include "text/SpokenText.h"
 #include "ui/CompareRacesWindow.h"
-#include "ui/PlanStep.h"
+#include "ui/PlanClipboard.h"
 #include "ui/PlannerAccessibility.h"
+#include "ui/PlannerHistory.h"
+#include "ui/PlannerHost.h"
 #include "ui/SkillListItem.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,11 +25,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolTip>
-#include <QUndoStack>
 
 #include <exception>
 #include <optional>
-#include <stdexcept>
 #include <utility>
 
 using namespace Tarrowind_Module;
@@ -42,31 +42,36 @@ bool IsSkill(int number) {
     return number >= 0 && number < SkillCount;
 }
 
+void ClearInvalid(QLineEdit *box) {
+    if (!box->property(InvalidProperty).toBool()) {
+        return;
+    }
+    box->setProperty(InvalidProperty, false);
+    box->setStyleSheet(QString());
+    box->setToolTip(box->property(NormalToolTipProperty).toString());
+    box->setAccessibleDescription(box->property(NormalDescriptionProperty).toString());
+    QToolTip::hideText();
+}
+
 } // namespace
 
-Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent) : QWidget(parent) {
+Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
+    : QWidget(parent), m_document(new PlanDocument(this)) {
     PlannerAccessibility::Install();
     CreateControls();
     ConnectHandlers();
-    CreateHistory();
-    ConnectClipboard();
-    AddCompareRacesAction(this);
+    connect(m_document, &PlanDocument::changed, this, &Tarrowind_Char_Planner::UpdateForm);
+
+    // The parts beside the window know the document and the menu, not the window class; a
+    // further window is one more function of this kind.
+    const PlannerHost host{m_document, this, m_listMenu, m_announcer};
+    AddHistoryActions(host, lstSkills, {txtBase, txtEQ, txtGoal});
+    AddClipboardActions(host, lstSkills);
+    AddCompareRacesAction(host);
+
     Form_Load();
     // Start-up is no change of the user's; the changes from here on are announced.
-    m_announcedPlan = m_plan;
-    connect(this, &Tarrowind_Char_Planner::planChanged, this,
-            &Tarrowind_Char_Planner::AnnouncePlanChange);
-}
-
-QAction *Tarrowind_Char_Planner::AddListMenuAction(const QString &text, const char *objectName,
-                                                   const QKeySequence &keys) {
-    auto *action = new QAction(text, this);
-    action->setObjectName(QLatin1String(objectName));
-    action->setShortcut(keys);
-    action->setShortcutVisibleInContextMenu(true);
-    m_listMenu->addAction(action);
-    addAction(action);
-    return action;
+    m_announcer->Follow(m_document);
 }
 
 void Tarrowind_Char_Planner::ConnectHandlers() {
@@ -89,9 +94,10 @@ void Tarrowind_Char_Planner::ConnectHandlers() {
     // Ctrl+click or Ctrl+Space on the selected row would leave no row selected while the boxes
     // still show its skill.
     connect(lstSkills, &QListWidget::itemSelectionChanged, this, [this] {
-        if (lstSkills->selectedItems().isEmpty() && IsSkill(m_plan.selected) &&
-            lstSkills->currentRow() == m_plan.selected) {
-            lstSkills->item(m_plan.selected)->setSelected(true);
+        const SkillNumber selected = m_document->plan().selected;
+        if (lstSkills->selectedItems().isEmpty() && IsSkill(selected) &&
+            lstSkills->currentRow() == selected) {
+            lstSkills->item(selected)->setSelected(true);
         }
     });
     cmbRace->installEventFilter(this);
@@ -102,12 +108,12 @@ void Tarrowind_Char_Planner::ConnectHandlers() {
     connect(txtBase, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtBase_Change);
     connect(txtGoal, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtGoal_Change);
     for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
-        connect(box, &QLineEdit::textChanged, this, [this, box] { ClearInvalid(box); });
+        connect(box, &QLineEdit::textChanged, this, [box] { ClearInvalid(box); });
     }
 }
 
 std::int16_t Tarrowind_Char_Planner::StatMod(SkillNumber Skillnum) const {
-    return m_plan.StatMod(Skillnum);
+    return m_document->plan().StatMod(Skillnum);
 }
 
 void Tarrowind_Char_Planner::RefreshList() {
@@ -115,8 +121,9 @@ void Tarrowind_Char_Planner::RefreshList() {
     // list's selection and relayout the view for every row, far more work than the rest of
     // UpdateForm. A row whose text is unchanged is left alone. None of this is a user's click.
     const QSignalBlocker blocker(lstSkills);
+    const CharacterPlan &plan = m_document->plan();
     for (SkillNumber s = 0; s < SkillCount; ++s) {
-        const QString row = SkillRowText(QString::fromStdString(SkillName(s)), m_plan.skills[s]);
+        const QString row = SkillRowText(QString::fromStdString(SkillName(s)), plan.skills[s]);
         if (lstSkills->count() > s) {
             QListWidgetItem *item = lstSkills->item(s);
             if (item->text() != row) {
@@ -124,24 +131,30 @@ void Tarrowind_Char_Planner::RefreshList() {
             }
         } else {
             // Its tooltip and accessible description explain the row from the stored plan.
-            lstSkills->insertItem(s, new SkillListItem(m_plan, s, row));
+            lstSkills->insertItem(s, new SkillListItem(plan, s, row));
         }
     }
 }
 
 void Tarrowind_Char_Planner::UpdateForm() {
-    m_plan.Recalculate();
+    const CharacterPlan &plan = m_document->plan();
     RefreshList();
     std::int32_t total = 0;
     GoalTotal(total);
     lblGoalTotal->setText(GoalTotalText(total));
+    {
+        // Showing the plan's race is no choice of race, which would reset every skill. This is
+        // the one place the race list follows the plan: after a change, undo, redo or paste.
+        const QSignalBlocker blocker(cmbRace);
+        cmbRace->setCurrentIndex(plan.race);
+    }
 
     // Select the row without the list's own notification, then show it exactly once. Without a
     // selected skill no record is read and no row stays selected.
-    const bool hasRow = IsSkill(m_plan.selected);
+    const bool hasRow = IsSkill(plan.selected);
     {
         const QSignalBlocker blocker(lstSkills);
-        lstSkills->setCurrentRow(hasRow ? m_plan.selected : -1);
+        lstSkills->setCurrentRow(hasRow ? plan.selected : -1);
         if (!hasRow) {
             lstSkills->clearSelection();
         }
@@ -152,24 +165,24 @@ void Tarrowind_Char_Planner::UpdateForm() {
 }
 
 void Tarrowind_Char_Planner::GoalTotal(std::int32_t &total) const {
-    m_plan.GoalTotal(total);
+    m_document->plan().GoalTotal(total);
 }
 
 void Tarrowind_Char_Planner::cmdMaxBase_Click() {
-    ChangePlan(cmdMaxBase, cmdMaxBase->text(), [this] { MaxBases(); });
+    ChangePlan(cmdMaxBase, cmdMaxBase->text(), MaxBases);
 }
 
 void Tarrowind_Char_Planner::cmdMaxGoal_Click() {
-    ChangePlan(cmdMaxGoal, cmdMaxGoal->text(), [this] { MaxGoals(); });
+    ChangePlan(cmdMaxGoal, cmdMaxGoal->text(), MaxGoals);
 }
 
 void Tarrowind_Char_Planner::cmdReset_Click() {
-    ChangePlan(cmdReset, cmdReset->text(), [this] { ResetSkills(); });
+    ChangePlan(cmdReset, cmdReset->text(), ResetSkills);
 }
 
 void Tarrowind_Char_Planner::cmdUpdate_Click() {
-    if (m_plan.selected == -1) {
-        ChangePlan(cmdUpdate, cmdUpdate->text(), [] {});
+    if (m_document->plan().selected == -1) {
+        ChangePlan(cmdUpdate, cmdUpdate->text(), [](CharacterPlan &) {});
         return;
     }
 
@@ -185,9 +198,10 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
     for (Field &field : fields) {
         field.value = NumberText::ReadLevel(field.box->text());
         if (!field.value) {
-            MarkInvalid(field.box, tr("%1: \"%2\" is not a whole number from -32768 to 32767.")
+            MarkInvalid(field.box, tr("%1: \"%2\" is not a whole number from %3.")
                                        .arg(QLatin1String(field.what),
-                                            MessageText::ShortQuote(field.box->text())));
+                                            MessageText::ShortQuote(field.box->text()),
+                                            FailureText::LevelRange));
             if (!firstInvalid) {
                 firstInvalid = field.box;
             }
@@ -203,8 +217,8 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
     // the levels.
     ChangePlan(
         txtEQ, tr("Update %1").arg(lblName->text()),
-        [this, &fields] {
-            m_plan.SetLevels(m_plan.selected, *fields[0].value, *fields[1].value, *fields[2].value);
+        [&fields](CharacterPlan &plan) {
+            plan.SetLevels(plan.selected, *fields[0].value, *fields[1].value, *fields[2].value);
         },
         txtEQ);
 }
@@ -213,25 +227,26 @@ void Tarrowind_Char_Planner::Form_Load() {
     static const bool tablesBuilt = (InitTables(), true);
     Q_UNUSED(tablesBuilt);
 
-    m_plan.race = 6;
-    ResetSkills();
-    UpdateForm();
+    // The plan the window opens with; opening it shows it, the race list's entry included.
+    CharacterPlan start;
+    start.race = 6;
+    ResetSkills(start);
+    m_document->Open(start);
     // The program's own choice of race runs the race handler just as the user's would.
-    cmbRace->setCurrentIndex(m_plan.race);
     cmbRace_Click();
-    m_plan.selected = 0;
+    m_document->Select(0);
 }
 
 void Tarrowind_Char_Planner::cmbRace_Click() {
-    const RaceNumber previous = m_plan.race;
-    const bool changed =
-        ChangePlan(cmbRace, tr("race change to %1").arg(cmbRace->currentText()), [this] {
-            m_plan.race = RaceFromName(cmbRace->currentText().toStdString());
-            ResetSkills();
-        });
+    // The entries stand in race order, so an entry's position is its race.
+    const auto race = static_cast<RaceNumber>(cmbRace->currentIndex());
+    const bool changed = ChangePlan(cmbRace, tr("race change to %1").arg(cmbRace->currentText()),
+                                    [race](CharacterPlan &plan) {
+                                        plan.race = race;
+                                        ResetSkills(plan);
+                                    });
     if (!changed) {
-        const QSignalBlocker blocker(cmbRace);
-        cmbRace->setCurrentIndex(previous);
+        UpdateForm(); // the race list shows the plan's race again
     }
 }
 
@@ -241,7 +256,7 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
     if (!IsSkill(row)) {
         return;
     }
-    const SkillPlanEntry &entry = m_plan.skills[row];
+    const SkillPlanEntry &entry = m_document->plan().skills[row];
     {
         // Whatever the live cost would show here is overwritten by the stored cost below.
         const QSignalBlocker baseBlocker(txtBase);
@@ -267,19 +282,19 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
             box->setAccessibleDescription(description);
         }
     }
-    m_plan.selected = static_cast<SkillNumber>(row);
+    m_document->Select(static_cast<SkillNumber>(row));
 }
 
-void Tarrowind_Char_Planner::ResetSkills() {
-    m_plan.ResetSkills();
+void Tarrowind_Char_Planner::ResetSkills(CharacterPlan &plan) {
+    plan.ResetSkills();
 }
 
-void Tarrowind_Char_Planner::MaxBases() {
-    m_plan.MaxBases();
+void Tarrowind_Char_Planner::MaxBases(CharacterPlan &plan) {
+    plan.MaxBases();
 }
 
-void Tarrowind_Char_Planner::MaxGoals() {
-    m_plan.MaxGoals();
+void Tarrowind_Char_Planner::MaxGoals(CharacterPlan &plan) {
+    plan.MaxGoals();
 }
 
 void Tarrowind_Char_Planner::txtBase_Change() {
@@ -299,7 +314,8 @@ void Tarrowind_Char_Planner::ShowLiveCost() {
     QString cost;
     if (goal && base) {
         try {
-            cost = NumberText::PlainText(m_plan.LiveCost(m_plan.selected, *base, *goal));
+            const CharacterPlan &plan = m_document->plan();
+            cost = NumberText::PlainText(plan.LiveCost(plan.selected, *base, *goal));
         } catch (const std::exception &) {
             // Levels outside the cost table: no cost to show.
         }
@@ -308,33 +324,18 @@ void Tarrowind_Char_Planner::ShowLiveCost() {
 }
 
 bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
-                                        const std::function<void()> &change, QLineEdit *markBox) {
-    const CharacterPlan before = m_plan;
-    QString reason;
-    try {
-        change();
-        UpdateForm();
-        if (m_plan != before) {
-            m_history->push(new PlanStep(what, before, m_plan,
-                                         [this](const CharacterPlan &plan) { ShowPlan(plan); }));
-            Q_EMIT planChanged();
-        }
+                                        const PlanDocument::Change &change, QLineEdit *markBox) {
+    const std::exception_ptr failure = m_document->Apply(what, change);
+    if (!failure) {
         return true;
-    } catch (const std::overflow_error &) {
-        reason = tr("a modded value would leave the range -32768 to 32767");
-    } catch (const UnknownRace &) {
-        reason = tr("the race is not one the planner knows");
-    } catch (const std::exception &error) {
-        reason = QString::fromUtf8(error.what());
     }
-    m_plan = before;
-    const QString message = tr("Nothing was changed: %1.").arg(reason);
+    const QString message = FailureText::NothingChanged(failure);
     if (markBox) {
         MarkInvalid(markBox, message);
         markBox->setFocus(Qt::OtherFocusReason);
         markBox->selectAll();
     } else {
-        ShowMessageAt(at, message);
+        m_announcer->ShowAt(at, message);
     }
     return false;
 }
@@ -350,33 +351,7 @@ void Tarrowind_Char_Planner::MarkInvalid(QLineEdit *box, const QString &message)
     box->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #c62828; }"));
     box->setToolTip(message);
     box->setAccessibleDescription(message);
-    ShowMessageAt(box, message);
-}
-
-void Tarrowind_Char_Planner::ClearInvalid(QLineEdit *box) {
-    if (!box->property(InvalidProperty).toBool()) {
-        return;
-    }
-    box->setProperty(InvalidProperty, false);
-    box->setStyleSheet(QString());
-    box->setToolTip(box->property(NormalToolTipProperty).toString());
-    box->setAccessibleDescription(box->property(NormalDescriptionProperty).toString());
-    QToolTip::hideText();
-}
-
-// Shown beside the control and spoken at once, with the focus left where it is.
-void Tarrowind_Char_Planner::ShowMessageAt(QWidget *at, const QString &message) {
-    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), message, at);
-    m_announcer->Announce(message);
-}
-
-void Tarrowind_Char_Planner::AnnouncePlanChange() {
-    try {
-        m_announcer->Announce(SpokenText::PlanChange(m_announcedPlan, m_plan));
-    } catch (const std::exception &) {
-        // A plan the window shows can always be told; should it not, the change goes unsaid.
-    }
-    m_announcedPlan = m_plan;
+    m_announcer->ShowAt(box, message);
 }
 
 bool Tarrowind_Char_Planner::eventFilter(QObject *watched, QEvent *event) {
@@ -387,13 +362,6 @@ bool Tarrowind_Char_Planner::eventFilter(QObject *watched, QEvent *event) {
     // race and reset every skill; the wheel chooses only for the focused box.
     if (watched == cmbRace && event->type() == QEvent::Wheel && !cmbRace->hasFocus()) {
         return true;
-    }
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
-            if (watched == box && HistoryKeyInBox(box, static_cast<QKeyEvent *>(event))) {
-                return true;
-            }
-        }
     }
     return QWidget::eventFilter(watched, event);
 }

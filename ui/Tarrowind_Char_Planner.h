@@ -4,15 +4,13 @@
 #pragma once
 
 #ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
-#include "plan/CharacterPlan.h"
+#include "document/PlanDocument.h"
 #endif
 
 #include <QWidget>
 
 #include <cstdint>
-#include <functional>
 
-class QAction;
 class Announcer;
 class QComboBox;
 class QFrame;
@@ -21,11 +19,11 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class QUndoStack;
 
 // The planner's one window: the skill list with its total, the race list, the detail boxes of
-// the selected skill and the four buttons. It owns the character plan; every change to the plan
-// is followed by UpdateForm, which recalculates it and redraws everything.
+// the selected skill and the four buttons. It shows its plan document and changes it through the
+// document; the parts beside it (history, clipboard, "Compare Races") are attached to the
+// document and the window's menu through a PlannerHost.
 class Tarrowind_Char_Planner : public QWidget {
     Q_OBJECT
 
@@ -34,21 +32,15 @@ public:
 
     std::int16_t StatMod(Tarrowind_Module::SkillNumber Skillnum) const;
     void RefreshList();
-    // Recalculates the plan and redraws the list, the total and the selected skill's details.
-    // Throws, with the plan and the screen unchanged, when the plan cannot be recalculated.
+    // Shows the document's plan, which the document keeps recalculated: the list, the total,
+    // the race list's entry and the selected skill's details. It runs after every change, undo
+    // and redo, and is the one place that sets the race list from the plan.
     void UpdateForm();
     void GoalTotal(std::int32_t &total) const;
 
-    const Tarrowind_Module::CharacterPlan &plan() const { return m_plan; }
+    PlanDocument *document() const { return m_document; }
     // The skill list's right-click menu.
     QMenu *listMenu() const { return m_listMenu; }
-    // Adds an entry to that menu, showing its keys, which work anywhere in the window.
-    QAction *AddListMenuAction(const QString &text, const char *objectName,
-                               const QKeySequence &keys);
-
-Q_SIGNALS:
-    // After every change of the plan that the user made, once the window shows it.
-    void planChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -62,48 +54,26 @@ private:
     void Form_Load();
     void cmbRace_Click();
     void lstSkills_Click();
-    void ResetSkills();
-    void MaxBases();
-    void MaxGoals();
+    static void ResetSkills(Tarrowind_Module::CharacterPlan &plan);
+    static void MaxBases(Tarrowind_Module::CharacterPlan &plan);
+    static void MaxGoals(Tarrowind_Module::CharacterPlan &plan);
     void txtBase_Change();
     void txtGoal_Change();
 
+    // Places the controls with their fonts and design texts (PlannerLayout.cpp).
     void CreateControls();
     void ConnectHandlers();
     void ShowLiveCost();
-    void CreateHistory();
-    // An undo or redo key in an edit box goes to the box's own typing while it has some, and to
-    // the plan's history otherwise. True when the event is dealt with.
-    bool HistoryKeyInBox(QLineEdit *box, QKeyEvent *key);
-    // Shows a plan from the history as it was: the race in the race list without running its
-    // handler, then UpdateForm. Never throws.
-    void ShowPlan(const Tarrowind_Module::CharacterPlan &plan);
-    // Runs a change of the plan, named `what` for the user, followed by UpdateForm. If either
-    // fails, the plan is put back as it was and the reason is shown at `at`, or marked on
-    // `markBox` if one is given. A change that leaves the plan different becomes one step of
-    // the history, which undo and redo walk.
-    bool ChangePlan(QWidget *at, const QString &what, const std::function<void()> &change,
+    // Applies a change of the plan, named `what` for the user. If it is refused, the reason is
+    // shown at `at`, or marked on `markBox` if one is given; the plan is as it was.
+    bool ChangePlan(QWidget *at, const QString &what, const PlanDocument::Change &change,
                     QLineEdit *markBox = nullptr);
     void MarkInvalid(QLineEdit *box, const QString &message);
-    void ClearInvalid(QLineEdit *box);
-    void ShowMessageAt(QWidget *at, const QString &message);
-    // The plan as text on the clipboard: "Copy Plan" and "Paste Plan" (PlanClipboard.cpp).
-    void ConnectClipboard();
-    void CopyPlan();
-    void PastePlan();
-    void AnnouncePlanChange();
 
-    Tarrowind_Module::CharacterPlan m_plan;
+    PlanDocument *m_document;
     int m_rowBeforePress = -1;
     QMenu *m_listMenu = nullptr;
-    QAction *m_copyPlan = nullptr;
-    QAction *m_pastePlan = nullptr;
-    QUndoStack *m_history = nullptr;
-    QAction *m_undoAction = nullptr;
-    QAction *m_redoAction = nullptr;
     Announcer *m_announcer = nullptr;
-    // The plan as last announced to a screen reader.
-    Tarrowind_Module::CharacterPlan m_announcedPlan;
 
     QLabel *Label1 = nullptr;
     QListWidget *lstSkills = nullptr;

@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "document/PlanDocument.h"
+
+#include "document/PlanStep.h"
+
+#include <QUndoStack>
+
+#include <utility>
+
+using namespace Tarrowind_Module;
+
+namespace {
+
+// A step holds two whole plans; beyond this many steps the oldest go, which bounds the memory
+// the history takes.
+constexpr int HistoryLimit = 10000;
+
+} // namespace
+
+PlanDocument::PlanDocument(QObject *parent) : QObject(parent), m_history(new QUndoStack(this)) {
+    m_history->setUndoLimit(HistoryLimit);
+}
+
+PlanDocument::~PlanDocument() = default;
+
+void PlanDocument::Open(const CharacterPlan &plan) {
+    CharacterPlan opened = plan;
+    opened.Recalculate();
+    m_plan = opened;
+    m_history->clear();
+    Q_EMIT changed();
+}
+
+std::exception_ptr PlanDocument::Apply(const QString &what, const Change &change) {
+    try {
+        CharacterPlan changedPlan = m_plan;
+        change(changedPlan);
+        changedPlan.Recalculate();
+        if (changedPlan == m_plan) {
+            Q_EMIT changed();
+        } else {
+            // Pushing the step runs its redo, which puts the changed plan in.
+            m_history->push(new PlanStep(this, what, m_plan, changedPlan));
+        }
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
+// QUndoStack moves its index only once a step's undo or redo has returned, so one that throws
+// leaves the history where it was.
+std::exception_ptr PlanDocument::Undo() {
+    try {
+        m_history->undo();
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
+std::exception_ptr PlanDocument::Redo() {
+    try {
+        m_history->redo();
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
+void PlanDocument::Select(SkillNumber skill) {
+    m_plan.selected = skill;
+}
+
+void PlanDocument::Restore(const CharacterPlan &plan) {
+    const CharacterPlan shown = std::exchange(m_plan, plan);
+    try {
+        Q_EMIT changed();
+    } catch (...) {
+        m_plan = shown;
+        throw;
+    }
+}

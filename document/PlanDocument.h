@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
+#include "plan/CharacterPlan.h"
+#endif
+
+#include <QObject>
+
+#include <exception>
+#include <functional>
+
+class QUndoStack;
+
+// The character plan that the planner's windows show and change, with its history of changes.
+// Every plan it holds has been recalculated. It changes only through Apply, Select, undo and
+// redo; windows follow it through changed().
+class PlanDocument : public QObject {
+    Q_OBJECT
+
+public:
+    using Change = std::function<void(Tarrowind_Module::CharacterPlan &)>;
+
+    explicit PlanDocument(QObject *parent = nullptr);
+    ~PlanDocument() override;
+
+    const Tarrowind_Module::CharacterPlan &plan() const { return m_plan; }
+    // The steps that undo and redo walk, each named after its change ("Max Goals").
+    QUndoStack *history() const { return m_history; }
+
+    // Starts over with `plan`, recalculated, and an empty history, then emits changed(). Throws,
+    // keeping the document as it was, when `plan` cannot be recalculated.
+    void Open(const Tarrowind_Module::CharacterPlan &plan);
+
+    // Runs `change` on a copy of the plan and recalculates the copy. When both succeed the copy
+    // becomes the plan, one step named `what` goes into the history if the plan is now
+    // different, and changed() is emitted either way. When either throws, the plan and the
+    // history stay exactly as they were and what was thrown is returned, for the window to put
+    // into words; a null pointer means the change was taken.
+    [[nodiscard]] std::exception_ptr Apply(const QString &what, const Change &change);
+
+    // One step back, or forward again, through the history, followed by changed(); nothing when
+    // there is no such step. What was thrown is returned as by Apply.
+    [[nodiscard]] std::exception_ptr Undo();
+    [[nodiscard]] std::exception_ptr Redo();
+
+    // Makes `skill` the one whose details are shown. Choosing a skill is no change of the plan:
+    // no step and no changed().
+    void Select(Tarrowind_Module::SkillNumber skill);
+
+Q_SIGNALS:
+    // The plan is as the last change, undo or redo left it; show it again. Emitted after every
+    // change the document took, also one that left the plan as it was (an Update that stores
+    // what the plan already holds shows the stored values all the same). Receivers must not
+    // throw.
+    void changed();
+
+private:
+    friend class PlanStep;
+    // Puts a plan of the history back, then emits changed().
+    void Restore(const Tarrowind_Module::CharacterPlan &plan);
+
+    Tarrowind_Module::CharacterPlan m_plan;
+    QUndoStack *m_history;
+};

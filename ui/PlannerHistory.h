@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QList>
+
+class QLineEdit;
+class QWidget;
+struct PlannerHost;
+
+// Undo and redo of the document's history: first in the menu, by key anywhere in the window.
+// In the edit `boxes` the keys undo the box's own typing while it has some. A step that cannot
+// be shown is reported at `messageAt`.
+void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
+                       const QList<QLineEdit *> &boxes);

@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/PlannerHost.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+QAction *PlannerHost::AddMenuEntry(const QString &text, const char *objectName,
+                                   const QKeySequence &keys) const {
+    auto *action = new QAction(text, window);
+    action->setObjectName(QLatin1String(objectName));
+    action->setShortcut(keys);
+    action->setShortcutVisibleInContextMenu(true);
+    menu->addAction(action);
+    window->addAction(action);
+    return action;
+}

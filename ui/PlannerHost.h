@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+class Announcer;
+class PlanDocument;
+class QAction;
+class QKeySequence;
+class QMenu;
+class QWidget;
+
+// What the planner window lends the parts that work beside it (the history, the clipboard,
+// "Compare Races" and any further window): the document they show and change, the window, which
+// is the parent of their actions and windows and which they close with, the skill list's menu
+// for their entries and the announcer for their messages. A part is attached by a function that
+// takes this, such as AddCompareRacesAction, called once by the window's constructor.
+struct PlannerHost {
+    PlanDocument *document = nullptr;
+    QWidget *window = nullptr;
+    QMenu *menu = nullptr;
+    Announcer *announcer = nullptr;
+
+    // Adds an entry to the end of the menu, showing its keys, which work anywhere in the window.
+    QAction *AddMenuEntry(const QString &text, const char *objectName,
+                          const QKeySequence &keys) const;
+};
