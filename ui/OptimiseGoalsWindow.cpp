@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -95,19 +96,39 @@ std::int32_t Total(const CharacterPlan &plan) {
     return total;
 }
 
+// A read-only table of `rowsShown` visible rows whose columns fit their headers and the widest
+// texts they hold: the first column `widestFirst`, the others `widestOther`. The columns are
+// sized once, not at every change of the plan.
 QTableWidget *Table(QWidget *parent, const char *name, const QString &accessibleName,
-                    const QStringList &headers) {
+                    const QStringList &headers, int rowsShown, const QString &widestFirst,
+                    const QString &widestOther) {
     auto *table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
     table->setObjectName(QLatin1String(name));
     table->setHorizontalHeaderLabels(headers);
     // The row headers carry the skill or race for a screen reader; the first column shows it.
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->verticalHeader()->setDefaultSectionSize(parent->fontMetrics().height() + 6);
     table->setAccessibleName(accessibleName);
+    const int rowHeight = parent->fontMetrics().height() + 6;
+    table->verticalHeader()->setDefaultSectionSize(rowHeight);
+
+    QHeaderView *header = table->horizontalHeader();
+    const QFontMetrics headerMetrics = header->fontMetrics();
+    const QFontMetrics cellMetrics = table->fontMetrics();
+    int width = 0;
+    for (int column = 0; column < headers.size(); ++column) {
+        const int cell = cellMetrics.horizontalAdvance(column == 0 ? widestFirst : widestOther);
+        const int section =
+            std::max(headerMetrics.horizontalAdvance(headers.at(column)), cell) + 24;
+        header->resizeSection(column, section);
+        width += section;
+    }
+    header->setStretchLastSection(true);
+    const int frame = 2 * table->frameWidth();
+    table->setMinimumSize(width + table->verticalScrollBar()->sizeHint().width() + frame,
+                          header->sizeHint().height() + rowsShown * rowHeight + frame);
     return table;
 }
 
@@ -154,13 +175,17 @@ OptimiseGoalsWindow::OptimiseGoalsWindow(PlanDocument *document, QWidget *planne
       m_announceTimer(new QTimer(this)), cmbTargetSkill(new QComboBox(this)),
       spnTarget(new QSpinBox(this)), lblHighest(new QLabel(this)),
       tblReach(Table(this, "tblReach", tr("Suggested goals"),
-                     {tr("Skill"), tr("Goal now"), tr("Suggested goal"), tr("Experience added")})),
+                     {tr("Skill"), tr("Goal now"), tr("Suggested goal"), tr("Experience added")}, 5,
+                     tr("Ghost Companion"), QStringLiteral("88,888,888"))),
       lblOwnGoal(new QLabel(this)),
-      tblReachRaces(Table(this, "tblReachRaces", tr("Races"), {tr("Race"), tr("Added")})),
+      tblReachRaces(Table(this, "tblReachRaces", tr("Races"), {tr("Race"), tr("Added")}, 8,
+                          tr("%1 (current)").arg(QStringLiteral("ArchTemplar")),
+                          tr("cannot be worked out"))),
       cmdApplyReach(new QPushButton(tr("Apply"), this)), lblCheapest(new QLabel(this)),
       tblCheapest(Table(this, "tblCheapest", tr("Cheapest goals"),
                         {tr("Skill"), tr("Goal now"), tr("Suggested goal"),
-                         tr("Modded at goal now"), tr("Modded at goal after")})),
+                         tr("Modded at goal now"), tr("Modded at goal after")},
+                        8, tr("Ghost Companion"), QStringLiteral("88,888"))),
       chkAttributesMayFall(new QCheckBox(tr("Attributes may end lower"), this)),
       cmdApplyCheapest(new QPushButton(tr("Apply"), this)) {
     setObjectName(QStringLiteral("optimiseGoals"));
@@ -177,11 +202,14 @@ OptimiseGoalsWindow::OptimiseGoalsWindow(PlanDocument *document, QWidget *planne
     spnTarget->setKeyboardTracking(true);
     lblHighest->setObjectName(QStringLiteral("lblHighest"));
     lblOwnGoal->setObjectName(QStringLiteral("lblOwnGoal"));
+    // Room for two lines from the start, so that a longer text never squeezes the tables.
     lblOwnGoal->setWordWrap(true);
+    lblOwnGoal->setMinimumHeight(2 * fontMetrics().lineSpacing());
     cmdApplyReach->setObjectName(QStringLiteral("cmdApplyReach"));
     cmdApplyReach->setAccessibleName(tr("Apply the suggested goals"));
     lblCheapest->setObjectName(QStringLiteral("lblCheapest"));
     lblCheapest->setWordWrap(true);
+    lblCheapest->setMinimumHeight(2 * fontMetrics().lineSpacing());
     chkAttributesMayFall->setObjectName(QStringLiteral("chkAttributesMayFall"));
     cmdApplyCheapest->setObjectName(QStringLiteral("cmdApplyCheapest"));
     cmdApplyCheapest->setAccessibleName(tr("Apply the cheapest goals"));
@@ -223,7 +251,6 @@ OptimiseGoalsWindow::OptimiseGoalsWindow(PlanDocument *document, QWidget *planne
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(reach);
     layout->addWidget(cheapest);
-    resize(560, 720);
 
     m_announceTimer->setSingleShot(true);
     m_announceTimer->setInterval(600);
@@ -380,12 +407,13 @@ void OptimiseGoalsWindow::ShowReachRaces(SkillNumber skill, std::int32_t target)
     const CharacterPlan &plan = m_document->plan();
     const QString name = SkillText(skill);
     QList<QStringList> rows;
+    QStringList reasons;
     for (RaceNumber race = 0; race < RaceCount; ++race) {
         QString raceName = QString::fromStdString(RaceName(race));
         if (race == plan.race) {
             raceName = tr("%1 (current)").arg(raceName);
         }
-        QString added;
+        QString added, reason;
         if (RaceMax(race, skill) == 0) {
             added = tr("cannot learn %1").arg(name);
         } else {
@@ -400,13 +428,17 @@ void OptimiseGoalsWindow::ShowReachRaces(SkillNumber skill, std::int32_t target)
                     added = tr("cannot reach %1").arg(Amount(target));
                 }
             } catch (...) {
-                added = tr("cannot be worked out: %1")
-                            .arg(FailureText::Reason(std::current_exception()));
+                added = tr("cannot be worked out");
+                reason = FailureText::Reason(std::current_exception());
             }
         }
         rows << QStringList{raceName, added};
+        reasons << reason;
     }
     Fill(tblReachRaces, rows);
+    for (int row = 0; row < reasons.size(); ++row) {
+        tblReachRaces->item(row, 1)->setToolTip(reasons.at(row));
+    }
 }
 
 void OptimiseGoalsWindow::ShowCheapest() {
