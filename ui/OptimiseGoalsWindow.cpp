@@ -202,14 +202,9 @@ OptimiseGoalsWindow::OptimiseGoalsWindow(PlanDocument *document, QWidget *planne
     spnTarget->setKeyboardTracking(true);
     lblHighest->setObjectName(QStringLiteral("lblHighest"));
     lblOwnGoal->setObjectName(QStringLiteral("lblOwnGoal"));
-    // Room for two lines from the start, so that a longer text never squeezes the tables.
-    lblOwnGoal->setWordWrap(true);
-    lblOwnGoal->setMinimumHeight(2 * fontMetrics().lineSpacing());
     cmdApplyReach->setObjectName(QStringLiteral("cmdApplyReach"));
     cmdApplyReach->setAccessibleName(tr("Apply the suggested goals"));
     lblCheapest->setObjectName(QStringLiteral("lblCheapest"));
-    lblCheapest->setWordWrap(true);
-    lblCheapest->setMinimumHeight(2 * fontMetrics().lineSpacing());
     chkAttributesMayFall->setObjectName(QStringLiteral("chkAttributesMayFall"));
     cmdApplyCheapest->setObjectName(QStringLiteral("cmdApplyCheapest"));
     cmdApplyCheapest->setAccessibleName(tr("Apply the cheapest goals"));
