@@ -838,7 +838,8 @@ void WindowTest::germanSeparators() {
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("7646586"));
 }
 
-// The README's plan: Sword modded 143 at goal, 169 only through its attributes.
+// The README's plan: Sword modded 143 at goal, 169 only through its attributes; applying either
+// suggestion is one step, and undoing it gives back exactly the plan before.
 void WindowTest::optimiseGoalsAppliesOneStep() {
     QVERIFY(!window->document()->Apply(u"Example"_s, [](CharacterPlan &plan) {
         plan.skills[0].Goal = 50;
@@ -846,6 +847,7 @@ void WindowTest::optimiseGoalsAppliesOneStep() {
         plan.skills[5].EQ = 3;
         plan.skills[10] = {35, 8, 0, 120, 0};
         plan.skills[16].Goal = 60;
+        plan.skills[9].EQ = 32761; // an ArchTemplar cannot learn Dagger; a Mercenary overflows
     }));
     clickRow(10);
     const CharacterPlan before = window->document()->plan();
@@ -873,6 +875,8 @@ void WindowTest::optimiseGoalsAppliesOneStep() {
     QVERIFY(FindControl<QLabel>(optimise, "lblOwnGoal")->text().endsWith(u"cannot get there."_s));
     auto *races = FindControl<QTableWidget>(optimise, "tblReachRaces");
     QCOMPARE(races->item(3, 1)->text(), u"cannot learn Sword"_s); // Harakim
+    QCOMPARE(races->item(0, 1)->text(), u"cannot be worked out"_s);
+    QVERIFY(races->item(0, 1)->toolTip().contains(u"-32768 to 32767"_s));
 
     QTest::mouseClick(FindControl<QPushButton>(optimise, "cmdApplyReach"), Qt::LeftButton);
     const CharacterPlan &after = window->document()->plan();
