@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -73,6 +74,8 @@ private Q_SLOTS:
     void germanSeparators();
     void compareRacesFollowsThePlan();
     void optimiseGoalsAppliesOneStep();
+    void optimiseGoalsCheapest_data();
+    void optimiseGoalsCheapest();
 
     void copyPlan_data();
     void copyPlan();
@@ -838,17 +841,25 @@ void WindowTest::germanSeparators() {
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("7646586"));
 }
 
+namespace {
+
+// The README's plan, with equipment for a Dagger that an ArchTemplar cannot learn and that makes
+// a Mercenary's modded value overflow.
+void ExamplePlan(CharacterPlan &plan) {
+    plan.skills[0].Goal = 50;
+    plan.skills[4].EQ = 5;
+    plan.skills[5].EQ = 3;
+    plan.skills[10] = {35, 8, 0, 120, 0};
+    plan.skills[16].Goal = 60;
+    plan.skills[9].EQ = 32761;
+}
+
+} // namespace
+
 // The README's plan: Sword modded 143 at goal, 169 only through its attributes; applying either
 // suggestion is one step, and undoing it gives back exactly the plan before.
 void WindowTest::optimiseGoalsAppliesOneStep() {
-    QVERIFY(!window->document()->Apply(u"Example"_s, [](CharacterPlan &plan) {
-        plan.skills[0].Goal = 50;
-        plan.skills[4].EQ = 5;
-        plan.skills[5].EQ = 3;
-        plan.skills[10] = {35, 8, 0, 120, 0};
-        plan.skills[16].Goal = 60;
-        plan.skills[9].EQ = 32761; // an ArchTemplar cannot learn Dagger; a Mercenary overflows
-    }));
+    QVERIFY(!window->document()->Apply(u"Example"_s, ExamplePlan));
     clickRow(10);
     const CharacterPlan before = window->document()->plan();
     const QStringList shownBefore = shown();
@@ -872,7 +883,11 @@ void WindowTest::optimiseGoalsAppliesOneStep() {
     QTest::keyClicks(target, u"169"_s);
     auto *reach = FindControl<QTableWidget>(optimise, "tblReach");
     QCOMPARE(reach->item(reach->rowCount() - 1, 3)->text(), u"2,157,072"_s);
-    QVERIFY(FindControl<QLabel>(optimise, "lblOwnGoal")->text().endsWith(u"cannot get there."_s));
+    const QString result = FindControl<QLabel>(optimise, "lblOwnGoal")->text();
+    QVERIFY(result.endsWith(u"cannot get there."_s));
+    auto *announcer = window->findChild<QLabel *>(u"announcer"_s);
+    QVERIFY(announcer->text() != result); // said once the typing stops, not at every key
+    QTRY_COMPARE(announcer->text(), result);
     auto *races = FindControl<QTableWidget>(optimise, "tblReachRaces");
     QCOMPARE(races->item(3, 1)->text(), u"cannot learn Sword"_s); // Harakim
     QCOMPARE(races->item(0, 1)->text(), u"cannot be worked out"_s);
@@ -908,6 +923,54 @@ void WindowTest::optimiseGoalsAppliesOneStep() {
     QVERIFY(ShowActive(optimise));
     QTest::keyClick(target, Qt::Key_Escape);
     QVERIFY(!optimise->isVisible());
+}
+
+void WindowTest::optimiseGoalsCheapest_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<bool>("attributesMayFall");
+    QTest::addColumn<QString>("cheapest");
+    QTest::addColumn<bool>("applies");
+    QTest::newRow("example, German") << QLocale(u"de_DE"_s) << u"example"_s << false
+                                     << u"This plan: 4.563.113. The same values at goal: "
+                                        u"3.130.683. Saving: 1.432.430 (31 %)."_s
+                                     << true;
+    QTest::newRow("example, attributes free")
+        << QLocale(u"en_US"_s) << u"example"_s << true
+        << u"This plan: 4,563,113. The same values at goal: 3,078,226. Saving: 1,484,887 (33 %)."_s
+        << true;
+    QTest::newRow("Max Goals") << QLocale(u"en_US"_s) << u"Max Goals"_s << false
+                               << u"This plan is already the cheapest for these values"_s << false;
+}
+
+void WindowTest::optimiseGoalsCheapest() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, plan);
+    QFETCH(bool, attributesMayFall);
+    QFETCH(QString, cheapest);
+    QFETCH(bool, applies);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    window = std::make_unique<Tarrowind_Char_Planner>();
+    QVERIFY(ShowActive(window.get()));
+    if (plan == u"Max Goals"_s) {
+        press("cmdMaxGoal");
+    } else {
+        QVERIFY(!window->document()->Apply(u"Example"_s, ExamplePlan));
+    }
+    QTest::keyClick(list(), Qt::Key_T, Qt::ControlModifier);
+    auto *optimise = window->findChild<QWidget *>(u"optimiseGoals"_s);
+    auto *check = FindControl<QCheckBox>(optimise, "chkAttributesMayFall");
+    QVERIFY(!check->isChecked());
+    if (attributesMayFall) {
+        check->setFocus();
+        QTest::keyClick(check, Qt::Key_Space);
+    }
+    const QString shownCheapest = FindControl<QLabel>(optimise, "lblCheapest")->text();
+    QLocale::setDefault(before);
+    QCOMPARE(shownCheapest, cheapest);
+    QCOMPARE(FindControl<QPushButton>(optimise, "cmdApplyCheapest")->isEnabled(), applies);
+    QCOMPARE(FindControl<QTableWidget>(optimise, "tblCheapest")->rowCount() > 0, applies);
 }
 
 void WindowTest::copyPlan_data() {

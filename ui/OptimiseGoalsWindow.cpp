@@ -315,12 +315,16 @@ void OptimiseGoalsWindow::ChooseSkill(SkillNumber skill) {
 }
 
 void OptimiseGoalsWindow::ShowPlan() {
+    const int before = cmbTargetSkill->currentIndex() >= 0 ? TargetSkill() : -1;
     FillSkills();
+    if (cmbTargetSkill->currentIndex() >= 0 && TargetSkill() != before) {
+        StartTarget(); // the race no longer learns the skill that was chosen
+    }
     ShowReach();
     ShowCheapest();
 }
 
-void OptimiseGoalsWindow::TargetSkillChanged() {
+void OptimiseGoalsWindow::StartTarget() {
     // A new skill starts one above what its goal gives, where there is something to reach.
     try {
         const CharacterPlan &plan = m_document->plan();
@@ -333,6 +337,10 @@ void OptimiseGoalsWindow::TargetSkillChanged() {
     } catch (const std::exception &) {
         // Shown by ShowReach, which meets the same failure.
     }
+}
+
+void OptimiseGoalsWindow::TargetSkillChanged() {
+    StartTarget();
     ShowReach();
     AnnounceLater(lblOwnGoal->text());
 }

@@ -47,6 +47,8 @@ public:
 private:
     void FillSkills();
     void ChooseSkill(Tarrowind_Module::SkillNumber skill);
+    // The target's range for the chosen skill, and the target one above its value at goal.
+    void StartTarget();
     void TargetSkillChanged();
     void ShowReach();
     void ShowReachRaces(Tarrowind_Module::SkillNumber skill, std::int32_t target);
