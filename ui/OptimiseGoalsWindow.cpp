@@ -250,7 +250,7 @@ OptimiseGoalsWindow::OptimiseGoalsWindow(PlanDocument *document, QWidget *planne
     m_announceTimer->setSingleShot(true);
     m_announceTimer->setInterval(600);
     connect(m_announceTimer, &QTimer::timeout, this, [this] {
-        if (!m_pendingAnnouncement.isEmpty()) {
+        if (m_announcer && !m_pendingAnnouncement.isEmpty()) {
             m_announcer->Announce(m_pendingAnnouncement);
             m_pendingAnnouncement.clear();
         }
@@ -461,29 +461,32 @@ void OptimiseGoalsWindow::ShowCheapest() {
 
     QList<QStringList> rows;
     bool saves = false;
-    if (m_cheapestFailure) {
-        lblCheapest->setText(tr("No suggestion: %1.").arg(FailureText::Reason(m_cheapestFailure)));
-    } else {
+    try {
+        if (m_cheapestFailure) {
+            std::rethrow_exception(m_cheapestFailure);
+        }
         const std::int32_t total = Total(plan);
         const std::int32_t cheapest = Total(*m_cheapest);
         saves = cheapest < total;
-        if (saves) {
-            lblCheapest->setText(tr("This plan: %1. The same values at goal: %2. Saving: %3 "
-                                    "(%4 %).")
-                                     .arg(Amount(total), Amount(cheapest), Amount(total - cheapest),
-                                          Percent(total - cheapest, total)));
-            for (SkillNumber s = 0; s < SkillCount; ++s) {
-                const SkillPlanEntry &before = plan.skills[s];
-                const SkillPlanEntry &after = m_cheapest->skills[s];
-                if (after.Goal != before.Goal) {
-                    rows << QStringList{SkillText(s), Amount(before.Goal), Amount(after.Goal),
-                                        Amount(ModdedAtGoal(plan, s)),
-                                        Amount(ModdedAtGoal(*m_cheapest, s))};
-                }
+        for (SkillNumber s = 0; saves && s < SkillCount; ++s) {
+            const SkillPlanEntry &before = plan.skills[s];
+            const SkillPlanEntry &after = m_cheapest->skills[s];
+            if (after.Goal != before.Goal) {
+                rows << QStringList{SkillText(s), Amount(before.Goal), Amount(after.Goal),
+                                    Amount(ModdedAtGoal(plan, s)),
+                                    Amount(ModdedAtGoal(*m_cheapest, s))};
             }
-        } else {
-            lblCheapest->setText(tr("This plan is already the cheapest for these values"));
         }
+        lblCheapest->setText(
+            saves ? tr("This plan: %1. The same values at goal: %2. Saving: %3 (%4 %).")
+                        .arg(Amount(total), Amount(cheapest), Amount(total - cheapest),
+                             Percent(total - cheapest, total))
+                  : tr("This plan is already the cheapest for these values"));
+    } catch (...) {
+        rows.clear();
+        saves = false;
+        lblCheapest->setText(
+            tr("No suggestion: %1.").arg(FailureText::Reason(std::current_exception())));
     }
     Fill(tblCheapest, rows);
     cmdApplyCheapest->setEnabled(saves);
@@ -506,7 +509,7 @@ void OptimiseGoalsWindow::cmdApplyCheapest_Click() {
 void OptimiseGoalsWindow::ApplyGoals(QPushButton *button, const QString &what,
                                      const CharacterPlan &suggested) {
     const std::exception_ptr failure = m_document->Apply(what, TakeGoals(suggested));
-    if (failure) {
+    if (failure && m_announcer) {
         m_announcer->ShowAt(button, FailureText::NothingChanged(failure));
     }
 }
