@@ -538,6 +538,8 @@ OptimiseGoalsWindow *OptimiseGoalsWindow::Open(PlanDocument *document, QWidget *
         window->adjustSize();
         PlaceBeside(window, planner);
     }
+    // A minimised window comes back as it was.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
