@@ -3,6 +3,7 @@
 
 #include "text/SkillExplanation.h"
 
+#include "plan/Optimiser.h"
 #include "rules/ExpCost.h"
 #include "rules/RaceTable.h"
 #include "rules/SkillCatalogue.h"
@@ -70,5 +71,6 @@ QString SkillExplanation(const CharacterPlan &plan, SkillNumber skill, const QLo
     } else {
         text += Tr("; %1 is the most %2 can reach").arg(max).arg(race);
     }
+    text += Tr("\nAt goal: modded %1").arg(ModdedAtGoal(plan, skill));
     return text;
 }
