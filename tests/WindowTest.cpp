@@ -15,7 +15,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -114,6 +116,28 @@ private:
     std::unique_ptr<Tarrowind_Char_Planner> window;
 };
 
+namespace {
+
+// A style that, like GNOME's, leaves a line edit's text less room than Fusion.
+class PaddedStyle : public QProxyStyle {
+public:
+    PaddedStyle(const QString &base, int padding) : QProxyStyle(base), m_padding(padding) {}
+
+    QRect subElementRect(SubElement element, const QStyleOption *option,
+                         const QWidget *widget) const override {
+        QRect rect = QProxyStyle::subElementRect(element, option, widget);
+        if (element == SE_LineEditContents) {
+            rect.setLeft(rect.left() + m_padding);
+        }
+        return rect;
+    }
+
+private:
+    int m_padding;
+};
+
+} // namespace
+
 void WindowTest::init() {
     window = std::make_unique<Tarrowind_Char_Planner>();
     QVERIFY(ShowActive(window.get()));
@@ -195,27 +219,42 @@ void WindowTest::startUp() {
 void WindowTest::layout_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("Label1") << "Label1" << QRect(8, 8, 401, 17);
-    QTest::newRow("lstSkills") << "lstSkills" << QRect(8, 32, 409, 180);
-    QTest::newRow("cmbRace") << "cmbRace" << QRect(32, 224, 161, 21);
-    QTest::newRow("lblGoalTotal") << "lblGoalTotal" << QRect(224, 224, 177, 25);
-    QTest::newRow("Line1") << "Line1" << QRect(24, 256, 368, 1);
-    QTest::newRow("lblName") << "lblName" << QRect(32, 264, 97, 17);
-    QTest::newRow("txtBase") << "txtBase" << QRect(136, 264, 33, 21);
-    QTest::newRow("txtEQ") << "txtEQ" << QRect(176, 264, 33, 21);
-    QTest::newRow("lblMod") << "lblMod" << QRect(216, 264, 33, 17);
-    QTest::newRow("txtGoal") << "txtGoal" << QRect(256, 264, 33, 21);
-    QTest::newRow("txtGoalCost") << "txtGoalCost" << QRect(296, 264, 73, 21);
-    QTest::newRow("cmdReset") << "cmdReset" << QRect(32, 296, 73, 33);
-    QTest::newRow("cmdMaxBase") << "cmdMaxBase" << QRect(112, 296, 73, 33);
-    QTest::newRow("cmdMaxGoal") << "cmdMaxGoal" << QRect(192, 296, 73, 33);
-    QTest::newRow("cmdUpdate") << "cmdUpdate" << QRect(288, 296, 73, 33);
-    QTest::newRow("Label2") << "Label2" << QRect(232, 336, 185, 17);
+    QTest::addColumn<int>("padding"); // more room the style takes left of a box's text
+    QTest::newRow("Label1") << "Label1" << QRect(8, 8, 401, 17) << 0;
+    QTest::newRow("lstSkills") << "lstSkills" << QRect(8, 32, 409, 180) << 0;
+    QTest::newRow("cmbRace") << "cmbRace" << QRect(32, 224, 161, 21) << 0;
+    QTest::newRow("lblGoalTotal") << "lblGoalTotal" << QRect(224, 224, 177, 25) << 0;
+    QTest::newRow("Line1") << "Line1" << QRect(24, 256, 368, 1) << 0;
+    QTest::newRow("lblName") << "lblName" << QRect(32, 264, 97, 17) << 0;
+    QTest::newRow("txtBase") << "txtBase" << QRect(136, 264, 33, 21) << 0;
+    QTest::newRow("txtEQ") << "txtEQ" << QRect(176, 264, 33, 21) << 0;
+    QTest::newRow("lblMod") << "lblMod" << QRect(216, 264, 33, 17) << 0;
+    QTest::newRow("txtGoal") << "txtGoal" << QRect(256, 264, 33, 21) << 0;
+    QTest::newRow("txtGoalCost") << "txtGoalCost" << QRect(296, 264, 73, 21) << 0;
+    QTest::newRow("cmdReset") << "cmdReset" << QRect(32, 296, 73, 33) << 0;
+    QTest::newRow("cmdMaxBase") << "cmdMaxBase" << QRect(112, 296, 73, 33) << 0;
+    QTest::newRow("cmdMaxGoal") << "cmdMaxGoal" << QRect(192, 296, 73, 33) << 0;
+    QTest::newRow("cmdUpdate") << "cmdUpdate" << QRect(288, 296, 73, 33) << 0;
+    QTest::newRow("Label2") << "Label2" << QRect(232, 336, 185, 17) << 0;
+    // Under a style with wider padding the boxes grow just enough, and what stands right of them
+    // moves with them; the rows above and below stay.
+    QTest::newRow("txtBase, padded") << "txtBase" << QRect(136, 264, 36, 21) << 7;
+    QTest::newRow("txtEQ, padded") << "txtEQ" << QRect(179, 264, 36, 21) << 7;
+    QTest::newRow("lblMod, padded") << "lblMod" << QRect(222, 264, 33, 17) << 7;
+    QTest::newRow("txtGoal, padded") << "txtGoal" << QRect(262, 264, 36, 21) << 7;
+    QTest::newRow("txtGoalCost, padded") << "txtGoalCost" << QRect(305, 264, 76, 21) << 7;
+    QTest::newRow("cmdUpdate, padded") << "cmdUpdate" << QRect(288, 296, 73, 33) << 7;
 }
 
 void WindowTest::layout() {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
+    QFETCH(int, padding);
+    const QString styleName = QApplication::style()->name();
+    const auto restore = qScopeGuard([&styleName] { QApplication::setStyle(styleName); });
+    if (padding) {
+        QApplication::setStyle(new PaddedStyle(styleName, padding));
+    }
     QWidget *widget = window->findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
