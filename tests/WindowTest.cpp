@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "PlannerTestSupport.h"
+#include "ui/CompanionWindow.h"
+#include "ui/PlannerColours.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QAction>
@@ -10,6 +12,7 @@
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +21,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -72,6 +76,10 @@ private Q_SLOTS:
     void bulkOverflowKeepsThePlan();
     void germanSeparators();
     void compareRacesFollowsThePlan();
+    void compareRacesBesideThePlanner_data();
+    void compareRacesBesideThePlanner();
+    void coloursFollowThePalette_data();
+    void coloursFollowThePalette();
 
     void copyPlan_data();
     void copyPlan();
@@ -1050,6 +1058,124 @@ void WindowTest::compareRacesFollowsThePlan() {
 
     window->close(); // the comparison goes with the planner
     QVERIFY(!compare->isVisible());
+}
+
+void WindowTest::compareRacesBesideThePlanner_data() {
+    QTest::addColumn<bool>("atRightEdge"); // where the planner stands
+    QTest::addColumn<QKeySequence>("closeKey");
+    QTest::newRow("planner at the left edge, Escape") << false << QKeySequence(Qt::Key_Escape);
+    QTest::newRow("planner at the right edge, Ctrl+W")
+        << true << QKeySequence(Qt::CTRL | Qt::Key_W);
+}
+
+void WindowTest::compareRacesBesideThePlanner() {
+    QFETCH(bool, atRightEdge);
+    QFETCH(QKeySequence, closeKey);
+    const QRect available = window->screen()->availableGeometry();
+    window->move(atRightEdge ? available.right() + 1 - window->frameGeometry().width()
+                             : available.left(),
+                 available.top() + 40);
+    press("cmdMaxGoal");
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    auto *compare = window->findChild<QWidget *>(u"compareRaces"_s);
+    QVERIFY(QTest::qWaitForWindowActive(compare));
+    QApplication::setActiveWindow(compare); // as a window manager would, for its keys
+    const QRect frame = compare->frameGeometry(), planner = window->frameGeometry();
+    QVERIFY(available.contains(frame));
+    // Beside the planner where the screen has room for it: right of it, else left of it.
+    const bool roomRight = planner.right() + 8 + frame.width() <= available.right();
+    const bool roomLeft = planner.left() - 8 - frame.width() >= available.left();
+    if (roomRight) {
+        QCOMPARE(frame.left(), planner.right() + 9);
+    } else if (roomLeft) {
+        QCOMPARE(frame.right(), planner.left() - 9);
+    }
+    const QRect screen(0, 0, 1280, 900);
+    QCOMPARE(CompanionWindow::PlaceBeside({10, 20, 430, 364}, {500, 300}, screen, 8),
+             QPoint(448, 20));
+    QCOMPARE(CompanionWindow::PlaceBeside({840, 700, 430, 364}, {500, 300}, screen, 8),
+             QPoint(332, 600));
+    QCOMPARE(CompanionWindow::PlaceBeside({400, 20, 430, 364}, {500, 300}, screen, 8),
+             QPoint(780, 20));
+    // Never smaller than its content, so every cell shows or can be scrolled to.
+    compare->resize(50, 50);
+    QVERIFY(compare->width() >= compare->sizeHint().width() ||
+            compare->width() == available.width());
+    auto *table = FindControl<QTableWidget>(compare, "raceTable");
+    QVERIFY(table->horizontalScrollBar()->maximum() + table->viewport()->width() >=
+            table->horizontalHeader()->length());
+
+    // The whole table, as text and as HTML.
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    const QStringList lines = copied->text().split(u'\n');
+    QCOMPARE(lines.value(0), u"Race\tExperience\tLowered\tCannot learn"_s);
+    QCOMPARE(lines.value(7),
+             u"ArchTemplar (current)\t"_s + table->item(6, 1)->text() + u"\t0\t0"_s);
+    QVERIFY(copied->html().contains(u"<td>Seyan&#x27;Du</td>"_s) ||
+            copied->html().contains(u"<td>Seyan'Du</td>"_s));
+
+    // The planner's keys work here too: undo takes "Max Goals" back in both windows.
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(total(), u"Goal Cost Total: "_s);
+    QCOMPARE(table->item(6, 1)->text(), u"0"_s);
+    QCOMPARE(QApplication::activeWindow(), compare);
+
+    QTest::keySequence(table, closeKey);
+    QVERIFY(!compare->isVisible());
+    QVERIFY(window->isVisible());
+
+    // Ctrl+R brings a closed or minimised comparison back, active.
+    QVERIFY(ShowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitForWindowActive(compare));
+    compare->showMinimized();
+    QVERIFY(ShowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(!compare->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(compare));
+}
+
+void WindowTest::coloursFollowThePalette_data() {
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("light") << QColor(0xef, 0xef, 0xef) << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("dark") << QColor(0x35, 0x35, 0x35) << QColor(0x2a, 0x2a, 0x2a)
+                          << QColor(Qt::white);
+}
+
+// A switch between light and dark after start-up: the cost box takes the new window background,
+// and a refused box's border stands out from the box and the window on both.
+void WindowTest::coloursFollowThePalette() {
+    QFETCH(QColor, background);
+    QFETCH(QColor, base);
+    QFETCH(QColor, text);
+    clickRow(10);
+    type("txtGoal", u"abc"_s);
+    press("cmdUpdate");
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::WindowText, text);
+    window->setPalette(palette);
+
+    QLineEdit *cost = box("txtGoalCost");
+    QCOMPARE(cost->palette().color(QPalette::Base), background);
+    QCOMPARE(cost->grab().toImage().pixelColor(cost->width() / 2, 3), background);
+
+    QLineEdit *goal = box("txtGoal");
+    const QImage picture = goal->grab().toImage();
+    const QColor border = picture.pixelColor(0, goal->height() / 2);
+    QVERIFY2(PlannerColours::Contrast(border, base) >= 3.0, qPrintable(border.name()));
+    QVERIFY2(PlannerColours::Contrast(border, background) >= 3.0, qPrintable(border.name()));
+    // Refused without colour too, and in words for a screen reader.
+    auto *mark = goal->findChild<QAction *>(u"refusedMark"_s);
+    QVERIFY(mark && !mark->icon().isNull());
+    QCOMPARE(mark->text(), u"refused"_s);
+    QTest::keyClick(goal, Qt::Key_Backspace);
+    QVERIFY(!goal->findChild<QAction *>(u"refusedMark"_s));
 }
 
 QTEST_MAIN(WindowTest)
