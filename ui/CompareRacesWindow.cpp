@@ -59,6 +59,8 @@ QTableWidget *RaceTableWidget(QWidget *window) {
     // Where the screen is too small for the whole table, scroll bars reach every cell.
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     table->setAccessibleName(CompareRacesWindow::tr("Races"));
     return table;
 }
