@@ -53,6 +53,8 @@ QLineEdit *CostBox(QWidget *window) {
 // style's contents rectangle leaves, less the text margins, the line edit's own 2 px a side and
 // one pixel for the cursor after the last character.
 int WidthFor(const QLineEdit *box, int width, const QString &widest) {
+    // Styles set their text margins when they polish the box.
+    box->ensurePolished();
     QStyleOptionFrame option;
     option.initFrom(box);
     option.rect = QRect(0, 0, width, box->height());
