@@ -126,19 +126,18 @@ private:
 
 namespace {
 
-// A style that, like GNOME's, leaves a line edit's text less room than Fusion.
+// A style that, like GNOME's, gives a line edit's text wider margins when it polishes the box.
 class PaddedStyle : public QProxyStyle {
 public:
     PaddedStyle(const QString &base, int padding) : QProxyStyle(base), m_padding(padding) {}
 
-    QRect subElementRect(SubElement element, const QStyleOption *option,
-                         const QWidget *widget) const override {
-        QRect rect = QProxyStyle::subElementRect(element, option, widget);
-        if (element == SE_LineEditContents) {
-            rect.setLeft(rect.left() + m_padding);
+    void polish(QWidget *widget) override {
+        QProxyStyle::polish(widget);
+        if (auto *box = qobject_cast<QLineEdit *>(widget)) {
+            box->setTextMargins(m_padding, 0, 0, 0);
         }
-        return rect;
     }
+    using QProxyStyle::polish;
 
 private:
     int m_padding;
@@ -262,6 +261,8 @@ void WindowTest::layout() {
     const auto restore = qScopeGuard([&styleName] { QApplication::setStyle(styleName); });
     if (padding) {
         QApplication::setStyle(new PaddedStyle(styleName, padding));
+        window = std::make_unique<Tarrowind_Char_Planner>(); // made under that style
+        QVERIFY(ShowActive(window.get()));
     }
     QWidget *widget = window->findChild<QWidget *>(name);
     QVERIFY(widget);
