@@ -6,20 +6,27 @@
 #include "text/NumberText.h"
 #include "text/SkillRow.h"
 #include "ui/AppIdentity.h"
+#include "ui/PlannerFonts.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTableWidget>
 #include <QTest>
 
 #include <algorithm>
@@ -46,7 +53,10 @@ private Q_SLOTS:
     void everyControlIsNamedForScreenReaders();
     void keyboardOnlyPlan();
     void screenReaderHearsEveryChange();
+    void scaledWindow_data();
     void scaledWindow();
+    void fixedPitchFace_data();
+    void fixedPitchFace();
 
 private:
     template <typename T> T *control(const char *name) const {
@@ -342,7 +352,19 @@ void DesktopUseTest::screenReaderHearsEveryChange() {
                                 u"Goal Cost Total: 96,235,670"_s});
 }
 
+void DesktopUseTest::scaledWindow_data() {
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::newRow("left to right") << Qt::LeftToRight;
+    // -reverse: the list and its header keep their columns.
+    QTest::newRow("right to left") << Qt::RightToLeft;
+}
+
 void DesktopUseTest::scaledWindow() {
+    QFETCH(Qt::LayoutDirection, direction);
+    const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+    QGuiApplication::setLayoutDirection(direction);
+    window = std::make_unique<Tarrowind_Char_Planner>();
+    QVERIFY(ShowActive(window.get()));
     const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     QCOMPARE(window->devicePixelRatio(), scale);
     const QPixmap picture = window->grab();
@@ -392,6 +414,37 @@ void DesktopUseTest::scaledWindow() {
                  qPrintable(QStringLiteral("header cells %1 px off those of row %2")
                                 .arg(Median(headerInk.offsets) - Median(rowInk.offsets))
                                 .arg(row)));
+    }
+
+    // "Compare Races" stays on the screen, and every cell can be reached.
+    window->findChild<QAction *>(u"compareRacesAction"_s)->trigger();
+    auto *compare = FindControl<QWidget>(window.get(), "compareRaces");
+    QVERIFY(QTest::qWaitForWindowExposed(compare));
+    QVERIFY(window->screen()->availableGeometry().contains(compare->frameGeometry()));
+    auto *table = FindControl<QTableWidget>(compare, "raceTable");
+    QVERIFY(table->horizontalScrollBar()->maximum() + table->viewport()->width() >=
+            table->horizontalHeader()->length());
+    QVERIFY(table->verticalScrollBar()->maximum() + table->viewport()->height() >=
+            table->verticalHeader()->length());
+}
+
+void DesktopUseTest::fixedPitchFace_data() {
+    QTest::addColumn<QStringList>("installed");
+    QTest::newRow("no fixed-pitch family") << QStringList{u"DejaVu Sans"_s, u"Liberation Sans"_s};
+    QTest::newRow("no family at all") << QStringList();
+}
+
+// Whatever the system has, the list and its header get a fixed-pitch face, and a correction of
+// its spacing only as small as the difference between faces that are metric-compatible.
+void DesktopUseTest::fixedPitchFace() {
+    QFETCH(QStringList, installed);
+    for (bool bold : {false, true}) {
+        const QFont font = PlannerFonts::FixedPitch(bold, installed);
+        QVERIFY2(QFontInfo(font).fixedPitch(), qPrintable(QFontInfo(font).family()));
+        QVERIFY(std::abs(font.letterSpacing()) < 1.0);
+        const QFontMetricsF metrics(font);
+        QCOMPARE(metrics.horizontalAdvance(u"iiiiiiiiii"_s),
+                 metrics.horizontalAdvance(u"WWWWWWWWWW"_s));
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include "PlannerTestSupport.h"
 #include "plan/Optimiser.h"
+#include "ui/CompanionWindow.h"
+#include "ui/PlannerColours.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QAction>
@@ -12,12 +14,16 @@
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -76,6 +82,10 @@ private Q_SLOTS:
     void optimiseGoalsAppliesOneStep();
     void optimiseGoalsCheapest_data();
     void optimiseGoalsCheapest();
+    void compareRacesBesideThePlanner_data();
+    void compareRacesBesideThePlanner();
+    void coloursFollowThePalette_data();
+    void coloursFollowThePalette();
 
     void copyPlan_data();
     void copyPlan();
@@ -119,6 +129,27 @@ private:
 
     std::unique_ptr<Tarrowind_Char_Planner> window;
 };
+
+namespace {
+
+// A style that, like GNOME's, gives a line edit's text wider margins when it polishes the box.
+class PaddedStyle : public QProxyStyle {
+public:
+    PaddedStyle(const QString &base, int padding) : QProxyStyle(base), m_padding(padding) {}
+
+    void polish(QWidget *widget) override {
+        QProxyStyle::polish(widget);
+        if (auto *box = qobject_cast<QLineEdit *>(widget)) {
+            box->setTextMargins(m_padding, 0, 0, 0);
+        }
+    }
+    using QProxyStyle::polish;
+
+private:
+    int m_padding;
+};
+
+} // namespace
 
 void WindowTest::init() {
     window = std::make_unique<Tarrowind_Char_Planner>();
@@ -201,27 +232,44 @@ void WindowTest::startUp() {
 void WindowTest::layout_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("Label1") << "Label1" << QRect(8, 8, 401, 17);
-    QTest::newRow("lstSkills") << "lstSkills" << QRect(8, 32, 409, 180);
-    QTest::newRow("cmbRace") << "cmbRace" << QRect(32, 224, 161, 21);
-    QTest::newRow("lblGoalTotal") << "lblGoalTotal" << QRect(224, 224, 177, 25);
-    QTest::newRow("Line1") << "Line1" << QRect(24, 256, 368, 1);
-    QTest::newRow("lblName") << "lblName" << QRect(32, 264, 97, 17);
-    QTest::newRow("txtBase") << "txtBase" << QRect(136, 264, 33, 21);
-    QTest::newRow("txtEQ") << "txtEQ" << QRect(176, 264, 33, 21);
-    QTest::newRow("lblMod") << "lblMod" << QRect(216, 264, 33, 17);
-    QTest::newRow("txtGoal") << "txtGoal" << QRect(256, 264, 33, 21);
-    QTest::newRow("txtGoalCost") << "txtGoalCost" << QRect(296, 264, 73, 21);
-    QTest::newRow("cmdReset") << "cmdReset" << QRect(32, 296, 73, 33);
-    QTest::newRow("cmdMaxBase") << "cmdMaxBase" << QRect(112, 296, 73, 33);
-    QTest::newRow("cmdMaxGoal") << "cmdMaxGoal" << QRect(192, 296, 73, 33);
-    QTest::newRow("cmdUpdate") << "cmdUpdate" << QRect(288, 296, 73, 33);
-    QTest::newRow("Label2") << "Label2" << QRect(232, 336, 185, 17);
+    QTest::addColumn<int>("padding"); // more room the style takes left of a box's text
+    QTest::newRow("Label1") << "Label1" << QRect(8, 8, 401, 17) << 0;
+    QTest::newRow("lstSkills") << "lstSkills" << QRect(8, 32, 409, 180) << 0;
+    QTest::newRow("cmbRace") << "cmbRace" << QRect(32, 224, 161, 21) << 0;
+    QTest::newRow("lblGoalTotal") << "lblGoalTotal" << QRect(224, 224, 177, 25) << 0;
+    QTest::newRow("Line1") << "Line1" << QRect(24, 256, 368, 1) << 0;
+    QTest::newRow("lblName") << "lblName" << QRect(32, 264, 97, 17) << 0;
+    QTest::newRow("txtBase") << "txtBase" << QRect(136, 264, 33, 21) << 0;
+    QTest::newRow("txtEQ") << "txtEQ" << QRect(176, 264, 33, 21) << 0;
+    QTest::newRow("lblMod") << "lblMod" << QRect(216, 264, 33, 17) << 0;
+    QTest::newRow("txtGoal") << "txtGoal" << QRect(256, 264, 33, 21) << 0;
+    QTest::newRow("txtGoalCost") << "txtGoalCost" << QRect(296, 264, 73, 21) << 0;
+    QTest::newRow("cmdReset") << "cmdReset" << QRect(32, 296, 73, 33) << 0;
+    QTest::newRow("cmdMaxBase") << "cmdMaxBase" << QRect(112, 296, 73, 33) << 0;
+    QTest::newRow("cmdMaxGoal") << "cmdMaxGoal" << QRect(192, 296, 73, 33) << 0;
+    QTest::newRow("cmdUpdate") << "cmdUpdate" << QRect(288, 296, 73, 33) << 0;
+    QTest::newRow("Label2") << "Label2" << QRect(232, 336, 185, 17) << 0;
+    // Under a style with wider padding the boxes grow just enough, and what stands right of them
+    // moves with them; the rows above and below stay.
+    QTest::newRow("txtBase, padded") << "txtBase" << QRect(136, 264, 36, 21) << 7;
+    QTest::newRow("txtEQ, padded") << "txtEQ" << QRect(179, 264, 36, 21) << 7;
+    QTest::newRow("lblMod, padded") << "lblMod" << QRect(222, 264, 33, 17) << 7;
+    QTest::newRow("txtGoal, padded") << "txtGoal" << QRect(262, 264, 36, 21) << 7;
+    QTest::newRow("txtGoalCost, padded") << "txtGoalCost" << QRect(305, 264, 76, 21) << 7;
+    QTest::newRow("cmdUpdate, padded") << "cmdUpdate" << QRect(288, 296, 73, 33) << 7;
 }
 
 void WindowTest::layout() {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
+    QFETCH(int, padding);
+    const QString styleName = QApplication::style()->name();
+    const auto restore = qScopeGuard([&styleName] { QApplication::setStyle(styleName); });
+    if (padding) {
+        QApplication::setStyle(new PaddedStyle(styleName, padding));
+        window = std::make_unique<Tarrowind_Char_Planner>(); // made under that style
+        QVERIFY(ShowActive(window.get()));
+    }
     QWidget *widget = window->findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
@@ -1150,6 +1198,100 @@ void WindowTest::compareRacesFollowsThePlan() {
 
     window->close(); // the comparison goes with the planner
     QVERIFY(!compare->isVisible());
+}
+
+void WindowTest::compareRacesBesideThePlanner_data() {
+    QTest::addColumn<bool>("atRightEdge"); // where the planner stands
+    QTest::addColumn<QKeySequence>("closeKey");
+    QTest::newRow("planner at the left edge, Escape") << false << QKeySequence(Qt::Key_Escape);
+    QTest::newRow("planner at the right edge, Ctrl+W")
+        << true << QKeySequence(Qt::CTRL | Qt::Key_W);
+}
+
+void WindowTest::compareRacesBesideThePlanner() {
+    QFETCH(bool, atRightEdge);
+    QFETCH(QKeySequence, closeKey);
+    const QRect available = window->screen()->availableGeometry();
+    window->move(atRightEdge ? available.right() + 1 - window->frameGeometry().width()
+                             : available.left(),
+                 available.top() + 40);
+    press("cmdMaxGoal");
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    auto *compare = window->findChild<QWidget *>(u"compareRaces"_s);
+    QVERIFY(QTest::qWaitForWindowActive(compare));
+    QApplication::setActiveWindow(compare); // as a window manager would, for its keys
+    QVERIFY(available.contains(compare->frameGeometry()));
+    // Right of the planner, else left of it, where the screen has room; inside it always.
+    const QRect screen(0, 0, 1280, 900);
+    QCOMPARE(CompanionWindow::PlaceBeside({10, 20, 430, 364}, {500, 300}, screen, 8),
+             QPoint(448, 20));
+    QCOMPARE(CompanionWindow::PlaceBeside({840, 700, 430, 364}, {500, 300}, screen, 8),
+             QPoint(332, 600));
+    QCOMPARE(CompanionWindow::PlaceBeside({400, 20, 430, 364}, {500, 300}, screen, 8),
+             QPoint(780, 20));
+    auto *table = FindControl<QTableWidget>(compare, "raceTable");
+
+    // The whole table, as text and as HTML.
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    const QStringList lines = copied->text().split(u'\n');
+    QCOMPARE(lines.value(0), u"Race\tExperience\tLowered\tCannot learn"_s);
+    QCOMPARE(lines.value(7),
+             u"ArchTemplar (current)\t"_s + table->item(6, 1)->text() + u"\t0\t0"_s);
+    QVERIFY(copied->html().contains(u"<td>ArchTemplar (current)</td>"_s));
+
+    // The planner's keys work here too: undo takes "Max Goals" back in both windows.
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(total(), u"Goal Cost Total: "_s);
+    QCOMPARE(table->item(6, 1)->text(), u"0"_s);
+    QCOMPARE(QApplication::activeWindow(), compare);
+
+    QTest::keySequence(table, closeKey);
+    QVERIFY(!compare->isVisible());
+    QVERIFY(window->isVisible());
+
+    // Ctrl+R brings a minimised comparison back, active.
+    compare->show();
+    compare->showMinimized();
+    QVERIFY(ShowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(!compare->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(compare));
+}
+
+void WindowTest::coloursFollowThePalette_data() {
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("base");
+    QTest::newRow("light") << QColor(0xef, 0xef, 0xef) << QColor(Qt::white);
+    QTest::newRow("dark") << QColor(0x35, 0x35, 0x35) << QColor(0x2a, 0x2a, 0x2a);
+}
+
+// A switch between light and dark after start-up: the cost box takes the new window background,
+// and a refused box's border stands out from the box and the window on both.
+void WindowTest::coloursFollowThePalette() {
+    QFETCH(QColor, background);
+    QFETCH(QColor, base);
+    clickRow(10);
+    type("txtGoal", u"abc"_s);
+    press("cmdUpdate");
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, base);
+    window->setPalette(palette);
+
+    QLineEdit *cost = box("txtGoalCost");
+    QCOMPARE(cost->grab().toImage().pixelColor(cost->width() / 2, 3), background);
+
+    QLineEdit *goal = box("txtGoal");
+    const QColor border = goal->grab().toImage().pixelColor(0, goal->height() / 2);
+    QVERIFY2(PlannerColours::Contrast(border, base) >= 3.0, qPrintable(border.name()));
+    QVERIFY2(PlannerColours::Contrast(border, background) >= 3.0, qPrintable(border.name()));
+    // Refused without colour too, and in words for a screen reader.
+    auto *mark = goal->findChild<QAction *>(u"refusedMark"_s);
+    QVERIFY(mark && !mark->icon().isNull());
+    QCOMPARE(mark->text(), u"refused"_s);
+    QTest::keyClick(goal, Qt::Key_Backspace);
+    QVERIFY(!goal->findChild<QAction *>(u"refusedMark"_s));
 }
 
 QTEST_MAIN(WindowTest)

@@ -8,12 +8,17 @@
 #include "rules/RaceTable.h"
 #include "text/FailureText.h"
 #include "text/NumberText.h"
+#include "ui/CompanionWindow.h"
 #include "ui/PlannerHost.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -51,8 +56,11 @@ QTableWidget *RaceTableWidget(QWidget *window) {
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table->verticalHeader()->setDefaultSectionSize(window->fontMetrics().height() + 6);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Where the screen is too small for the whole table, scroll bars reach every cell.
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     table->setAccessibleName(CompareRacesWindow::tr("Races"));
     return table;
 }
@@ -78,11 +86,40 @@ void FillWithWidestTexts(QTableWidget *table) {
     table->resizeColumnsToContents();
 }
 
+// The whole table with its headers: tab-separated lines, and an HTML table.
+QMimeData *TableMimeData(const QTableWidget *table) {
+    QStringList lines;
+    QString html = QStringLiteral("<table>\n<tr>");
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column) {
+        const QString text = table->horizontalHeaderItem(column)->text();
+        cells << text;
+        html += QStringLiteral("<th>%1</th>").arg(text.toHtmlEscaped());
+    }
+    lines << cells.join(QLatin1Char('\t'));
+    html += QStringLiteral("</tr>\n");
+    for (int row = 0; row < table->rowCount(); ++row) {
+        cells.clear();
+        html += QStringLiteral("<tr>");
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QString text = table->item(row, column)->text();
+            cells << text;
+            html += QStringLiteral("<td>%1</td>").arg(text.toHtmlEscaped());
+        }
+        lines << cells.join(QLatin1Char('\t'));
+        html += QStringLiteral("</tr>\n");
+    }
+    html += QStringLiteral("</table>\n");
+    auto *data = new QMimeData;
+    data->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    data->setHtml(html);
+    return data;
+}
+
 } // namespace
 
 CompareRacesWindow::CompareRacesWindow(const PlanDocument *document, QWidget *planner)
-    : QWidget(planner, Qt::Window), m_document(document), m_planner(planner),
-      m_table(RaceTableWidget(this)) {
+    : QWidget(planner, Qt::Window), m_document(document), m_table(RaceTableWidget(this)) {
     setObjectName(QStringLiteral("compareRaces"));
     setWindowTitle(tr("Compare Races"));
     // Closing the comparison never ends the program; closing the planner closes both.
@@ -105,7 +142,9 @@ CompareRacesWindow::CompareRacesWindow(const PlanDocument *document, QWidget *pl
             ShowPlan(m_document->plan());
         }
     });
-    planner->installEventFilter(this);
+    // The table's own copy key would copy the current cell alone.
+    m_table->installEventFilter(this);
+    CompanionWindow::Prepare(this, planner);
 }
 
 void CompareRacesWindow::ShowPlan(const CharacterPlan &plan) {
@@ -151,23 +190,21 @@ CompareRacesWindow *CompareRacesWindow::Open(const PlanDocument *document, QWidg
     auto *window = planner->findChild<CompareRacesWindow *>(QString(), Qt::FindDirectChildrenOnly);
     if (!window) {
         window = new CompareRacesWindow(document, planner);
-        window->ShowPlan(document->plan());
-        window->adjustSize();
-        // Beside the planner, not over it.
-        window->move(planner->frameGeometry().topRight() + QPoint(8, 0));
-    } else {
-        window->ShowPlan(document->plan());
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    window->ShowPlan(document->plan());
+    CompanionWindow::Show(window, planner);
     return window;
 }
 
 bool CompareRacesWindow::eventFilter(QObject *watched, QEvent *event) {
-    // The planner's own hiding is its closing; a minimised planner hides spontaneously.
-    if (watched == m_planner && event->type() == QEvent::Hide && !event->spontaneous()) {
-        close();
+    if (watched == m_table &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress) {
+            QGuiApplication::clipboard()->setMimeData(TableMimeData(m_table));
+        }
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

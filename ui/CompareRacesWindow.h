@@ -34,7 +34,6 @@ protected:
 
 private:
     const PlanDocument *m_document;
-    QWidget *m_planner;
     QTableWidget *m_table;
 };
 

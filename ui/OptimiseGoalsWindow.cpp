@@ -9,21 +9,19 @@
 #include "rules/SkillCatalogue.h"
 #include "text/FailureText.h"
 #include "text/NumberText.h"
+#include "ui/CompanionWindow.h"
 #include "ui/PlannerAccessibility.h"
 #include "ui/PlannerHost.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -36,51 +34,6 @@
 using namespace Tarrowind_Module;
 
 namespace {
-
-// How the window stands beside the planner: on the planner's screen, to its right or else to
-// its left; closed by Escape, Ctrl+W and the planner's own closing.
-class ClosesWithPlanner : public QObject {
-public:
-    ClosesWithPlanner(QWidget *window, QWidget *planner) : QObject(window), m_window(window) {
-        planner->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *, QEvent *event) override {
-        // The planner's own hiding is its closing; a minimised planner hides spontaneously.
-        if (event->type() == QEvent::Hide && !event->spontaneous()) {
-            m_window->close();
-        }
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-};
-
-void CloseWithKeysAndPlanner(QWidget *window, QWidget *planner) {
-    for (const QKeySequence &keys :
-         {QKeySequence(QKeySequence::Cancel), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        auto *shortcut = new QShortcut(keys, window);
-        QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
-    }
-    new ClosesWithPlanner(window, planner);
-}
-
-void PlaceBeside(QWidget *window, QWidget *planner) {
-    const QRect beside = planner->frameGeometry();
-    QRect frame(QPoint(beside.right() + 9, beside.top()), window->frameGeometry().size());
-    if (const QScreen *screen = planner->screen()) {
-        const QRect room = screen->availableGeometry();
-        if (frame.right() > room.right()) {
-            frame.moveRight(beside.left() - 9);
-        }
-        frame.moveLeft(std::clamp(frame.left(), room.left(),
-                                  std::max(room.left(), room.right() - frame.width() + 1)));
-        frame.moveTop(std::clamp(frame.top(), room.top(),
-                                 std::max(room.top(), room.bottom() - frame.height() + 1)));
-    }
-    window->move(frame.topLeft());
-}
 
 QString SkillText(SkillNumber skill) {
     return QString::fromStdString(SkillName(skill));
@@ -192,7 +145,7 @@ OptimiseGoalsWindow::OptimiseGoalsWindow(PlanDocument *document, QWidget *planne
     setWindowTitle(tr("Optimise Goals"));
     // Closing this window never ends the program; closing the planner closes both.
     setAttribute(Qt::WA_QuitOnClose, false);
-    CloseWithKeysAndPlanner(this, planner);
+    CompanionWindow::Prepare(this, planner);
 
     cmbTargetSkill->setObjectName(QStringLiteral("cmbTargetSkill"));
     cmbTargetSkill->setAccessibleName(tr("Skill"));
@@ -522,8 +475,7 @@ void OptimiseGoalsWindow::AnnounceLater(const QString &message) {
 OptimiseGoalsWindow *OptimiseGoalsWindow::Open(PlanDocument *document, QWidget *planner,
                                                Announcer *announcer) {
     auto *window = planner->findChild<OptimiseGoalsWindow *>(QString(), Qt::FindDirectChildrenOnly);
-    const bool created = !window;
-    if (created) {
+    if (!window) {
         window = new OptimiseGoalsWindow(document, planner, announcer);
     }
     if (!window->isVisible()) {
@@ -534,15 +486,7 @@ OptimiseGoalsWindow *OptimiseGoalsWindow::Open(PlanDocument *document, QWidget *
         window->m_pendingAnnouncement.clear(); // opening is no change to announce
         window->m_announceTimer->stop();
     }
-    if (created) {
-        window->adjustSize();
-        PlaceBeside(window, planner);
-    }
-    // A minimised window comes back as it was.
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    CompanionWindow::Show(window, planner);
     return window;
 }
 

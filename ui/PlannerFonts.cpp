@@ -4,10 +4,12 @@
 #include "ui/PlannerFonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 
 namespace PlannerFonts {
 
@@ -18,9 +20,9 @@ namespace {
 // Qt's font cache fonts that list different families are different fonts, each loaded on its
 // own, even where they come out as the same face. If none is installed, the style hint picks
 // one.
-QFont Face(const QStringList &families, QFont::StyleHint hint, int pixelSize) {
+QFont Face(const QStringList &families, QFont::StyleHint hint, int pixelSize,
+           const QStringList &installed = QFontDatabase::families()) {
     QFont font;
-    const QStringList installed = QFontDatabase::families();
     const auto found = std::find_if(families.begin(), families.end(), [&](const QString &family) {
         return installed.contains(family, Qt::CaseInsensitive);
     });
@@ -35,16 +37,39 @@ constexpr QLatin1String DejaVuSans("DejaVu Sans");
 
 } // namespace
 
-QFont FixedPitch(bool bold) {
-    QFont font = Face({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                       QStringLiteral("DejaVu Sans Mono")},
-                      QFont::TypeWriter, 13);
-    font.setFixedPitch(true);
-    font.setBold(bold);
-    // Faces metric-compatible with Courier New advance 7.8 px at 13 px; spacing makes it 8.
-    const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
-    font.setLetterSpacing(QFont::AbsoluteSpacing, CharacterAdvance - advance);
+QFont FixedPitch(bool bold, const QStringList &installed) {
+    const QStringList chosen{QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                             QStringLiteral("DejaVu Sans Mono")};
+    QList<QFont> candidates;
+    for (const QString &family : chosen) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
+            candidates.append(Face({family}, QFont::TypeWriter, 13, installed));
+        }
+    }
+    candidates.append(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    candidates.append(Face({QStringLiteral("monospace")}, QFont::TypeWriter, 13, installed));
+    for (QFont &font : candidates) {
+        font.setPixelSize(13);
+        font.setBold(bold);
+        font.setFixedPitch(true);
+    }
+    // Without any fixed-pitch face the columns cannot hold; the rows are at least legible.
+    const auto fixed = std::find_if(candidates.begin(), candidates.end(),
+                                    [](const QFont &font) { return QFontInfo(font).fixedPitch(); });
+    QFont font = fixed != candidates.end() ? *fixed : candidates.front();
+
+    // Faces metric-compatible with Courier New advance 7.8 px at 13 px; spacing makes it 8. Any
+    // larger correction would squeeze or stretch a face that was never meant for these columns.
+    const qreal correction =
+        CharacterAdvance - QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
+    if (fixed != candidates.end() && std::abs(correction) < 1.0) {
+        font.setLetterSpacing(QFont::AbsoluteSpacing, correction);
+    }
     return font;
+}
+
+QFont FixedPitch(bool bold) {
+    return FixedPitch(bold, QFontDatabase::families());
 }
 
 QFont SansSerif(int pixelSize) {

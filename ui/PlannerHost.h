@@ -16,7 +16,9 @@ class QWidget;
 // "Compare Races" and any further window): the document they show and change, the window, which
 // is the parent of their actions and windows and which they close with, the skill list's menu
 // for their entries and the announcer for their messages. A part is attached by a function that
-// takes this, such as AddCompareRacesAction, called once by the window's constructor.
+// takes this, such as AddCompareRacesAction, called once by the window's constructor. A part
+// with a window of its own makes it a companion (CompanionWindow.h): placed on screen beside the
+// planner, closed by Escape and Ctrl+W, with the planner's keys working in it.
 struct PlannerHost {
     PlanDocument *document = nullptr;
     QWidget *window = nullptr;

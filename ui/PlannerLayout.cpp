@@ -10,6 +10,7 @@
 #include "ui/PlannerFonts.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionFrame>
+#include <QtMath>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -38,14 +42,47 @@ QLineEdit *TextBox(QWidget *window, const char *name, int x, int width, const ch
     return box;
 }
 
-// Read-only, on the window's own background.
+// Read-only, on the window's own background (UpdateColours).
 QLineEdit *CostBox(QWidget *window) {
     QLineEdit *box = TextBox(window, "txtGoalCost", 296, 73, "12,345,678");
     box->setReadOnly(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    box->setPalette(palette);
     return box;
+}
+
+// The width a box of `width` needs so that `widest` shows whole in its text area: what the
+// style's contents rectangle leaves, less the text margins, the line edit's own 2 px a side and
+// one pixel for the cursor after the last character.
+int WidthFor(const QLineEdit *box, int width, const QString &widest) {
+    // Styles set their text margins when they polish the box.
+    box->ensurePolished();
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.rect = QRect(0, 0, width, box->height());
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    if (box->isReadOnly()) {
+        option.state |= QStyle::State_ReadOnly;
+    }
+    const QMargins margins = box->textMargins();
+    const int area =
+        box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() -
+        margins.left() - margins.right() - 2 * 2;
+    const int needed = qCeil(QFontMetricsF(box->font()).horizontalAdvance(widest)) + 1;
+    return std::max(width, width + needed - area);
+}
+
+// Ten of the font's widest digit.
+QString TenDigits(const QFont &font) {
+    const QFontMetricsF metrics(font);
+    QChar widest = QLatin1Char('0');
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit) {
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widest)) {
+            widest = QChar(digit);
+        }
+    }
+    return QString(10, widest);
 }
 
 QPushButton *Button(QWidget *window, const char *name, int x, const char *text) {
@@ -68,6 +105,8 @@ QLabel *Label(QWidget *window, const char *name, QRect geometry, const char *tex
 QListWidget *SkillList(QWidget *window) {
     auto *list = Place<QListWidget>(window, "lstSkills", 8, 32, 409, 180);
     list->setFont(PlannerFonts::FixedPitch(true));
+    // Columns of characters: mirrored, the rows would align right and leave their columns.
+    list->setLayoutDirection(Qt::LeftToRight);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // A row is never shortened: one wider than the list can be scrolled to its end. The list
@@ -168,10 +207,10 @@ void SetTabOrder(std::initializer_list<QWidget *> order) {
 void Tarrowind_Char_Planner::CreateControls() {
     setObjectName(QStringLiteral("Tarrowind_Char_Planner"));
     setWindowTitle(QStringLiteral("Tarrowind Character Planner"));
-    setFixedSize(426, 360);
 
     Label1 =
         Label(this, "Label1", {8, 8, 401, 17}, SkillListHeader, PlannerFonts::FixedPitch(false));
+    Label1->setLayoutDirection(Qt::LeftToRight); // it stands over the list's columns
     lstSkills = SkillList(this);
     m_listMenu = new QMenu(lstSkills);
     m_listMenu->setObjectName(QStringLiteral("listMenu"));
@@ -203,8 +242,36 @@ void Tarrowind_Char_Planner::CreateControls() {
     Label2 = Label(this, "Label2", {232, 336, 185, 17}, "Planner by the Tarrowind team",
                    PlannerFonts::Credit());
 
+    FitDetailRow();
+    UpdateColours();
     DescribeControls(this);
     SetTabOrder({cmdUpdate, cmbRace, lstSkills, txtGoalCost, txtGoal, txtEQ, txtBase, cmdReset,
                  cmdMaxBase, cmdMaxGoal});
     cmdUpdate->setFocus();
+}
+
+void Tarrowind_Char_Planner::FitDetailRow() {
+    struct Place {
+        QWidget *control;
+        int x;
+        int width;
+        QString widest; // for a box, the widest text it must show whole
+    };
+    const QString level = QStringLiteral("-120");
+    const Place row[] = {{txtBase, 136, 33, level},
+                         {txtEQ, 176, 33, level},
+                         {lblMod, 216, 33, QString()},
+                         {txtGoal, 256, 33, level},
+                         {txtGoalCost, 296, 73, TenDigits(txtGoalCost->font())}};
+    int growth = 0;
+    for (const Place &place : row) {
+        int width = place.width;
+        if (auto *box = qobject_cast<QLineEdit *>(place.control)) {
+            width = WidthFor(box, place.width, place.widest);
+        }
+        place.control->setGeometry(place.x + growth, place.control->y(), width,
+                                   place.control->height());
+        growth += width - place.width;
+    }
+    setFixedSize(426 + growth, 360);
 }

@@ -9,10 +9,12 @@
 #include "ui/PlannerFonts.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QListWidget>
 #include <QStyle>
 #include <QtMath>
 
+#include <algorithm>
 #include <exception>
 
 SkillListItem::SkillListItem(const Tarrowind_Module::CharacterPlan &plan,
@@ -31,7 +33,11 @@ QVariant SkillListItem::data(int role) const {
         const QListWidget *list = listWidget();
         const int margin =
             list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-        const auto width = qCeil(PlannerFonts::CharacterAdvance * qreal(text().size() + 1));
+        // A face that could not be spaced to the usual advance keeps its own.
+        const qreal advance =
+            std::max(PlannerFonts::CharacterAdvance,
+                     QFontMetricsF(list->font()).horizontalAdvance(QLatin1Char('M')));
+        const auto width = qCeil(advance * qreal(text().size() + 1));
         return QSize(width + 2 * margin, QFontMetrics(list->font()).height());
     }
     if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {

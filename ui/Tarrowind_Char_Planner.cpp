@@ -13,10 +13,12 @@
 #include "ui/OptimiseGoalsWindow.h"
 #include "ui/PlanClipboard.h"
 #include "ui/PlannerAccessibility.h"
+#include "ui/PlannerColours.h"
 #include "ui/PlannerHistory.h"
 #include "ui/PlannerHost.h"
 #include "ui/SkillListItem.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,7 +27,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolTip>
+#include <QWindow>
 
 #include <exception>
 #include <optional>
@@ -43,11 +47,19 @@ bool IsSkill(int number) {
     return number >= 0 && number < SkillCount;
 }
 
+constexpr QLatin1String RefusedMark("refusedMark");
+
+void ShowRefusedBorder(QLineEdit *box, const QPalette &palette) {
+    box->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid %1; }")
+                           .arg(PlannerColours::RefusedBorder(palette).name()));
+}
+
 void ClearInvalid(QLineEdit *box) {
     if (!box->property(InvalidProperty).toBool()) {
         return;
     }
     box->setProperty(InvalidProperty, false);
+    delete box->findChild<QAction *>(RefusedMark, Qt::FindDirectChildrenOnly);
     box->setStyleSheet(QString());
     box->setToolTip(box->property(NormalToolTipProperty).toString());
     box->setAccessibleDescription(box->property(NormalDescriptionProperty).toString());
@@ -349,11 +361,58 @@ void Tarrowind_Char_Planner::MarkInvalid(QLineEdit *box, const QString &message)
         box->setProperty(NormalToolTipProperty, box->toolTip());
         box->setProperty(NormalDescriptionProperty, box->accessibleDescription());
     }
+    if (!box->findChild<QAction *>(RefusedMark, Qt::FindDirectChildrenOnly)) {
+        // Says "refused" without colour, and to a screen reader by its text.
+        auto *mark =
+            new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), tr("refused"), box);
+        mark->setObjectName(RefusedMark);
+        mark->setToolTip(mark->text());
+        box->addAction(mark, QLineEdit::TrailingPosition);
+    }
     box->setProperty(InvalidProperty, true);
-    box->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #c62828; }"));
+    ShowRefusedBorder(box, palette());
     box->setToolTip(message);
     box->setAccessibleDescription(message);
     m_announcer->ShowAt(box, message);
+}
+
+void Tarrowind_Char_Planner::UpdateColours() {
+    QPalette cost = txtGoalCost->palette();
+    cost.setColor(QPalette::Base, palette().color(QPalette::Window));
+    txtGoalCost->setPalette(cost);
+    for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
+        if (box->property(InvalidProperty).toBool()) {
+            ShowRefusedBorder(box, palette());
+        }
+    }
+}
+
+void Tarrowind_Char_Planner::FitToScreen() {
+    // The same size in the window's units is a new size in the screen's pixels; setting it
+    // unchanged would not reach the window system.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    FitDetailRow();
+}
+
+void Tarrowind_Char_Planner::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    // A switch between light and dark, or another style, reaches the window and every control.
+    if (event->type() == QEvent::StyleChange && txtGoalCost) {
+        FitDetailRow();
+    }
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) &&
+        txtGoalCost) {
+        UpdateColours();
+    }
+}
+
+void Tarrowind_Char_Planner::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (QWindow *handle = windowHandle()) {
+        connect(handle, &QWindow::screenChanged, this, &Tarrowind_Char_Planner::FitToScreen,
+                Qt::UniqueConnection);
+    }
 }
 
 bool Tarrowind_Char_Planner::eventFilter(QObject *watched, QEvent *event) {

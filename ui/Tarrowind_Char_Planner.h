@@ -43,6 +43,8 @@ public:
     QMenu *listMenu() const { return m_listMenu; }
 
 protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -62,6 +64,14 @@ private:
 
     // Places the controls with their fonts and design texts (PlannerLayout.cpp).
     void CreateControls();
+    // Widens the base, equipment, goal and cost boxes where the style leaves them too little
+    // room for "-120" or ten digits, moves the controls right of a widened box with it and
+    // gives the window its fixed size (PlannerLayout.cpp). Under Fusion at 96 dpi nothing moves.
+    void FitDetailRow();
+    // The cost box's background and the refused boxes' border, from the current palette.
+    void UpdateColours();
+    // On another screen the window takes its fixed size again, at that screen's scale.
+    void FitToScreen();
     void ConnectHandlers();
     void ShowLiveCost();
     // Applies a change of the plan, named `what` for the user. If it is refused, the reason is
