@@ -55,6 +55,8 @@ private Q_SLOTS:
     void enterActsAsUpdate_data();
     void enterActsAsUpdate();
     void escapeDoesNothing();
+    void listMenuKeys_data();
+    void listMenuKeys();
     void bulkButtonsKeepTheSelectedRow();
     void raceChangeResetsThePlan();
     void rowClickDiscardsUnstoredTyping();
@@ -232,10 +234,11 @@ void WindowTest::fixedSizeAndLook() {
 
     QCOMPARE(window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size(), 16);
     QCOMPARE(control<QFrame>("Line1")->frameShape(), QFrame::HLine);
-    QCOMPARE(control<QPushButton>("cmdReset")->text(), QStringLiteral("Reset Skills"));
-    QCOMPARE(control<QPushButton>("cmdMaxBase")->text(), QStringLiteral("Max Bases"));
-    QCOMPARE(control<QPushButton>("cmdMaxGoal")->text(), QStringLiteral("Max Goals"));
-    QCOMPARE(control<QPushButton>("cmdUpdate")->text(), QStringLiteral("Update"));
+    // The captions as they read, each with the letter of its Alt key underlined.
+    QCOMPARE(control<QPushButton>("cmdReset")->text(), QStringLiteral("&Reset Skills"));
+    QCOMPARE(control<QPushButton>("cmdMaxBase")->text(), QStringLiteral("Max &Bases"));
+    QCOMPARE(control<QPushButton>("cmdMaxGoal")->text(), QStringLiteral("Max &Goals"));
+    QCOMPARE(control<QPushButton>("cmdUpdate")->text(), QStringLiteral("&Update"));
     QVERIFY(!label("Label2")->text().isEmpty());
     QVERIFY(QFontMetrics(label("Label2")->font()).horizontalAdvance(label("Label2")->text()) <=
             label("Label2")->width());
@@ -432,7 +435,10 @@ void WindowTest::updateStoresTheBoxes() {
         u"Modded 11 = base 4 + equipment 0 + attribute bonus 7 (Braveness, Strength, Agility)\n"
         u"Goal 50: 112,523 experience; the next level, 4 to 5, costs 4"_s;
     QCOMPARE(list()->item(10)->toolTip(), sword);
-    QCOMPARE(list()->item(10)->data(Qt::AccessibleDescriptionRole).toString(), sword);
+    // Said after the row's own text, so without what that says already: the name is said once.
+    QCOMPARE(list()->item(10)->data(Qt::AccessibleDescriptionRole).toString(),
+             u"ArchTemplar: difficulty class 3, at most 120. Attribute bonus 7 from Braveness, "
+             u"Strength, Agility. The next level costs 4"_s);
     type("txtGoal", u"10"_s);
 
     const QStringList before = rows();
@@ -479,9 +485,14 @@ void WindowTest::enterActsAsUpdate_data() {
         << "lstSkills" << int(Qt::Key_Return) << Qt::KeyboardModifiers() << updated;
     QTest::newRow("keypad Enter in the goal box")
         << "txtGoal" << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << updated;
+    QTest::newRow("Alt+U in the goal box")
+        << "txtGoal" << int(Qt::Key_U) << Qt::KeyboardModifiers(Qt::AltModifier) << updated;
     // A focused button takes Enter for itself: every goal at its maximum, the typed 50 unstored.
     QTest::newRow("on the Max Goals button")
         << "cmdMaxGoal" << int(Qt::Key_Return) << Qt::KeyboardModifiers()
+        << u"Goal Cost Total: 53,880,807"_s;
+    QTest::newRow("Alt+G in the skill list")
+        << "lstSkills" << int(Qt::Key_G) << Qt::KeyboardModifiers(Qt::AltModifier)
         << u"Goal Cost Total: 53,880,807"_s;
 }
 
@@ -495,7 +506,7 @@ void WindowTest::enterActsAsUpdate() {
     QWidget *target = window->findChild<QWidget *>(focus);
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key), modifiers);
-    QCOMPARE(this->total(), total);
+    QTRY_COMPARE(this->total(), total); // Alt and a letter press the button as a click does, later
     QCOMPARE(list()->currentRow(), 10);
 }
 
@@ -506,6 +517,39 @@ void WindowTest::escapeDoesNothing() {
     QCOMPARE(box("txtGoal")->text(), QStringLiteral("50"));
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
     QVERIFY(window->isVisible());
+}
+
+void WindowTest::listMenuKeys_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Shift+F10 on the first row")
+        << 0 << int(Qt::Key_F10) << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("Menu key on a row further down")
+        << 20 << int(Qt::Key_Menu) << Qt::KeyboardModifiers();
+}
+
+// The keyboard opens the list's menu at the current row, not at the list's centre, with its first
+// entry active even though it is greyed: nothing has been done yet that could be undone.
+void WindowTest::listMenuKeys() {
+    QFETCH(int, row);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    clickRow(row);
+    list()->setFocus();
+    QMenu *menu = window->listMenu();
+    QTest::keyClick(list(), Qt::Key(key), modifiers);
+    QTRY_VERIFY(menu->isVisible());
+    QRect rowRect = list()->visualItemRect(list()->item(row));
+    rowRect.moveTopLeft(list()->viewport()->mapToGlobal(rowRect.topLeft()));
+    QVERIFY2(rowRect.contains(menu->pos()),
+             qPrintable(u"menu at %1,%2"_s.arg(menu->x()).arg(menu->y())));
+    QVERIFY(menu->activeAction());
+    QCOMPARE(menu->activeAction()->text(), u"Undo"_s);
+    QVERIFY(!menu->activeAction()->isEnabled());
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTRY_VERIFY(!menu->isVisible());
+    QCOMPARE(list()->currentRow(), row);
 }
 
 void WindowTest::bulkButtonsKeepTheSelectedRow() {
@@ -861,6 +905,7 @@ void WindowTest::copyPlan() {
     QCOMPARE(clipboard->text(), u"77"_s); // an edit box copies its own text
     QTest::keyClick(box("txtGoal"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QString text = clipboard->text();
+    QCOMPARE(QToolTip::text(), u"Plan copied: 37 skills."_s); // nothing else on screen changes
     QStringList copied = shown(); // as shown, but without the fill at the end of a row
     for (QString &line : copied) {
         line = line.trimmed();
