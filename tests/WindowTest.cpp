@@ -4,6 +4,7 @@
 #include "PlannerTestSupport.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -1030,6 +1031,19 @@ void WindowTest::compareRacesFollowsThePlan() {
     };
     QCOMPARE(race(6), (QStringList{u"ArchTemplar (current)"_s, u"0"_s, u"0"_s, u"0"_s}));
     QCOMPARE(table->rowCount(), 8);
+    // It opens on the plan's race. A screen reader hears each cell with its race as the row's
+    // header and can reach what each column means.
+    QCOMPARE(table->currentRow(), 6);
+    QCOMPARE(table->currentColumn(), 0);
+    QAccessibleTableCellInterface *cell = QAccessible::queryAccessibleInterface(table)
+                                              ->tableInterface()
+                                              ->cellAt(3, 2)
+                                              ->tableCellInterface();
+    QCOMPARE(cell->rowHeaderCells().value(0)->text(QAccessible::Name), u"Harakim"_s);
+    QVERIFY(cell->columnHeaderCells()
+                .value(0)
+                ->text(QAccessible::Description)
+                .startsWith(u"Skills whose base or goal is above"_s));
 
     clickRow(10);
     type("txtGoal", u"50"_s);
