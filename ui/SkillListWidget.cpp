@@ -21,12 +21,18 @@ QPoint SkillListWidget::CurrentRowMenuPoint() const {
             qBound(0, row.bottom(), viewport()->height() - 1)};
 }
 
+void SkillListWidget::RequestMenuAtCurrentRow() {
+    if (QListWidgetItem *item = currentItem()) {
+        scrollToItem(item);
+    }
+    Q_EMIT customContextMenuRequested(CurrentRowMenuPoint());
+}
+
 bool SkillListWidget::event(QEvent *event) {
     // The window system turns the Menu key into a context menu request at the list's centre.
     if (event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
-        scrollToItem(currentItem());
-        Q_EMIT customContextMenuRequested(CurrentRowMenuPoint());
+        RequestMenuAtCurrentRow();
         return true;
     }
     return QListWidget::event(event);
@@ -37,8 +43,7 @@ void SkillListWidget::keyPressEvent(QKeyEvent *event) {
         event->key() == Qt::Key_F10 &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::KeyboardModifiers(Qt::ShiftModifier);
     if (shiftF10 || event->key() == Qt::Key_Menu) {
-        scrollToItem(currentItem());
-        Q_EMIT customContextMenuRequested(CurrentRowMenuPoint());
+        RequestMenuAtCurrentRow();
         event->accept();
         return;
     }

@@ -24,4 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+
+private:
+    void RequestMenuAtCurrentRow();
 };

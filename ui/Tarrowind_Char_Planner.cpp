@@ -366,6 +366,7 @@ bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
         return true;
     }
     const QString message = FailureText::NothingChanged(failure);
+    m_liveCostPause->stop(); // the reason comes first
     if (markBox) {
         MarkInvalid(markBox, message);
         markBox->setFocus(Qt::OtherFocusReason);
@@ -383,6 +384,7 @@ void Tarrowind_Char_Planner::MarkInvalid(QLineEdit *box, const QString &message)
         box->setProperty(NormalToolTipProperty, box->toolTip());
         box->setProperty(NormalDescriptionProperty, box->accessibleDescription());
     }
+    m_liveCostPause->stop(); // the reason comes first
     box->setProperty(InvalidProperty, true);
     box->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #c62828; }"));
     box->setToolTip(message);
