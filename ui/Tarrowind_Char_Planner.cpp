@@ -350,6 +350,10 @@ void Tarrowind_Char_Planner::ShowLiveCost() {
 }
 
 void Tarrowind_Char_Planner::OpenListMenu(const QPoint &at) {
+    // On X11 the Menu key also comes as a context menu request, after the key has opened it.
+    if (m_listMenu->isVisible()) {
+        return;
+    }
     m_listMenu->popup(lstSkills->viewport()->mapToGlobal(at));
     // An active entry is what a screen reader reads when the menu opens; the style lets a
     // greyed one be active too.
