@@ -1,20 +1,32 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The planner window, offscreen: one whole UpdateForm, undo and redo of a change, and one
-// keystroke in the goal box with its live cost. Both run on a shown window, as in the program.
+// The planner window, offscreen: one whole UpdateForm, undo and redo of a change, one keystroke
+// in the goal box with its live cost, and the refresh of "Optimise Goals" after a change of the
+// plan. All run on a shown window, as in the program.
 #include "rules/Tarrowind_Module.h"
 #include "ui/CompareRacesWindow.h"
+#include "ui/OptimiseGoalsWindow.h"
+#include "ui/PlannerAccessibility.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -133,6 +145,100 @@ void BM_Keystroke(benchmark::State &state) {
     QApplication::processEvents();
 }
 BENCHMARK(BM_Keystroke);
+
+// "Optimise Goals" open beside the planner, on Sword with the highest target it can reach.
+OptimiseGoalsWindow *OpenOptimiser(PlannerWindow &planner) {
+    auto *optimise = OptimiseGoalsWindow::Open(planner.window.document(), &planner.window,
+                                               planner.window.findChild<Announcer *>());
+    auto *skill = optimise->findChild<QComboBox *>(QStringLiteral("cmbTargetSkill"));
+    skill->setCurrentIndex(skill->findText(QStringLiteral("Sword")));
+    auto *target = optimise->findChild<QSpinBox *>(QStringLiteral("spnTarget"));
+    target->setValue(target->maximum());
+    QApplication::processEvents();
+    return optimise;
+}
+
+// A change of the README's example plan with "Optimise Goals" open: Sword's goal stored as 119
+// and as 120 in turn, each shown by the planner and by both parts of the window.
+void BM_OptimiseGoalsAfterAChange(benchmark::State &state) {
+    PlannerWindow planner;
+    PlanDocument *document = planner.window.document();
+    (void)document->Apply(QStringLiteral("Example"), [](Tarrowind_Module::CharacterPlan &plan) {
+        plan.ResetSkills();
+        plan.skills[0].Goal = 50;
+        plan.skills[4].EQ = 5;
+        plan.skills[5].EQ = 3;
+        plan.skills[10] = {35, 8, 0, 120, 0};
+        plan.skills[16].Goal = 60;
+    });
+    OpenOptimiser(planner);
+    std::int16_t goal = 119;
+    for (auto _ : state) {
+        (void)document->Apply(
+            QStringLiteral("Goal"),
+            [goal](Tarrowind_Module::CharacterPlan &plan) { plan.skills[10].Goal = goal; });
+        goal = goal == 119 ? 120 : 119;
+    }
+    QApplication::processEvents();
+}
+BENCHMARK(BM_OptimiseGoalsAfterAChange)->Unit(benchmark::kMillisecond);
+
+double ThreadCpuMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// 200 seeded random plans opened in turn with "Optimise Goals" open: the planner's and the
+// window's refresh after each; the worst and the median of them, in CPU time of the window's
+// thread (as the core's figures) and in wall time. The argument is the check box "Attributes may
+// end lower".
+void BM_OptimiseGoalsRandomPlans(benchmark::State &state) {
+    PlannerWindow planner;
+    PlanDocument *document = planner.window.document();
+    OpenOptimiser(planner)
+        ->findChild<QCheckBox *>(QStringLiteral("chkAttributesMayFall"))
+        ->setChecked(state.range(0) != 0);
+    std::vector<double> milliseconds, wallMilliseconds;
+    for (auto _ : state) {
+        milliseconds.clear();
+        wallMilliseconds.clear();
+        std::mt19937 random(2026);
+        auto pick = [&random](int from, int to) {
+            return static_cast<std::int16_t>(std::uniform_int_distribution<int>(from, to)(random));
+        };
+        for (int i = 0; i < 200; ++i) {
+            Tarrowind_Module::CharacterPlan plan;
+            plan.race = pick(0, Tarrowind_Module::RaceCount - 1);
+            plan.ResetSkills();
+            for (Tarrowind_Module::SkillNumber s = 0; s < Tarrowind_Module::SkillCount; ++s) {
+                SkillPlanEntry &entry = plan.skills[s];
+                const auto max = Tarrowind_Module::RaceMax(plan.race, s);
+                entry.Goal = pick(std::min(entry.Base, max), max);
+                entry.EQ = pick(-5, 15);
+            }
+            plan.selected = 10;
+            const auto wallStart = std::chrono::steady_clock::now();
+            const double start = ThreadCpuMilliseconds();
+            document->Open(plan);
+            milliseconds.push_back(ThreadCpuMilliseconds() - start);
+            wallMilliseconds.push_back(std::chrono::duration<double, std::milli>(
+                                           std::chrono::steady_clock::now() - wallStart)
+                                           .count());
+        }
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    std::sort(wallMilliseconds.begin(), wallMilliseconds.end());
+    state.counters["worst_ms"] = milliseconds.back();
+    state.counters["median_ms"] = milliseconds[milliseconds.size() / 2];
+    state.counters["worst_wall_ms"] = wallMilliseconds.back();
+    QApplication::processEvents();
+}
+BENCHMARK(BM_OptimiseGoalsRandomPlans)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -8,12 +8,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include <algorithm>
@@ -46,23 +48,45 @@ QPixmap WithListMenu(Tarrowind_Char_Planner &window) {
     return picture;
 }
 
+// The planner and one of its windows beside it, drawn with no window active, so that no focus
+// frame shows; the window closes afterwards.
+QPixmap SideBySide(Tarrowind_Char_Planner &window, QWidget *beside) {
+    (void)QTest::qWaitForWindowExposed(beside);
+    QApplication::setActiveWindow(nullptr);
+    const QPixmap planner = window.grab(), other = beside->grab();
+    QImage both(planner.width() + 16 + other.width(), std::max(planner.height(), other.height()),
+                QImage::Format_RGB32);
+    both.fill(window.palette().color(QPalette::Dark));
+    QPainter(&both).drawPixmap(0, 0, planner);
+    QPainter(&both).drawPixmap(planner.width() + 16, 0, other);
+    beside->close();
+    return QPixmap::fromImage(both);
+}
+
 // The planner with a goal for Sword and "Compare Races" beside it.
 QPixmap WithComparison(Tarrowind_Char_Planner &window) {
     FindControl<QListWidget>(&window, "lstSkills")->setCurrentRow(10);
     FindControl<QLineEdit>(&window, "txtGoal")->setText(u"50"_s);
     FindControl<QPushButton>(&window, "cmdUpdate")->click();
     window.findChild<QAction *>(u"compareRacesAction"_s)->trigger();
-    auto *compare = FindControl<QWidget>(&window, "compareRaces");
-    (void)QTest::qWaitForWindowExposed(compare);
-    QApplication::setActiveWindow(nullptr); // no focus frames in the picture
-    const QPixmap planner = window.grab(), comparison = compare->grab();
-    QImage both(planner.width() + 16 + comparison.width(),
-                std::max(planner.height(), comparison.height()), QImage::Format_RGB32);
-    both.fill(window.palette().color(QPalette::Dark));
-    QPainter(&both).drawPixmap(0, 0, planner);
-    QPainter(&both).drawPixmap(planner.width() + 16, 0, comparison);
-    compare->close();
-    return QPixmap::fromImage(both);
+    return SideBySide(window, FindControl<QWidget>(&window, "compareRaces"));
+}
+
+// The README's example plan with "Optimise Goals" beside it, bringing Sword to 169.
+QPixmap WithOptimiser(Tarrowind_Char_Planner &window) {
+    const QString example = u"Race: ArchTemplar\n"
+                            u"Braveness 10 0 10 50\n"
+                            u"Strength 10 5 15 10\n"
+                            u"Regenerate 4 3 16 4\n"
+                            u"Sword 35 8 50 120\n"
+                            u"Perception 4 0 10 60"_s;
+    QGuiApplication::clipboard()->setText(example);
+    window.findChild<QAction *>(u"pastePlan"_s)->trigger();
+    FindControl<QListWidget>(&window, "lstSkills")->setCurrentRow(10);
+    window.findChild<QAction *>(u"optimiseGoalsAction"_s)->trigger();
+    auto *optimise = FindControl<QWidget>(&window, "optimiseGoals");
+    FindControl<QSpinBox>(optimise, "spnTarget")->setValue(169);
+    return SideBySide(window, optimise);
 }
 
 } // namespace
@@ -88,6 +112,11 @@ int main(int argc, char *argv[]) {
         Tarrowind_Char_Planner window;
         saved = ShowActive(&window) &&
                 Save(WithComparison(window), folder, u"compare-races.png"_s) && saved;
+    }
+    {
+        Tarrowind_Char_Planner window;
+        saved = ShowActive(&window) &&
+                Save(WithOptimiser(window), folder, u"optimise-goals.png"_s) && saved;
     }
     return saved ? 0 : 1;
 }

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "PlannerTestSupport.h"
+#include "plan/Optimiser.h"
 #include "ui/Tarrowind_Char_Planner.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolTip>
@@ -73,6 +76,9 @@ private Q_SLOTS:
     void bulkOverflowKeepsThePlan();
     void germanSeparators();
     void compareRacesFollowsThePlan();
+    void optimiseGoalsAppliesOneStep();
+    void optimiseGoalsCheapest_data();
+    void optimiseGoalsCheapest();
 
     void copyPlan_data();
     void copyPlan();
@@ -434,7 +440,8 @@ void WindowTest::updateStoresTheBoxes() {
     const QString sword =
         u"Sword (ArchTemplar, difficulty class 3, at most 120)\n"
         u"Modded 11 = base 4 + equipment 0 + attribute bonus 7 (Braveness, Strength, Agility)\n"
-        u"Goal 50: 112,523 experience; the next level, 4 to 5, costs 4"_s;
+        u"Goal 50: 112,523 experience; the next level, 4 to 5, costs 4\n"
+        u"At goal: modded 57"_s;
     QCOMPARE(list()->item(10)->toolTip(), sword);
     // Said after the row's own text, which has said the name already.
     QVERIFY(list()->item(10)->data(Qt::AccessibleDescriptionRole).toString().startsWith(u"Arch"_s));
@@ -871,6 +878,138 @@ void WindowTest::germanSeparators() {
     QCOMPARE(row(4), QStringLiteral("Strength         10   0    10   120   7.646.586"));
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: 7.646.586"));
     QCOMPARE(box("txtGoalCost")->text(), QStringLiteral("7646586"));
+}
+
+namespace {
+
+// The README's plan, with equipment for a Dagger that an ArchTemplar cannot learn and that makes
+// a Mercenary's modded value overflow.
+void ExamplePlan(CharacterPlan &plan) {
+    plan.skills[0].Goal = 50;
+    plan.skills[4].EQ = 5;
+    plan.skills[5].EQ = 3;
+    plan.skills[10] = {35, 8, 0, 120, 0};
+    plan.skills[16].Goal = 60;
+    plan.skills[9].EQ = 32761;
+}
+
+} // namespace
+
+// The README's plan: Sword modded 143 at goal, 169 only through its attributes; applying either
+// suggestion is one step, and undoing it gives back exactly the plan before.
+void WindowTest::optimiseGoalsAppliesOneStep() {
+    QVERIFY(!window->document()->Apply(u"Example"_s, ExamplePlan));
+    clickRow(10);
+    const CharacterPlan before = window->document()->plan();
+    const QStringList shownBefore = shown();
+    QCOMPARE(total(), u"Goal Cost Total: 4,563,113"_s);
+
+    QTest::keyClick(list(), Qt::Key_T, Qt::ControlModifier);
+    auto *optimise = window->findChild<QWidget *>(u"optimiseGoals"_s);
+    QVERIFY(optimise && optimise->isWindow() && optimise->isVisible());
+    QCOMPARE(FindControl<QComboBox>(optimise, "cmbTargetSkill")->currentText(), u"Sword"_s);
+    QCOMPARE(FindControl<QLabel>(optimise, "lblHighest")->text(), u"at most 195 for ArchTemplar"_s);
+    QCOMPARE(FindControl<QLabel>(optimise, "lblCheapest")->text(),
+             u"This plan: 4,563,113. The same values at goal: 3,130,683. Saving: 1,432,430 "
+             u"(31 %)."_s);
+
+    auto *target = FindControl<QSpinBox>(optimise, "spnTarget");
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(target, u"196"_s); // one above the highest cannot be typed
+    QCOMPARE(target->text(), u"19"_s);
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(target, u"169"_s);
+    auto *reach = FindControl<QTableWidget>(optimise, "tblReach");
+    QCOMPARE(reach->item(reach->rowCount() - 1, 3)->text(), u"2,157,072"_s);
+    const QString result = FindControl<QLabel>(optimise, "lblOwnGoal")->text();
+    QVERIFY(result.endsWith(u"cannot get there."_s));
+    auto *announcer = window->findChild<QLabel *>(u"announcer"_s);
+    QVERIFY(announcer->text() != result); // said once the typing stops, not at every key
+    QTRY_COMPARE(announcer->text(), result);
+    auto *races = FindControl<QTableWidget>(optimise, "tblReachRaces");
+    QCOMPARE(races->item(3, 1)->text(), u"cannot learn Sword"_s); // Harakim
+    QCOMPARE(races->item(0, 1)->text(), u"cannot be worked out"_s);
+    QVERIFY(races->item(0, 1)->toolTip().contains(u"-32768 to 32767"_s));
+
+    QTest::mouseClick(FindControl<QPushButton>(optimise, "cmdApplyReach"), Qt::LeftButton);
+    const CharacterPlan &after = window->document()->plan();
+    QCOMPARE(window->findChild<QUndoStack *>()->undoText(), u"Reach Sword 169"_s);
+    QCOMPARE(total(), u"Goal Cost Total: 6,720,185"_s);
+    QVERIFY(Tarrowind_Module::ModdedAtGoal(after, 10) >= 169);
+    QCOMPARE(after.race, before.race);
+    for (int s = 0; s < Tarrowind_Module::SkillCount; ++s) {
+        QCOMPARE(after.skills[s].Base, before.skills[s].Base);
+        QCOMPARE(after.skills[s].EQ, before.skills[s].EQ);
+    }
+    QVERIFY(rows() != shownBefore.mid(2, 37));
+    QCOMPARE(target->minimum(), 169); // the window follows the plan it changed
+
+    QVERIFY(ShowActive(window.get()));
+    QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(window->document()->plan() == before);
+    QCOMPARE(shown(), shownBefore);
+    QCOMPARE(target->minimum(), 143);
+
+    optimise->activateWindow();
+    QTest::mouseClick(FindControl<QPushButton>(optimise, "cmdApplyCheapest"), Qt::LeftButton);
+    QCOMPARE(total(), u"Goal Cost Total: 3,130,683"_s);
+    QCOMPARE(FindControl<QLabel>(optimise, "lblCheapest")->text(),
+             u"This plan is already the cheapest for these values"_s);
+    QVERIFY(!window->document()->Undo());
+    QVERIFY(window->document()->plan() == before);
+
+    QVERIFY(ShowActive(optimise));
+    QTest::keyClick(target, Qt::Key_Escape);
+    QVERIFY(!optimise->isVisible());
+}
+
+void WindowTest::optimiseGoalsCheapest_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<bool>("attributesMayFall");
+    QTest::addColumn<QString>("cheapest");
+    QTest::addColumn<bool>("applies");
+    QTest::newRow("example, German") << QLocale(u"de_DE"_s) << u"example"_s << false
+                                     << u"This plan: 4.563.113. The same values at goal: "
+                                        u"3.130.683. Saving: 1.432.430 (31 %)."_s
+                                     << true;
+    QTest::newRow("example, attributes free")
+        << QLocale(u"en_US"_s) << u"example"_s << true
+        << u"This plan: 4,563,113. The same values at goal: 3,078,226. Saving: 1,484,887 (33 %)."_s
+        << true;
+    QTest::newRow("Max Goals") << QLocale(u"en_US"_s) << u"Max Goals"_s << false
+                               << u"This plan is already the cheapest for these values"_s << false;
+}
+
+void WindowTest::optimiseGoalsCheapest() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, plan);
+    QFETCH(bool, attributesMayFall);
+    QFETCH(QString, cheapest);
+    QFETCH(bool, applies);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    window = std::make_unique<Tarrowind_Char_Planner>();
+    QVERIFY(ShowActive(window.get()));
+    if (plan == u"Max Goals"_s) {
+        press("cmdMaxGoal");
+    } else {
+        QVERIFY(!window->document()->Apply(u"Example"_s, ExamplePlan));
+    }
+    QTest::keyClick(list(), Qt::Key_T, Qt::ControlModifier);
+    auto *optimise = window->findChild<QWidget *>(u"optimiseGoals"_s);
+    auto *check = FindControl<QCheckBox>(optimise, "chkAttributesMayFall");
+    QVERIFY(!check->isChecked());
+    if (attributesMayFall) {
+        check->setFocus();
+        QTest::keyClick(check, Qt::Key_Space);
+    }
+    const QString shownCheapest = FindControl<QLabel>(optimise, "lblCheapest")->text();
+    QLocale::setDefault(before);
+    QCOMPARE(shownCheapest, cheapest);
+    QCOMPARE(FindControl<QPushButton>(optimise, "cmdApplyCheapest")->isEnabled(), applies);
+    QCOMPARE(FindControl<QTableWidget>(optimise, "tblCheapest")->rowCount() > 0, applies);
 }
 
 void WindowTest::copyPlan_data() {

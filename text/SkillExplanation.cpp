@@ -3,6 +3,7 @@
 
 #include "text/SkillExplanation.h"
 
+#include "plan/Optimiser.h"
 #include "rules/ExpCost.h"
 #include "rules/RaceTable.h"
 #include "rules/SkillCatalogue.h"
@@ -70,6 +71,7 @@ QString SkillExplanation(const CharacterPlan &plan, SkillNumber skill, const QLo
     } else {
         text += Tr("; %1 is the most %2 can reach").arg(max).arg(race);
     }
+    text += Tr("\nAt goal: modded %1").arg(ModdedAtGoal(plan, skill));
     return text;
 }
 
@@ -103,5 +105,6 @@ QString SpokenSkillExplanation(const CharacterPlan &plan, SkillNumber skill,
     } else {
         text += Tr(". The base is at its maximum");
     }
+    text += Tr(". At goal: modded %1").arg(ModdedAtGoal(plan, skill));
     return text;
 }

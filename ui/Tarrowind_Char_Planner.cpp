@@ -10,6 +10,7 @@
 #include "text/SkillRow.h"
 #include "text/SpokenText.h"
 #include "ui/CompareRacesWindow.h"
+#include "ui/OptimiseGoalsWindow.h"
 #include "ui/PlanClipboard.h"
 #include "ui/PlannerAccessibility.h"
 #include "ui/PlannerHistory.h"
@@ -92,6 +93,7 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     AddHistoryActions(host, lstSkills, {txtBase, txtEQ, txtGoal});
     AddClipboardActions(host, lstSkills);
     AddCompareRacesAction(host);
+    AddOptimiseGoalsAction(host);
 
     Form_Load();
     // Start-up is no change of the user's; the changes from here on are announced.

@@ -24,8 +24,8 @@ class SkillListWidget;
 
 // The planner's one window: the skill list with its total, the race list, the detail boxes of
 // the selected skill and the four buttons. It shows its plan document and changes it through the
-// document; the parts beside it (history, clipboard, "Compare Races") are attached to the
-// document and the window's menu through a PlannerHost.
+// document; the parts beside it (history, clipboard, "Compare Races", "Optimise Goals") are
+// attached to the document and the window's menu through a PlannerHost.
 class Tarrowind_Char_Planner : public QWidget {
     Q_OBJECT
 
