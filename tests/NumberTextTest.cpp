@@ -227,6 +227,8 @@ void NumberTextTest::skillExplanations_data() {
     QTest::addColumn<int>("skill");
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("text");
+    // What a screen reader says after the row, which has already said the name and the numbers.
+    QTest::addColumn<QString>("spoken");
 
     QTest::newRow("skill with a goal")
         << archTemplar([](CharacterPlan &p) {
@@ -237,12 +239,15 @@ void NumberTextTest::skillExplanations_data() {
         << "Sword (ArchTemplar, difficulty class 3, at most 120)\n"
            "Modded 11 = base 4 + equipment 0 + attribute bonus 7 (Braveness, Strength, Agility)\n"
            "Goal 50: 112,523 experience; the next level, 4 to 5, costs 4\n"
-           "At goal: modded 57";
+           "At goal: modded 57"
+        << "ArchTemplar: difficulty class 3, at most 120. Attribute bonus 7 from Braveness, "
+           "Strength, Agility. The next level costs 4. At goal: modded 57";
     QTest::newRow("cannot be learned")
         << archTemplar([](CharacterPlan &p) { p.skills[Dagger].EQ = 40; }) << int{Dagger} << English
         << "Dagger (ArchTemplar, cannot be learned)\n"
            "ArchTemplar cannot learn Dagger: base, modded value, goal and experience stay 0; the "
-           "equipment bonus 40 adds nothing";
+           "equipment bonus 40 adds nothing"
+        << "ArchTemplar cannot learn it; the equipment bonus adds nothing";
     QTest::newRow("negative bonus, goal reached")
         << archTemplar([](CharacterPlan &p) {
                p.skills[Braveness].EQ = -10;
@@ -253,7 +258,9 @@ void NumberTextTest::skillExplanations_data() {
         << "Sword (ArchTemplar, difficulty class 3, at most 120)\n"
            "Modded 3 = base 4 + equipment 0 + attribute bonus -1 (Braveness, Strength, Agility)\n"
            "Goal 4: reached, no experience needed; the next level, 4 to 5, costs 4\n"
-           "At goal: modded 3";
+           "At goal: modded 3"
+        << "ArchTemplar: difficulty class 3, at most 120. Attribute bonus -1 from Braveness, "
+           "Strength, Agility. The next level costs 4. At goal: modded 3";
     QTest::newRow("attribute, German separators")
         << archTemplar([](CharacterPlan &p) {
                p.skills[Strength].EQ = 5;
@@ -263,20 +270,26 @@ void NumberTextTest::skillExplanations_data() {
         << "Strength (ArchTemplar, difficulty class 6, at most 120)\n"
            "Modded 15 = base 10 + equipment 5; an attribute gets no attribute bonus\n"
            "Goal 120: 7.646.586 experience; the next level, 10 to 11, costs 150\n"
-           "At goal: modded 125";
+           "At goal: modded 125"
+        << "ArchTemplar: difficulty class 6, at most 120. The next level costs 150. At goal: "
+           "modded 125";
     QTest::newRow("first skill after the attributes")
         << archTemplar([](CharacterPlan &) {}) << int{Regenerate} << English
         << "Regenerate (ArchTemplar, difficulty class 3, at most 120)\n"
            "Modded 10 = base 4 + equipment 0 + attribute bonus 6 (Strength, Strength, Strength)\n"
            "Goal 4: reached, no experience needed; the next level, 4 to 5, costs 4\n"
-           "At goal: modded 10";
+           "At goal: modded 10"
+        << "ArchTemplar: difficulty class 3, at most 120. Attribute bonus 6 from Strength, "
+           "Strength, Strength. The next level costs 4. At goal: modded 10";
     QTest::newRow("base at the maximum")
         << archTemplar([](CharacterPlan &p) { p.MaxBases(); }) << int{Sword} << English
         << "Sword (ArchTemplar, difficulty class 3, at most 120)\n"
            "Modded 186 = base 120 + equipment 0 + attribute bonus 66 (Braveness, Strength, "
            "Agility)\n"
            "Goal 120: reached, no experience needed; 120 is the most ArchTemplar can reach\n"
-           "At goal: modded 186";
+           "At goal: modded 186"
+        << "ArchTemplar: difficulty class 3, at most 120. Attribute bonus 66 from Braveness, "
+           "Strength, Agility. The base is at its maximum. At goal: modded 186";
 }
 
 void NumberTextTest::skillExplanations() {
@@ -284,8 +297,10 @@ void NumberTextTest::skillExplanations() {
     QFETCH(int, skill);
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
-    QCOMPARE(SkillExplanation(plan, static_cast<Tarrowind_Module::SkillNumber>(skill), locale),
-             text);
+    QFETCH(QString, spoken);
+    const auto s = static_cast<Tarrowind_Module::SkillNumber>(skill);
+    QCOMPARE(SkillExplanation(plan, s, locale), text);
+    QCOMPARE(SpokenSkillExplanation(plan, s, locale), spoken);
 }
 
 QTEST_GUILESS_MAIN(NumberTextTest)

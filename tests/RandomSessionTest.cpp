@@ -558,7 +558,7 @@ private:
         } catch (const std::overflow_error &) {
             return; // refused: nothing changes
         }
-        Changed(next, button->text());
+        Changed(next, QString(button->text()).remove(u'&')); // the caption without its Alt mark
     }
 
     // --- what the screen must show ---

@@ -74,3 +74,37 @@ QString SkillExplanation(const CharacterPlan &plan, SkillNumber skill, const QLo
     text += Tr("\nAt goal: modded %1").arg(ModdedAtGoal(plan, skill));
     return text;
 }
+
+QString SpokenSkillExplanation(const CharacterPlan &plan, SkillNumber skill,
+                               const QLocale &locale) {
+    const SkillPlanEntry &entry = plan.skills.at(skill);
+    const QString race = QString::fromStdString(RaceName(plan.race));
+    const Level max = RaceMax(plan.race, skill);
+    const DifficultyClass d = RaceDifficulty(plan.race, skill);
+
+    if (max == 0) {
+        QString text = Tr("%1 cannot learn it").arg(race);
+        if (entry.EQ != 0) {
+            text += Tr("; the equipment bonus adds nothing");
+        }
+        return text;
+    }
+
+    QString text = Tr("%1: difficulty class %2, at most %3").arg(race).arg(d).arg(max);
+    if (skill >= AttributeCount) {
+        text +=
+            Tr(". Attribute bonus %1 from %2, %3, %4")
+                .arg(plan.StatMod(skill))
+                .arg(Name(StatDependencyTable.at(skill, 0)), Name(StatDependencyTable.at(skill, 1)),
+                     Name(StatDependencyTable.at(skill, 2)));
+    }
+    if (entry.Base < max) {
+        const auto next = static_cast<Level>(entry.Base + 1);
+        text += Tr(". The next level costs %1")
+                    .arg(NumberText::GroupedAmount(ExpToGoal(entry.Base, next, d), locale));
+    } else {
+        text += Tr(". The base is at its maximum");
+    }
+    text += Tr(". At goal: modded %1").arg(ModdedAtGoal(plan, skill));
+    return text;
+}

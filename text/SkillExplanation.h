@@ -17,3 +17,12 @@
 // a skill outside 0 to 36.
 QString SkillExplanation(const Tarrowind_Module::CharacterPlan &plan,
                          Tarrowind_Module::SkillNumber skill, const QLocale &locale = QLocale());
+
+// What a screen reader says after a row's spoken text (SpokenText::SkillRow), which already names
+// the skill and says its base, equipment, modded value, goal and cost: the race's difficulty
+// class and maximum, the attribute bonus with the attributes behind it, what the next level costs
+// and the modded value once the goals are reached; for a skill the race cannot learn, that it
+// cannot. Throws as SkillExplanation does.
+QString SpokenSkillExplanation(const Tarrowind_Module::CharacterPlan &plan,
+                               Tarrowind_Module::SkillNumber skill,
+                               const QLocale &locale = QLocale());

@@ -43,6 +43,14 @@ QString PlanChange(const Tarrowind_Module::CharacterPlan &before,
     return sentences.join(u". "_s);
 }
 
+QString HistoryStep(HistoryMove move, const QString &step) {
+    return (move == HistoryMove::Undone ? u"Undone: %1."_s : u"Redone: %1."_s).arg(step);
+}
+
+QString LiveCost(std::int32_t cost, const QLocale &locale) {
+    return u"Experience to Goal: "_s + NumberText::GroupedAmount(cost, locale);
+}
+
 QString DetailBoxDescription(DetailBox box, const QString &skillName) {
     switch (box) {
     case DetailBox::Base:

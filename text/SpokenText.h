@@ -24,6 +24,13 @@ QString Total(std::int32_t total, const QLocale &locale = QLocale());
 QString PlanChange(const Tarrowind_Module::CharacterPlan &before,
                    const Tarrowind_Module::CharacterPlan &after, const QLocale &locale = QLocale());
 
+// Said before what an undo or redo changed: "Undone: Max Goals." or "Redone: Max Goals.".
+enum class HistoryMove { Undone, Redone };
+QString HistoryStep(HistoryMove move, const QString &step);
+
+// The cost box's live cost of typed levels, once typing pauses: "Experience to Goal: 112,523".
+QString LiveCost(std::int32_t cost, const QLocale &locale = QLocale());
+
 // The detail boxes of the selected skill, each described with the skill it belongs to.
 enum class DetailBox { Base, Equipment, Goal, Cost };
 QString DetailBoxDescription(DetailBox box, const QString &skillName);

@@ -9,6 +9,7 @@
 #include "text/FailureText.h"
 #include "text/NumberText.h"
 #include "ui/CompanionWindow.h"
+#include "ui/PlannerAccessibility.h"
 #include "ui/PlannerHost.h"
 
 #include <QAction>
@@ -23,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <utility>
 
 using namespace Tarrowind_Module;
 
@@ -39,17 +41,27 @@ QTableWidget *RaceTableWidget(QWidget *window) {
     table->setHorizontalHeaderLabels(
         {CompareRacesWindow::tr("Race"), CompareRacesWindow::tr("Experience"),
          CompareRacesWindow::tr("Lowered"), CompareRacesWindow::tr("Cannot learn")});
-    table->horizontalHeaderItem(TotalColumn)
-        ->setToolTip(CompareRacesWindow::tr(
-            "The experience all goals of the plan would cost for this race"));
-    table->horizontalHeaderItem(LoweredColumn)
-        ->setToolTip(
-            CompareRacesWindow::tr("Skills whose base or goal is above what this race allows: "
-                                   "the recalculation lowers them to its maximum"));
-    table->horizontalHeaderItem(UnlearnableColumn)
-        ->setToolTip(CompareRacesWindow::tr(
-            "Skills this race cannot learn at all, of those that the plan raises "
-            "above their start level or gives an equipment bonus"));
+    const std::pair<Column, QString> explanations[] = {
+        {TotalColumn,
+         CompareRacesWindow::tr("The experience all goals of the plan would cost for this race")},
+        {LoweredColumn,
+         CompareRacesWindow::tr("Skills whose base or goal is above what this race allows: "
+                                "the recalculation lowers them to its maximum")},
+        {UnlearnableColumn,
+         CompareRacesWindow::tr("Skills this race cannot learn at all, of those that the plan "
+                                "raises above their start level or gives an equipment bonus")}};
+    for (const auto &[column, explanation] : explanations) {
+        // The tooltip for the pointer; a screen reader gets it as the column header's description.
+        QTableWidgetItem *header = table->horizontalHeaderItem(column);
+        header->setToolTip(explanation);
+        header->setData(Qt::AccessibleDescriptionRole, explanation);
+    }
+    // Hidden, the row headers still give a screen reader the race of a row.
+    QStringList races;
+    for (RaceNumber race = 0; race < RaceCount; ++race) {
+        races << QString::fromStdString(RaceName(race));
+    }
+    table->setVerticalHeaderLabels(races);
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -132,7 +144,10 @@ CompareRacesWindow::CompareRacesWindow(const PlanDocument *document, QWidget *pl
            "learn: skills the plan raises above their start level or equips, which the race "
            "cannot learn at all."),
         this);
+    note->setObjectName(QStringLiteral("compareNote"));
     note->setWordWrap(true);
+    // Tab reaches the explanation, so a screen reader can read it.
+    note->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(note);
@@ -142,7 +157,8 @@ CompareRacesWindow::CompareRacesWindow(const PlanDocument *document, QWidget *pl
             ShowPlan(m_document->plan());
         }
     });
-    // The table's own copy key would copy the current cell alone.
+    // The table's own copy key would copy the current cell alone; entering the window, or the
+    // table, says the current cell.
     m_table->installEventFilter(this);
     CompanionWindow::Prepare(this, planner);
 }
@@ -192,6 +208,8 @@ CompareRacesWindow *CompareRacesWindow::Open(const PlanDocument *document, QWidg
         window = new CompareRacesWindow(document, planner);
     }
     window->ShowPlan(document->plan());
+    // The plan's race is where the user's eye goes first; the table reads it out on focus.
+    window->m_table->setCurrentCell(document->plan().race, RaceColumn);
     CompanionWindow::Show(window, planner);
     return window;
 }
@@ -205,6 +223,9 @@ bool CompareRacesWindow::eventFilter(QObject *watched, QEvent *event) {
             QGuiApplication::clipboard()->setMimeData(TableMimeData(m_table));
         }
         return true;
+    }
+    if (watched == m_table && event->type() == QEvent::FocusIn) {
+        PlannerAccessibility::SayCurrentItemSoon(m_table);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -70,6 +70,9 @@ void CopyPlan(const PlannerHost &host, QWidget *messageAt) {
         return;
     }
     QGuiApplication::clipboard()->setMimeData(mimeData.release());
+    // Copying changes nothing on the screen; without this note nobody would know it happened.
+    host.announcer->ShowAt(
+        messageAt, QObject::tr("Plan copied: %1 skills.").arg(Tarrowind_Module::SkillCount));
 }
 
 void PastePlan(const PlannerHost &host, QWidget *messageAt) {

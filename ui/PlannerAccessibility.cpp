@@ -10,9 +10,11 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QFrame>
+#include <QTimer>
 #include <QToolTip>
 
 #include <exception>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -38,17 +40,27 @@ void Announcer::Follow(const PlanDocument *document) {
     m_said = document->plan();
     connect(document, &PlanDocument::changed, this, [this, document] {
         const Tarrowind_Module::CharacterPlan &plan = document->plan();
+        const QString preface = std::exchange(m_preface, QString());
         // Choosing a row is said by the list itself.
-        if (plan.race == m_said.race && plan.skills == m_said.skills) {
+        if (preface.isEmpty() && plan.race == m_said.race && plan.skills == m_said.skills) {
             return;
         }
+        QString message = preface;
         try {
-            Announce(SpokenText::PlanChange(m_said, plan));
+            const QString change = SpokenText::PlanChange(m_said, plan);
+            message = preface.isEmpty() ? change : preface + u' ' + change;
         } catch (const std::exception &) {
-            // A plan the window shows can always be told; should it not, the change goes unsaid.
+            // A plan the window shows can always be told; should it not, the preface is said alone.
+        }
+        if (!message.isEmpty()) {
+            Announce(message);
         }
         m_said = plan;
     });
+}
+
+void Announcer::Preface(const QString &sentence) {
+    m_preface = sentence;
 }
 
 namespace {
@@ -160,6 +172,32 @@ namespace PlannerAccessibility {
 void Install() {
     static const bool installed = (QAccessible::installFactory(PlannerInterface), true);
     Q_UNUSED(installed);
+}
+
+void SayCurrentItem(QAbstractItemView *view) {
+    const QModelIndex current = view->currentIndex();
+    if (!current.isValid() || !QAccessible::isActive()) {
+        return;
+    }
+    // The child index of a cell is the accessible table's own business: a list counts rows, a
+    // table counts its header cells too.
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(view);
+    QAccessibleTableInterface *table = accessible ? accessible->tableInterface() : nullptr;
+    QAccessibleInterface *cell = table ? table->cellAt(current.row(), current.column()) : nullptr;
+    if (!cell) {
+        return;
+    }
+    QAccessibleEvent event(view, QAccessible::Focus);
+    event.setChild(accessible->indexOfChild(cell));
+    QAccessible::updateAccessibility(&event);
+}
+
+void SayCurrentItemSoon(QAbstractItemView *view) {
+    QTimer::singleShot(0, view, [view] {
+        if (view->hasFocus()) {
+            SayCurrentItem(view);
+        }
+    });
 }
 
 } // namespace PlannerAccessibility

@@ -10,6 +10,7 @@
 #include <QLabel>
 
 class PlanDocument;
+class QAbstractItemView;
 
 // A label that is never shown, through which the window speaks: a screen reader says each
 // message at once, where the focus is, without moving the focus. It is exposed as a
@@ -26,9 +27,14 @@ public:
     // now, which counts as said. A change that leaves the race and every skill as they were is not
     // said.
     void Follow(const PlanDocument *document);
+    // Says `sentence` in front of what the next change of the followed document changed, and
+    // says both even if only the selected row changed. An empty sentence takes it back, as for a
+    // change that was not taken.
+    void Preface(const QString &sentence);
 
 private:
     Tarrowind_Module::CharacterPlan m_said;
+    QString m_preface;
 };
 
 namespace PlannerAccessibility {
@@ -39,5 +45,12 @@ namespace PlannerAccessibility {
 // its current entry alone and drops the name it was given. Call it before the first accessible
 // interface of these widgets is asked for.
 void Install();
+
+// Tells a screen reader that the view's current item has the focus, as when the user moves to it.
+// Nothing without a current item or while no screen reader listens.
+void SayCurrentItem(QAbstractItemView *view);
+// The same once the events of the moment have been handled, if the view still has the focus:
+// called from a focus-in, it comes after Qt's report of the focus on the view as a whole.
+void SayCurrentItemSoon(QAbstractItemView *view);
 
 } // namespace PlannerAccessibility

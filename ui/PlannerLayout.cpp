@@ -8,6 +8,7 @@
 #include "text/SkillRow.h"
 #include "ui/PlannerAccessibility.h"
 #include "ui/PlannerFonts.h"
+#include "ui/SkillListWidget.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -102,8 +103,8 @@ QLabel *Label(QWidget *window, const char *name, QRect geometry, const char *tex
     return label;
 }
 
-QListWidget *SkillList(QWidget *window) {
-    auto *list = Place<QListWidget>(window, "lstSkills", 8, 32, 409, 180);
+SkillListWidget *SkillList(QWidget *window) {
+    auto *list = Place<SkillListWidget>(window, "lstSkills", 8, 32, 409, 180);
     list->setFont(PlannerFonts::FixedPitch(true));
     // Columns of characters: mirrored, the rows would align right and leave their columns.
     list->setLayoutDirection(Qt::LeftToRight);
@@ -233,10 +234,11 @@ void Tarrowind_Char_Planner::CreateControls() {
     txtGoal = TextBox(this, "txtGoal", 256, 33, "120");
     txtGoalCost = CostBox(this);
 
-    cmdReset = Button(this, "cmdReset", 32, "Reset Skills");
-    cmdMaxBase = Button(this, "cmdMaxBase", 112, "Max Bases");
-    cmdMaxGoal = Button(this, "cmdMaxGoal", 192, "Max Goals");
-    cmdUpdate = Button(this, "cmdUpdate", 288, "Update");
+    // Alt and the underlined letter press a button; the captions read as before.
+    cmdReset = Button(this, "cmdReset", 32, "&Reset Skills");
+    cmdMaxBase = Button(this, "cmdMaxBase", 112, "Max &Bases");
+    cmdMaxGoal = Button(this, "cmdMaxGoal", 192, "Max &Goals");
+    cmdUpdate = Button(this, "cmdUpdate", 288, "&Update");
     cmdUpdate->setDefault(true);
 
     Label2 = Label(this, "Label2", {232, 336, 185, 17}, "Planner by the Tarrowind team",

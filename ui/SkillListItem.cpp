@@ -42,7 +42,9 @@ QVariant SkillListItem::data(int role) const {
     }
     if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
         try {
-            return SkillExplanation(*m_plan, m_skill);
+            // Spoken after the row's own text, so it leaves out what that already says.
+            return role == Qt::ToolTipRole ? SkillExplanation(*m_plan, m_skill)
+                                           : SpokenSkillExplanation(*m_plan, m_skill);
         } catch (const std::exception &) {
             return {}; // a plan without a valid race has nothing to explain
         }

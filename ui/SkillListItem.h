@@ -8,10 +8,10 @@
 #include <QListWidgetItem>
 
 // A row of the skill list. A screen reader reads it with the meaning of each number (SpokenText)
-// while the row shows them as columns, and its tooltip and accessible description explain its
-// numbers (SkillExplanation). These texts are worked out from the plan when asked for, so they
-// always match the stored plan and cost nothing while the list is redrawn. The plan must outlive
-// the item.
+// while the row shows them as columns; its tooltip explains its numbers (SkillExplanation), and
+// its accessible description says the part of that which the spoken row does not. These texts are
+// worked out from the plan when asked for, so they always match the stored plan and cost nothing
+// while the list is redrawn. The plan must outlive the item.
 class SkillListItem : public QListWidgetItem {
 public:
     SkillListItem(const Tarrowind_Module::CharacterPlan &plan, Tarrowind_Module::SkillNumber skill,

@@ -16,7 +16,9 @@
 #include "ui/PlannerColours.h"
 #include "ui/PlannerHistory.h"
 #include "ui/PlannerHost.h"
+#include "ui/PlannerStyle.h"
 #include "ui/SkillListItem.h"
+#include "ui/SkillListWidget.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,6 +30,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 #include <QToolTip>
 #include <QWindow>
 
@@ -66,12 +69,33 @@ void ClearInvalid(QLineEdit *box) {
     QToolTip::hideText();
 }
 
+// A button's caption as the user reads it, without the "&" that marks its Alt key.
+QString Caption(const QPushButton *button) {
+    QString caption = button->text();
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&') {
+            caption.remove(i, 1); // "&&" is one "&" shown
+        }
+    }
+    return caption;
+}
+
 } // namespace
 
 Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     : QWidget(parent), m_document(new PlanDocument(this)) {
     PlannerAccessibility::Install();
+    PlannerStyle::Install();
     CreateControls();
+    // Said once typing pauses, not at every key, which would drown the typed digits.
+    m_liveCostPause = new QTimer(this);
+    m_liveCostPause->setSingleShot(true);
+    m_liveCostPause->setInterval(500);
+    connect(m_liveCostPause, &QTimer::timeout, this, [this] {
+        if (m_liveCost) {
+            m_announcer->Announce(SpokenText::LiveCost(*m_liveCost));
+        }
+    });
     ConnectHandlers();
     connect(m_document, &PlanDocument::changed, this, &Tarrowind_Char_Planner::UpdateForm);
 
@@ -116,9 +140,8 @@ void Tarrowind_Char_Planner::ConnectHandlers() {
     });
     cmbRace->installEventFilter(this);
     lstSkills->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(lstSkills, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        m_listMenu->popup(lstSkills->viewport()->mapToGlobal(at));
-    });
+    connect(lstSkills, &QWidget::customContextMenuRequested, this,
+            &Tarrowind_Char_Planner::OpenListMenu);
     connect(txtBase, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtBase_Change);
     connect(txtGoal, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtGoal_Change);
     for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
@@ -183,20 +206,20 @@ void Tarrowind_Char_Planner::GoalTotal(std::int32_t &total) const {
 }
 
 void Tarrowind_Char_Planner::cmdMaxBase_Click() {
-    ChangePlan(cmdMaxBase, cmdMaxBase->text(), MaxBases);
+    ChangePlan(cmdMaxBase, Caption(cmdMaxBase), MaxBases);
 }
 
 void Tarrowind_Char_Planner::cmdMaxGoal_Click() {
-    ChangePlan(cmdMaxGoal, cmdMaxGoal->text(), MaxGoals);
+    ChangePlan(cmdMaxGoal, Caption(cmdMaxGoal), MaxGoals);
 }
 
 void Tarrowind_Char_Planner::cmdReset_Click() {
-    ChangePlan(cmdReset, cmdReset->text(), ResetSkills);
+    ChangePlan(cmdReset, Caption(cmdReset), ResetSkills);
 }
 
 void Tarrowind_Char_Planner::cmdUpdate_Click() {
     if (m_document->plan().selected == -1) {
-        ChangePlan(cmdUpdate, cmdUpdate->text(), [](CharacterPlan &) {});
+        ChangePlan(cmdUpdate, Caption(cmdUpdate), [](CharacterPlan &) {});
         return;
     }
 
@@ -271,6 +294,8 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
         return;
     }
     const SkillPlanEntry &entry = m_document->plan().skills[row];
+    // A cost typed a moment ago is gone with the typing.
+    m_liveCostPause->stop();
     {
         // Whatever the live cost would show here is overwritten by the stored cost below.
         const QSignalBlocker baseBlocker(txtBase);
@@ -325,16 +350,31 @@ void Tarrowind_Char_Planner::txtGoal_Change() {
 void Tarrowind_Char_Planner::ShowLiveCost() {
     const std::optional<std::int16_t> goal = NumberText::ReadLevel(txtGoal->text());
     const std::optional<std::int16_t> base = NumberText::ReadLevel(txtBase->text());
-    QString cost;
+    m_liveCost.reset();
     if (goal && base) {
         try {
             const CharacterPlan &plan = m_document->plan();
-            cost = NumberText::PlainText(plan.LiveCost(plan.selected, *base, *goal));
+            m_liveCost = plan.LiveCost(plan.selected, *base, *goal);
         } catch (const std::exception &) {
             // Levels outside the cost table: no cost to show.
         }
     }
-    txtGoalCost->setText(cost);
+    txtGoalCost->setText(m_liveCost ? NumberText::PlainText(*m_liveCost) : QString());
+    m_liveCostPause->start();
+}
+
+void Tarrowind_Char_Planner::OpenListMenu(const QPoint &at) {
+    // On X11 the Menu key also comes as a context menu request, after the key has opened it.
+    if (m_listMenu->isVisible()) {
+        return;
+    }
+    m_listMenu->popup(lstSkills->viewport()->mapToGlobal(at));
+    // An active entry is what a screen reader reads when the menu opens; the style lets a
+    // greyed one be active too.
+    const QList<QAction *> entries = m_listMenu->actions();
+    if (!entries.isEmpty()) {
+        m_listMenu->setActiveAction(entries.first());
+    }
 }
 
 bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
@@ -344,6 +384,7 @@ bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
         return true;
     }
     const QString message = FailureText::NothingChanged(failure);
+    m_liveCostPause->stop(); // the reason comes first
     if (markBox) {
         MarkInvalid(markBox, message);
         markBox->setFocus(Qt::OtherFocusReason);
@@ -369,6 +410,7 @@ void Tarrowind_Char_Planner::MarkInvalid(QLineEdit *box, const QString &message)
         mark->setToolTip(mark->text());
         box->addAction(mark, QLineEdit::TrailingPosition);
     }
+    m_liveCostPause->stop(); // the reason comes first
     box->setProperty(InvalidProperty, true);
     ShowRefusedBorder(box, palette());
     box->setToolTip(message);

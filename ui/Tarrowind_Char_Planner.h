@@ -10,15 +10,17 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class Announcer;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
+class QTimer;
+class SkillListWidget;
 
 // The planner's one window: the skill list with its total, the race list, the detail boxes of
 // the selected skill and the four buttons. It shows its plan document and changes it through the
@@ -39,7 +41,7 @@ public:
     void GoalTotal(std::int32_t &total) const;
 
     PlanDocument *document() const { return m_document; }
-    // The skill list's right-click menu.
+    // The skill list's menu, opened by a right click, Shift+F10 or the Menu key.
     QMenu *listMenu() const { return m_listMenu; }
 
 protected:
@@ -74,6 +76,8 @@ private:
     void FitToScreen();
     void ConnectHandlers();
     void ShowLiveCost();
+    // Opens the list's menu at `at` in the list's viewport, with its first entry active.
+    void OpenListMenu(const QPoint &at);
     // Applies a change of the plan, named `what` for the user. If it is refused, the reason is
     // shown at `at`, or marked on `markBox` if one is given; the plan is as it was.
     bool ChangePlan(QWidget *at, const QString &what, const PlanDocument::Change &change,
@@ -84,9 +88,12 @@ private:
     int m_rowBeforePress = -1;
     QMenu *m_listMenu = nullptr;
     Announcer *m_announcer = nullptr;
+    // Says the live cost once typing pauses; it holds what there is to say.
+    QTimer *m_liveCostPause = nullptr;
+    std::optional<std::int32_t> m_liveCost;
 
     QLabel *Label1 = nullptr;
-    QListWidget *lstSkills = nullptr;
+    SkillListWidget *lstSkills = nullptr;
     QComboBox *cmbRace = nullptr;
     QLabel *lblGoalTotal = nullptr;
     QFrame *Line1 = nullptr;

@@ -4,8 +4,8 @@
 """The planner as a screen reader meets it over AT-SPI.
 
 Starts the planner given as the first argument (on the accessibility bus of on-a11y-bus.sh),
-walks the keyboard path a screen-reader user takes (race, a row, a goal, Enter, a refused "abc")
-and checks names, roles, states, what is announced and when, as an AT-SPI client receives them.
+walks the keyboard path a screen-reader user takes (race, a row, a goal, Enter, undo and redo,
+a refused "abc", "Compare Races") and checks names, roles, states, what is announced and when, as an AT-SPI client receives them.
 """
 
 import subprocess
@@ -95,6 +95,17 @@ def key(keysym, times=1):
         pump(0.05)
 
 
+def key_with_control(keysym):
+    # Control held through the key, as a user holds it.
+    control = 1 << 2  # the X server's Control modifier
+    pyatspi.Registry.generateKeyboardEvent(control, None, pyatspi.KEY_LOCKMODIFIERS)
+    try:
+        key(keysym)
+    finally:
+        pyatspi.Registry.generateKeyboardEvent(control, None, pyatspi.KEY_UNLOCKMODIFIERS)
+        pump(0.05)
+
+
 def type_text(text):
     for c in text:
         key(ord(c))
@@ -146,9 +157,13 @@ def main():
                             "goal 10, cost 0. Goal Cost Total: 0"], "race change said as %r" % said)
         check(race.name == "Race: Seyan'Du", "race box named %r" % race.name)
 
-        # Tab to the list, and down to a row: read with the meaning of its numbers.
+        # Tab to the list: its current row is read after the list. Down to a row: read with the
+        # meaning of its numbers.
         key(KEY_TAB)
-        wait_for(lambda: focused[-1:] == ["Skills"], "the list focused")
+        wait_for(lambda: "Skills" in focused, "the list focused")
+        braveness = "Braveness: base 10, equipment 0, modded 10, goal 10, cost 0"
+        wait_for(lambda: focused[-1:] == [braveness], "the current row read on entering the list")
+        check(focused[-2:] == ["Skills", braveness], "entering the list read %r" % focused[-2:])
         key(KEY_DOWN, 10)
         sword = "Sword: base 4, equipment 0, modded 10, goal 4, cost 0"
         wait_for(lambda: focused[-1:] == [sword], "Sword's row focused")
@@ -168,6 +183,14 @@ def main():
         check(said[-1:] == ["Sword: base 4, equipment 0, modded 10, goal 50, cost 225,067. "
                             "Goal Cost Total: 225,067"], "update said as %r" % said)
 
+        # Undo says which step it takes back, then what it changed; the focus stays.
+        start = len(announced)
+        key_with_control(ord("z"))
+        said = announced_after(start, "the undo to be announced")
+        check(said[-1:] == ["Undone: Update Sword. Sword: base 4, equipment 0, modded 10, goal 4, "
+                            "cost 0. Goal Cost Total: 0"], "undo said as %r" % said)
+        check(goal.getState().contains(pyatspi.STATE_FOCUSED), "the goal box keeps the focus")
+
         # A refused "abc": the reason is said at once, and the focus stays in the box.
         key(KEY_BACKSPACE, 2)
         type_text("abc")
@@ -178,6 +201,11 @@ def main():
         check(said[-1:] == [reason], "refusal said as %r" % said)
         check(goal.getState().contains(pyatspi.STATE_FOCUSED), "the goal box keeps the focus")
         check(goal.description == reason, "goal box described as %r" % goal.description)
+
+        # "Compare Races" opens on the plan's race, and reads that cell.
+        key_with_control(ord("r"))
+        wait_for(lambda: focused[-1:] == ["Seyan'Du (current)"], "the comparison's current cell")
+        check(focused[-1:] == ["Seyan'Du (current)"], "Compare Races read %r" % focused[-1:])
     finally:
         planner.terminate()
         try:
