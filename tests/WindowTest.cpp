@@ -684,6 +684,16 @@ void WindowTest::undoKeyInABox() {
     QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(goal->text(), QStringLiteral("50"));
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: 112,523"));
+
+    // Redo would refill the box: while it holds typing, redo waits.
+    QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier);
+    type("txtGoal", u"77"_s);
+    QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(goal->text(), QStringLiteral("77"));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
+    type("txtGoal", u"4"_s); // as stored: the plan's redo again
+    QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(goal->text(), QStringLiteral("50"));
 }
 
 void WindowTest::badBoxStoresNothing_data() {

@@ -269,6 +269,7 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
     }
     for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
         ClearInvalid(box);
+        RecordFilledText(box);
     }
     // A box that gets the focus says which skill it belongs to.
     using SpokenText::DetailBox;
