@@ -103,6 +103,8 @@ private:
     QAction *pastePlan() const { return window->findChild<QAction *>(u"pastePlan"_s); }
     // The skill list's menu entries, each as "text" or "text (disabled)".
     QStringList menu() const;
+    // The tooltip the list shows for row i, asked for as the mouse resting on it would.
+    QString rowToolTip(int i) const;
     int steps() const { return window->findChild<QUndoStack *>()->count(); }
     // Everything the window shows of the plan.
     QStringList screen() const {
@@ -157,6 +159,13 @@ QStringList WindowTest::menu() const {
         }
     }
     return entries;
+}
+
+QString WindowTest::rowToolTip(int i) const {
+    const QPoint at = list()->visualItemRect(list()->item(i)).center();
+    QHelpEvent help(QEvent::ToolTip, at, list()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list()->viewport(), &help);
+    return QToolTip::text();
 }
 
 QStringList WindowTest::rows() const {
@@ -655,16 +664,23 @@ void WindowTest::undoAndRedo() {
     QCOMPARE(menu().mid(0, 2), (QStringList{u"Undo "_s + what, u"Redo (disabled)"_s}));
 
     clickRow(20); // undo brings back the row selected before the change, too
+    const QString tipAfter = rowToolTip(10);
     QSignalSpy changed(window->document(), &PlanDocument::changed);
     list()->setFocus();
     QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(screen(), before);
     QCOMPARE(changed.size(), 1);
     QCOMPARE(menu().mid(0, 2), (QStringList{u"Undo Update Sword"_s, u"Redo "_s + what}));
+    const QString tipBefore = rowToolTip(10); // the row's tooltip tells the plan it shows
+    QVERIFY(tipBefore != tipAfter);
 
     QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(screen(), after);
     QCOMPARE(changed.size(), 2);
+    QCOMPARE(rowToolTip(10), tipAfter);
+    // A tooltip open while the plan changes follows the plan.
+    window->findChild<QAction *>(u"undoAction"_s)->trigger();
+    QCOMPARE(QToolTip::text(), tipBefore);
 }
 
 void WindowTest::undoKeyInABox() {

@@ -68,6 +68,7 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     AddHistoryActions(host, lstSkills, {txtBase, txtEQ, txtGoal});
     AddClipboardActions(host, lstSkills);
     AddCompareRacesAction(host);
+    FollowRowToolTips(lstSkills, m_document);
 
     Form_Load();
     // Start-up is no change of the user's; the changes from here on are announced.
