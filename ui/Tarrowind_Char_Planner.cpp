@@ -16,6 +16,7 @@
 #include "ui/PlannerHost.h"
 #include "ui/SkillListItem.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -66,7 +67,7 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     // further window is one more function of this kind.
     const PlannerHost host{m_document, this, m_listMenu, m_announcer};
     AddHistoryActions(host, lstSkills, {txtBase, txtEQ, txtGoal});
-    AddClipboardActions(host, lstSkills);
+    m_clipboard = new PlanClipboard(host, lstSkills, {cmbRace, lblGoalTotal});
     AddCompareRacesAction(host);
     FollowRowToolTips(lstSkills, m_document);
 
@@ -366,6 +367,14 @@ bool Tarrowind_Char_Planner::eventFilter(QObject *watched, QEvent *event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Tarrowind_Char_Planner::closeEvent(QCloseEvent *event) {
+    if (!m_clipboard->MayClose()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void Tarrowind_Char_Planner::keyPressEvent(QKeyEvent *event) {

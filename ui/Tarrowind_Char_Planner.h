@@ -12,6 +12,7 @@
 #include <cstdint>
 
 class Announcer;
+class PlanClipboard;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -43,6 +44,8 @@ public:
     QMenu *listMenu() const { return m_listMenu; }
 
 protected:
+    // Asks first when closing would lose a plan that was changed and not copied.
+    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -74,6 +77,7 @@ private:
     int m_rowBeforePress = -1;
     QMenu *m_listMenu = nullptr;
     Announcer *m_announcer = nullptr;
+    PlanClipboard *m_clipboard = nullptr;
 
     QLabel *Label1 = nullptr;
     QListWidget *lstSkills = nullptr;
