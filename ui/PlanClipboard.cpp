@@ -125,8 +125,8 @@ bool PlanClipboard::MayClose() {
         return true;
     }
     QMessageBox question(QMessageBox::Question, m_host.window->windowTitle(),
-                         tr("The plan has changed and has not been copied. Copy it to the "
-                            "clipboard before closing?"),
+                         tr("The plan has not been copied since its last change. Copy it to "
+                            "the clipboard before closing?"),
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                          m_host.window);
     question.setObjectName(QStringLiteral("closingQuestion"));
