@@ -1031,16 +1031,13 @@ void WindowTest::pasteRefused() {
     QSignalSpy changed(window->document(), &PlanDocument::changed);
     const int stepsBefore = steps();
 
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (text.isEmpty()) {
-        clipboard->clear();
-    } else if (text == u"image/png") {
-        auto *picture = new QMimeData;
-        picture->setData(text, QByteArray("\x89PNG"));
-        clipboard->setMimeData(picture);
-    } else {
-        clipboard->setText(text);
+    auto *data = new QMimeData;
+    if (text == u"image/png") {
+        data->setData(text, QByteArray("\x89PNG"));
+    } else if (!text.isEmpty()) {
+        data->setText(text);
     }
+    QGuiApplication::clipboard()->setMimeData(data);
     // The keys in a box and in the list, and the menu's entry, give the same answer.
     for (QWidget *at : {static_cast<QWidget *>(box("txtBase")), static_cast<QWidget *>(list())}) {
         for (const bool inTheMenu : {false, true}) {
