@@ -29,6 +29,7 @@ void PlanDocument::Open(const CharacterPlan &plan) {
     CharacterPlan opened = plan;
     opened.Recalculate();
     m_plan = opened;
+    m_opened = opened;
     m_history->clear();
     Q_EMIT changed();
 }

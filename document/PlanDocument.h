@@ -27,6 +27,8 @@ public:
     ~PlanDocument() override;
 
     const Tarrowind_Module::CharacterPlan &plan() const { return m_plan; }
+    // The plan as Open left it, recalculated: the plan the user started from.
+    const Tarrowind_Module::CharacterPlan &openedPlan() const { return m_opened; }
     // The steps that undo and redo walk, each named after its change ("Max Goals").
     QUndoStack *history() const { return m_history; }
 
@@ -63,5 +65,6 @@ private:
     void Restore(const Tarrowind_Module::CharacterPlan &plan);
 
     Tarrowind_Module::CharacterPlan m_plan;
+    Tarrowind_Module::CharacterPlan m_opened;
     QUndoStack *m_history;
 };

@@ -276,7 +276,7 @@ void NumberTextTest::skillExplanations_data() {
     QTest::newRow("first skill after the attributes")
         << archTemplar([](CharacterPlan &) {}) << int{Regenerate} << English
         << "Regenerate (ArchTemplar, difficulty class 3, at most 120)\n"
-           "Modded 10 = base 4 + equipment 0 + attribute bonus 6 (Strength, Strength, Strength)\n"
+           "Modded 10 = base 4 + equipment 0 + attribute bonus 6 (Strength \u00d73)\n"
            "Goal 4: reached, no experience needed; the next level, 4 to 5, costs 4\n"
            "At goal: modded 10"
         << "ArchTemplar: difficulty class 3, at most 120. Attribute bonus 6 from Strength, "

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -340,7 +341,8 @@ private:
     }
 
     // Undo or redo: by key with the focus on one of the window's controls, or from the list's
-    // menu. In an edit box the key first undoes or redoes the box's own typing.
+    // menu. In an edit box the key first undoes or redoes the box's own typing; while the box
+    // differs from what it was filled with, redo stays in the box.
     void UndoOrRedo(bool undo, bool byMenu) {
         const QString what = undo ? u"undo"_s : u"redo"_s;
         if (byMenu) {
@@ -360,7 +362,8 @@ private:
         auto *box = qobject_cast<QLineEdit *>(target);
         if (box && !box->isReadOnly()) {
             FocusByClick(box);
-            if (undo ? box->isUndoAvailable() : box->isRedoAvailable()) {
+            if (undo ? box->isUndoAvailable()
+                     : box->isRedoAvailable() || box->text() != filled_.value(box)) {
                 Keystroke(box, key.key(), QString(), key.keyboardModifiers());
                 return;
             }
@@ -566,6 +569,9 @@ private:
     void Refilled() {
         const SkillPlanEntry &entry = model_.skills[model_.selected];
         expectedCost_ = QString::number(entry.GoalCost);
+        filled_ = {{base_, QString::number(entry.Base)},
+                   {eq_, QString::number(entry.EQ)},
+                   {goal_, QString::number(entry.Goal)}};
         eqOverflowMarked_ = false;
         refilled_ = true;
     }
@@ -734,6 +740,7 @@ private:
     std::size_t done_ = 0;
     CharacterPlan model_;
     bool refilled_ = false;
+    QHash<const QLineEdit *, QString> filled_; // what each box was last filled with
     bool eqOverflowMarked_ = false;
     QString expectedCost_;
     QStringList rows_;

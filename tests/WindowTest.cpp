@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -30,6 +31,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <QUndoStack>
 #include <QWheelEvent>
@@ -97,6 +99,8 @@ private Q_SLOTS:
     void pasteIntoThePlan();
     void pasteRefused_data();
     void pasteRefused();
+    void closing_data();
+    void closing();
 
 private:
     template <typename T> T *control(const char *name) const {
@@ -122,6 +126,13 @@ private:
     QAction *pastePlan() const { return window->findChild<QAction *>(u"pastePlan"_s); }
     // The skill list's menu entries, each as "text" or "text (disabled)".
     QStringList menu() const;
+    // Whether "Paste Plan" can be chosen in the menu once it is open.
+    bool pasteInTheOpenMenu() const;
+    // The tooltip the list shows for row i, asked for as the mouse resting on it would.
+    QString rowToolTip(int i) const;
+    // Closes the window, answering a question it asks with `answer` (a button, or Escape for
+    // NoButton); returns whether it closed, and the question's texts through `asked`.
+    bool closeAnswering(QMessageBox::StandardButton answer, QStringList &asked);
     int steps() const { return window->findChild<QUndoStack *>()->count(); }
     // Everything the window shows of the plan.
     QStringList screen() const {
@@ -197,6 +208,44 @@ QStringList WindowTest::menu() const {
         }
     }
     return entries;
+}
+
+bool WindowTest::pasteInTheOpenMenu() const {
+    QMenu *listMenu = window->listMenu();
+    listMenu->popup(list()->viewport()->mapToGlobal(QPoint(4, 4)));
+    const bool enabled = pastePlan()->isEnabled();
+    listMenu->close();
+    return enabled;
+}
+
+QString WindowTest::rowToolTip(int i) const {
+    const QPoint at = list()->visualItemRect(list()->item(i)).center();
+    QHelpEvent help(QEvent::ToolTip, at, list()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list()->viewport(), &help);
+    return QToolTip::text();
+}
+
+bool WindowTest::closeAnswering(QMessageBox::StandardButton answer, QStringList &asked) {
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&poll, &asked, answer] {
+        auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!question) {
+            return;
+        }
+        poll.stop();
+        asked = QStringList{question->informativeText()};
+        for (const auto which : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}) {
+            asked << question->button(which)->text();
+        }
+        asked << question->defaultButton()->text();
+        if (answer == QMessageBox::NoButton) {
+            QTest::keyClick(question, Qt::Key_Escape);
+        } else {
+            question->button(answer)->click();
+        }
+    });
+    poll.start(10);
+    return window->close();
 }
 
 QStringList WindowTest::rows() const {
@@ -751,16 +800,23 @@ void WindowTest::undoAndRedo() {
     QCOMPARE(menu().mid(0, 2), (QStringList{u"Undo "_s + what, u"Redo (disabled)"_s}));
 
     clickRow(20); // undo brings back the row selected before the change, too
+    const QString tipAfter = rowToolTip(10);
     QSignalSpy changed(window->document(), &PlanDocument::changed);
     list()->setFocus();
     QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(screen(), before);
     QCOMPARE(changed.size(), 1);
     QCOMPARE(menu().mid(0, 2), (QStringList{u"Undo Update Sword"_s, u"Redo "_s + what}));
+    const QString tipBefore = rowToolTip(10); // the row's tooltip tells the plan it shows
+    QVERIFY(tipBefore != tipAfter);
 
     QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(screen(), after);
     QCOMPARE(changed.size(), 2);
+    QCOMPARE(rowToolTip(10), tipAfter);
+    // A tooltip open while the plan changes follows the plan.
+    window->findChild<QAction *>(u"undoAction"_s)->trigger();
+    QCOMPARE(QToolTip::text(), tipBefore);
 }
 
 void WindowTest::undoKeyInABox() {
@@ -780,6 +836,16 @@ void WindowTest::undoKeyInABox() {
     QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(goal->text(), QStringLiteral("50"));
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: 112,523"));
+
+    // Redo would refill the box: while it holds typing, redo waits.
+    QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier);
+    type("txtGoal", u"77"_s);
+    QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(goal->text(), QStringLiteral("77"));
+    QCOMPARE(total(), QStringLiteral("Goal Cost Total: "));
+    type("txtGoal", u"4"_s); // as stored: the plan's redo again
+    QTest::keyClick(goal, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(goal->text(), QStringLiteral("50"));
 }
 
 void WindowTest::badBoxStoresNothing_data() {
@@ -1154,9 +1220,10 @@ void WindowTest::pasteIntoThePlan() {
 
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    QVERIFY(!pastePlan()->isEnabled());
+    QVERIFY(!pasteInTheOpenMenu());
+    QVERIFY(pastePlan()->isEnabled()); // its key still answers
     clipboard->setText(text);
-    QVERIFY(pastePlan()->isEnabled());
+    QVERIFY(pasteInTheOpenMenu());
     QVERIFY(window->listMenu()->actions().contains(pastePlan()));
     QCOMPARE(pastePlan()->shortcut(), QKeySequence(u"Ctrl+Shift+V"_s));
     QVERIFY(pastePlan()->isShortcutVisibleInContextMenu());
@@ -1166,9 +1233,12 @@ void WindowTest::pasteIntoThePlan() {
 }
 
 void WindowTest::pasteRefused_data() {
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("text"); // as plain text, or for a format without text: see below
     QTest::addColumn<QString>("message");
 
+    QTest::newRow("empty clipboard") << u""_s << u"The clipboard holds no text to paste."_s;
+    QTest::newRow("a picture, no text")
+        << u"image/png"_s << u"The clipboard holds no text to paste."_s;
     QTest::newRow("unknown race")
         << u"Race: Elf\nSword 4 0 10 50"_s
         << u"Nothing was pasted: the race is not one the planner knows, in line 1: \"Race: Elf\""_s;
@@ -1190,13 +1260,96 @@ void WindowTest::pasteRefused() {
     QSignalSpy changed(window->document(), &PlanDocument::changed);
     const int stepsBefore = steps();
 
-    QGuiApplication::clipboard()->setText(text);
-    QTest::keyClick(box("txtBase"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(QToolTip::text(), message);
+    auto *data = new QMimeData;
+    if (text == u"image/png") {
+        data->setData(text, QByteArray("\x89PNG"));
+    } else if (!text.isEmpty()) {
+        data->setText(text);
+    }
+    QGuiApplication::clipboard()->setMimeData(data);
+    // The keys in a box and in the list, and the menu's entry, give the same answer.
+    for (QWidget *at : {static_cast<QWidget *>(box("txtBase")), static_cast<QWidget *>(list())}) {
+        for (const bool inTheMenu : {false, true}) {
+            QToolTip::hideText();
+            if (inTheMenu) {
+                pastePlan()->trigger();
+            } else {
+                at->setFocus();
+                QTest::keyClick(at, Qt::Key_V,
+                                at == list() ? Qt::ControlModifier
+                                             : Qt::ControlModifier | Qt::ShiftModifier);
+            }
+            QCOMPARE(QToolTip::text(), message);
+        }
+    }
     QCOMPARE(shown(), shownBefore);
     QCOMPARE(details(), detailsBefore); // nor pasted into the box
     QCOMPARE(changed.count(), 0);
     QCOMPARE(steps(), stepsBefore);
+    // The note leaves the race box and the total free for the next click.
+    for (const QWidget *note : QApplication::topLevelWidgets()) {
+        for (const char *name : {"cmbRace", "lblGoalTotal"}) {
+            const QWidget *below = control<QWidget>(name);
+            QVERIFY(
+                !note->inherits("QTipLabel") ||
+                !note->geometry().intersects(QRect(below->mapToGlobal(QPoint()), below->size())));
+        }
+    }
+}
+
+void WindowTest::closing_data() {
+    QTest::addColumn<QStringList>("actions"); // before closing
+    QTest::addColumn<int>("answer");          // to the question, if one is asked
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+
+    const int escape = QMessageBox::NoButton;
+    QTest::newRow("as started") << QStringList{} << escape << false << true;
+    QTest::newRow("changed and changed back")
+        << QStringList{u"store"_s, u"undo"_s} << escape << false << true;
+    QTest::newRow("copied") << QStringList{u"store"_s, u"copy"_s} << escape << false << true;
+    QTest::newRow("changed, Escape") << QStringList{u"store"_s} << escape << true << false;
+    QTest::newRow("changed since the copy, without copying")
+        << QStringList{u"store"_s, u"copy"_s, u"undo"_s, u"maxGoals"_s} << int{QMessageBox::Discard}
+        << true << true;
+    QTest::newRow("changed, copy and close")
+        << QStringList{u"store"_s} << int{QMessageBox::Save} << true << true;
+}
+
+void WindowTest::closing() {
+    QFETCH(QStringList, actions);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    for (const QString &action : actions) {
+        if (action == u"store") {
+            clickRow(10);
+            type("txtGoal", u"50"_s);
+            press("cmdUpdate");
+        } else if (action == u"copy") {
+            QTest::keyClick(list(), Qt::Key_C, Qt::ControlModifier);
+        } else if (action == u"undo") {
+            QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
+        } else {
+            press("cmdMaxGoal");
+        }
+    }
+    clipboard->setText(u"from another program"_s);
+    const QStringList screenBefore = screen();
+
+    QStringList question;
+    QCOMPARE(closeAnswering(static_cast<QMessageBox::StandardButton>(answer), question), closed);
+    QCOMPARE(!question.isEmpty(), asked);
+    QCOMPARE(window->isVisible(), !closed);
+    if (asked) {
+        QCOMPARE(question.mid(1), (QStringList{u"Copy Plan and Close"_s, u"Close Without Copying"_s,
+                                               u"Cancel"_s, u"Cancel"_s}));
+        // The test platform's clipboard dies with the program, as on X11 without a manager.
+        QVERIFY(question[0].contains(u"lasts only while another program holds it"_s));
+    }
+    QCOMPARE(clipboard->text().contains(row(10).trimmed()), answer == QMessageBox::Save);
+    QCOMPARE(screen(), screenBefore);
 }
 
 void WindowTest::compareRacesFollowsThePlan() {
@@ -1250,7 +1403,8 @@ void WindowTest::compareRacesFollowsThePlan() {
     QVERIFY(!table->item(6, 0)->font().bold());
     QCOMPARE(race(7), (QStringList{u"Seyan'Du (current)"_s, u"0"_s, u"0"_s, u"0"_s}));
 
-    window->close(); // the comparison goes with the planner
+    QTest::keyClick(list(), Qt::Key_C, Qt::ControlModifier); // nothing to ask at closing
+    window->close();                                         // the comparison goes with the planner
     QVERIFY(!compare->isVisible());
 }
 

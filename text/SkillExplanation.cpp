@@ -10,6 +10,11 @@
 #include "text/NumberText.h"
 
 #include <QCoreApplication>
+#include <QList>
+#include <QStringList>
+
+#include <algorithm>
+#include <utility>
 
 using namespace Tarrowind_Module;
 
@@ -21,6 +26,27 @@ QString Tr(const char *text) {
 
 QString Name(SkillNumber skill) {
     return QString::fromStdString(SkillName(skill));
+}
+
+// The attributes behind a skill's bonus, each named once in the order of its first place, with
+// its count where it counts more than once: "Braveness, Strength ×2".
+QString AttributeList(SkillNumber skill) {
+    QList<std::pair<SkillNumber, int>> counted;
+    for (int slot = 0; slot < StatSlots; ++slot) {
+        const SkillNumber attribute = StatDependencyTable.at(skill, slot);
+        const auto seen = std::find_if(counted.begin(), counted.end(),
+                                       [attribute](const auto &c) { return c.first == attribute; });
+        if (seen != counted.end()) {
+            ++seen->second;
+        } else {
+            counted.append({attribute, 1});
+        }
+    }
+    QStringList names;
+    for (const auto &[attribute, count] : counted) {
+        names << (count == 1 ? Name(attribute) : Tr("%1 \u00d7%2").arg(Name(attribute)).arg(count));
+    }
+    return names.join(QLatin1String(", "));
 }
 
 } // namespace
@@ -47,11 +73,7 @@ QString SkillExplanation(const CharacterPlan &plan, SkillNumber skill, const QLo
     if (skill < AttributeCount) {
         text += Tr("; an attribute gets no attribute bonus");
     } else {
-        text +=
-            Tr(" + attribute bonus %1 (%2, %3, %4)")
-                .arg(plan.StatMod(skill))
-                .arg(Name(StatDependencyTable.at(skill, 0)), Name(StatDependencyTable.at(skill, 1)),
-                     Name(StatDependencyTable.at(skill, 2)));
+        text += Tr(" + attribute bonus %1 (%2)").arg(plan.StatMod(skill)).arg(AttributeList(skill));
     }
 
     text += QLatin1Char('\n');

@@ -6,8 +6,8 @@
 #include "document/PlanDocument.h"
 #include "text/FailureText.h"
 #include "text/PlanText.h"
+#include "ui/DesktopClipboard.h"
 #include "ui/PlannerAccessibility.h"
-#include "ui/PlannerHost.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -15,13 +15,19 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <variant>
+
+using namespace Tarrowind_Module;
 
 namespace {
 
@@ -58,65 +64,149 @@ private:
     std::function<void()> m_paste;
 };
 
-void CopyPlan(const PlannerHost &host, QWidget *messageAt) {
-    const Tarrowind_Module::CharacterPlan &plan = host.document->plan();
+bool SamePlan(const CharacterPlan &a, const CharacterPlan &b) {
+    return a.race == b.race && a.skills == b.skills;
+}
+
+// The clipboard's text to paste; without one, `refusal` says why. Qt lists the formats from the
+// owner's answer and gives up after its own timeout, so an owner that does not answer leaves the
+// list empty, as an empty clipboard does; only the platform can tell the two apart.
+std::optional<QString> ClipboardText(QString &refusal) {
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (data && data->formats().isEmpty() &&
+        DesktopClipboard::ClipboardHasOwner().value_or(false)) {
+        refusal = QObject::tr("The clipboard did not answer; nothing was pasted.");
+        return std::nullopt;
+    }
+    if (data && data->hasText()) {
+        QString text = data->text();
+        if (!text.isEmpty()) {
+            return text;
+        }
+    }
+    refusal = QObject::tr("The clipboard holds no text to paste.");
+    return std::nullopt;
+}
+
+} // namespace
+
+PlanClipboard::PlanClipboard(const PlannerHost &host, QAbstractItemView *list,
+                             const QList<QWidget *> &clearOf)
+    : QObject(host.window), m_host(host), m_list(list), m_clearOf(clearOf) {
+    QAction *copyPlan =
+        host.AddMenuEntry(tr("Copy Plan"), "copyPlan", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    QAction *pastePlan =
+        host.AddMenuEntry(tr("Paste Plan"), "pastePlan", Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    connect(copyPlan, &QAction::triggered, this, &PlanClipboard::CopyPlan);
+    connect(pastePlan, &QAction::triggered, this, &PlanClipboard::PastePlan);
+    list->installEventFilter(new ListClipboardKeys(
+        list, [this] { CopyPlan(); }, [this] { PastePlan(); }));
+
+    // The menu greys "Paste Plan" from whether the clipboard offers text, without reading the
+    // text, and only when it opens: the clipboard changes with every copy in any program, and its
+    // owner may be slow to answer. Outside the menu the keys always paste, and a clipboard without
+    // text is told as such.
+    connect(host.menu, &QMenu::aboutToShow, pastePlan, [pastePlan] {
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        pastePlan->setEnabled(data && data->hasText());
+    });
+    connect(host.menu, &QMenu::aboutToHide, pastePlan,
+            [pastePlan] { pastePlan->setEnabled(true); });
+}
+
+bool PlanClipboard::WouldLosePlan() const {
+    const CharacterPlan &plan = m_host.document->plan();
+    return !SamePlan(plan, m_host.document->openedPlan()) &&
+           !(m_copied && SamePlan(plan, *m_copied));
+}
+
+bool PlanClipboard::MayClose() {
+    if (!WouldLosePlan()) {
+        return true;
+    }
+    QMessageBox question(QMessageBox::Question, m_host.window->windowTitle(),
+                         tr("The plan has not been copied since its last change. Copy it to "
+                            "the clipboard before closing?"),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                         m_host.window);
+    question.setObjectName(QStringLiteral("closingQuestion"));
+    question.button(QMessageBox::Save)->setText(tr("Copy Plan and Close"));
+    question.button(QMessageBox::Discard)->setText(tr("Close Without Copying"));
+    question.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    question.setDefaultButton(QMessageBox::Cancel);
+    question.setEscapeButton(QMessageBox::Cancel);
+    switch (DesktopClipboard::ClipboardKeepsCopy()) {
+    case DesktopClipboard::KeepsCopy::Yes:
+        break;
+    case DesktopClipboard::KeepsCopy::No:
+        question.setInformativeText(
+            tr("No clipboard manager is running: once the planner has closed, copied text lasts "
+               "only while another program holds it. To keep the plan, choose Cancel, copy it "
+               "and paste it into another program."));
+        break;
+    case DesktopClipboard::KeepsCopy::Unknown:
+        question.setInformativeText(
+            tr("Where no clipboard manager runs, copied text lasts only while another program "
+               "holds it. To be sure to keep the plan, choose Cancel, copy it and paste it into "
+               "another program."));
+        break;
+    }
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        // Qt hands the clipboard to a clipboard manager when the program ends, where one runs.
+        return CopyPlan();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PlanClipboard::CopyPlan() {
+    const CharacterPlan &plan = m_host.document->plan();
     auto mimeData = std::make_unique<QMimeData>();
     try {
         mimeData->setText(PlanText::Format(plan));
         mimeData->setHtml(PlanText::FormatHtml(plan));
     } catch (...) {
-        host.announcer->ShowAt(messageAt, QObject::tr("Nothing was copied: %1.")
-                                              .arg(FailureText::Reason(std::current_exception())));
-        return;
+        ShowNote(tr("Nothing was copied: %1.").arg(FailureText::Reason(std::current_exception())));
+        return false;
     }
     QGuiApplication::clipboard()->setMimeData(mimeData.release());
+    m_copied = plan;
     // Copying changes nothing on the screen; without this note nobody would know it happened.
-    host.announcer->ShowAt(
-        messageAt, QObject::tr("Plan copied: %1 skills.").arg(Tarrowind_Module::SkillCount));
+    ShowNote(tr("Plan copied: %1 skills.").arg(Tarrowind_Module::SkillCount));
+    return true;
 }
 
-void PastePlan(const PlannerHost &host, QWidget *messageAt) {
-    const std::variant<PlanText::PastedPlan, PlanText::ReadError> read =
-        PlanText::Read(QGuiApplication::clipboard()->text());
+void PlanClipboard::PastePlan() {
+    QString refusal;
+    const std::optional<QString> text = ClipboardText(refusal);
+    if (!text) {
+        ShowNote(refusal);
+        return;
+    }
+    const std::variant<PlanText::PastedPlan, PlanText::ReadError> read = PlanText::Read(*text);
     if (const auto *error = std::get_if<PlanText::ReadError>(&read)) {
-        host.announcer->ShowAt(messageAt, error->Message());
+        ShowNote(error->Message());
         return;
     }
     const PlanText::PastedPlan &pasted = std::get<PlanText::PastedPlan>(read);
-    if (const std::exception_ptr failure =
-            host.document->Apply(QObject::tr("Paste Plan"),
-                                 [&pasted](CharacterPlan &plan) { pasted.StoreInto(plan); })) {
-        host.announcer->ShowAt(messageAt, FailureText::NothingChanged(failure));
+    if (const std::exception_ptr failure = m_host.document->Apply(
+            tr("Paste Plan"), [&pasted](CharacterPlan &plan) { pasted.StoreInto(plan); })) {
+        ShowNote(FailureText::NothingChanged(failure));
     }
 }
 
-} // namespace
-
-void AddClipboardActions(const PlannerHost &host, QAbstractItemView *list) {
-    QAction *copyPlan =
-        host.AddMenuEntry(QObject::tr("Copy Plan"), "copyPlan", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-    QAction *pastePlan =
-        host.AddMenuEntry(QObject::tr("Paste Plan"), "pastePlan", Qt::CTRL | Qt::SHIFT | Qt::Key_V);
-    const auto copy = [host, list] {
-        CopyPlan(host, list);
-    };
-    const auto paste = [host, list] {
-        PastePlan(host, list);
-    };
-    QObject::connect(copyPlan, &QAction::triggered, host.window, copy);
-    QObject::connect(pastePlan, &QAction::triggered, host.window, paste);
-    list->installEventFilter(new ListClipboardKeys(list, copy, paste));
-
-    // Whether there is text to paste, without reading it: the clipboard may hold a large text,
-    // and it changes with every copy in any program.
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    const auto enablePaste = [pastePlan, clipboard] {
-        const QMimeData *data = clipboard->mimeData();
-        pastePlan->setEnabled(data && data->hasText());
-    };
-    QObject::connect(clipboard, &QClipboard::dataChanged, pastePlan, enablePaste);
-    QObject::connect(host.menu, &QMenu::aboutToShow, pastePlan, enablePaste);
-    enablePaste();
+// Below the list, the race box and the total stand side by side; a note over them would take the
+// first click on them.
+void PlanClipboard::ShowNote(const QString &message) const {
+    int bottom = m_list->mapToGlobal(QPoint(0, m_list->height())).y();
+    for (const QWidget *widget : m_clearOf) {
+        bottom = std::max(bottom, widget->mapToGlobal(QPoint(0, widget->height())).y());
+    }
+    m_host.announcer->ShowAt(m_list, QPoint(m_list->mapToGlobal(QPoint(0, 0)).x(), bottom),
+                             message);
 }
 
 #include "PlanClipboard.moc"

@@ -32,7 +32,11 @@ void Announcer::Announce(const QString &message) {
 }
 
 void Announcer::ShowAt(QWidget *at, const QString &message) {
-    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), message, at);
+    ShowAt(at, at->mapToGlobal(QPoint(0, at->height())), message);
+}
+
+void Announcer::ShowAt(QWidget *at, const QPoint &globalPos, const QString &message) {
+    QToolTip::showText(globalPos, message, at);
     Announce(message);
 }
 

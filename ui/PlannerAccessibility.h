@@ -23,6 +23,8 @@ public:
     void Announce(const QString &message);
     // Shows the message beside `at` and says it at once, with the focus left where it is.
     void ShowAt(QWidget *at, const QString &message);
+    // Shows the message at `globalPos`, for `at`, and says it at once.
+    void ShowAt(QWidget *at, const QPoint &globalPos, const QString &message);
     // From now on says what each change of the document's plan changed, from the plan as it is
     // now, which counts as said. A change that leaves the race and every skill as they were is not
     // said.

@@ -26,8 +26,16 @@ bool IsShortcutOf(const QAction *action, const QKeyEvent *key) {
     return action->shortcuts().contains(pressed);
 }
 
+// The text a box was last filled with from the plan; typing that differs from it is not stored.
+constexpr char FilledTextProperty[] = "filledText";
+
+bool HoldsUnstoredTyping(const QLineEdit *box) {
+    return box->text() != box->property(FilledTextProperty).toString();
+}
+
 // An undo or redo key in an edit box goes to the box's own typing while it has some, and to the
-// document's history otherwise.
+// document's history otherwise. Redo of the plan would refill the box, so while the box holds
+// typing that was not stored, its redo keys redo only the box's own typing, or nothing.
 class BoxHistoryKeys : public QObject {
     Q_OBJECT
 
@@ -49,7 +57,8 @@ public:
         // A line edit claims its undo and redo keys even with nothing of its own to undo, and
         // would keep them from the window. setText, as every refill of the boxes does, clears
         // the box's own history, so what is left there is typing that was not stored.
-        const bool boxHasIt = undo ? box->isUndoAvailable() : box->isRedoAvailable();
+        const bool boxHasIt =
+            undo ? box->isUndoAvailable() : box->isRedoAvailable() || HoldsUnstoredTyping(box);
         if (key->type() == QEvent::ShortcutOverride) {
             key->setAccepted(boxHasIt); // ignored, it triggers the window's action
             return true;
@@ -57,7 +66,7 @@ public:
         // The box's own keys and those it does not know itself, such as Ctrl+Y.
         if (boxHasIt && undo) {
             box->undo();
-        } else if (boxHasIt) {
+        } else if (boxHasIt && box->isRedoAvailable()) {
             box->redo();
         }
         return true;
@@ -81,6 +90,10 @@ QList<QKeySequence> RedoKeys() {
 }
 
 } // namespace
+
+void RecordFilledText(QLineEdit *box) {
+    box->setProperty(FilledTextProperty, box->text());
+}
 
 void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
                        const QList<QLineEdit *> &boxes) {
@@ -128,6 +141,7 @@ void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
     auto *keys = new BoxHistoryKeys(host.window, undo, redo);
     for (QLineEdit *box : boxes) {
         box->installEventFilter(keys);
+        RecordFilledText(box);
     }
 }
 

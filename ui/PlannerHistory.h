@@ -10,7 +10,12 @@ class QWidget;
 struct PlannerHost;
 
 // Undo and redo of the document's history: first in the menu, by key anywhere in the window.
-// In the edit `boxes` the keys undo the box's own typing while it has some. A step that cannot
-// be shown is reported at `messageAt`.
+// In the edit `boxes` the keys undo the box's own typing while it has some; while a box's text
+// differs from the one it was filled with, its redo keys redo only its own typing, so that the
+// plan's redo does not overwrite it. A step that cannot be shown is reported at `messageAt`.
 void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
                        const QList<QLineEdit *> &boxes);
+
+// Records the text `box` now shows as the stored value it was filled with. The window calls it
+// after every fill of the edit boxes.
+void RecordFilledText(QLineEdit *box);

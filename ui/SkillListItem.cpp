@@ -3,6 +3,7 @@
 
 #include "ui/SkillListItem.h"
 
+#include "document/PlanDocument.h"
 #include "rules/SkillCatalogue.h"
 #include "text/SkillExplanation.h"
 #include "text/SpokenText.h"
@@ -10,8 +11,10 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QListWidget>
 #include <QStyle>
+#include <QToolTip>
 #include <QtMath>
 
 #include <algorithm>
@@ -50,4 +53,48 @@ QVariant SkillListItem::data(int role) const {
         }
     }
     return QListWidgetItem::data(role);
+}
+
+namespace {
+
+// Remembers which row's tooltip the list opened last, and where.
+class RowToolTips : public QObject {
+public:
+    RowToolTips(QListWidget *list, const PlanDocument *document) : QObject(list), m_list(list) {
+        list->viewport()->installEventFilter(this);
+        connect(document, &PlanDocument::changed, this, &RowToolTips::Refresh);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::ToolTip) {
+            const auto *help = static_cast<QHelpEvent *>(event);
+            m_row = m_list->indexAt(help->pos()).row();
+            m_at = help->globalPos();
+            const QListWidgetItem *item = m_list->item(m_row);
+            m_shown = item ? item->data(Qt::ToolTipRole).toString() : QString();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Refresh() {
+        const QListWidgetItem *item = m_list->item(m_row);
+        // Only the row's own tip, not a message shown beside the list since.
+        if (!item || !QToolTip::isVisible() || QToolTip::text() != m_shown) {
+            return;
+        }
+        m_shown = item->data(Qt::ToolTipRole).toString();
+        QToolTip::showText(m_at, m_shown, m_list->viewport(), m_list->visualItemRect(item));
+    }
+
+    QListWidget *m_list;
+    int m_row = -1;
+    QPoint m_at;
+    QString m_shown;
+};
+
+} // namespace
+
+void FollowRowToolTips(QListWidget *list, const PlanDocument *document) {
+    new RowToolTips(list, document);
 }

@@ -7,6 +7,9 @@
 
 #include <QListWidgetItem>
 
+class PlanDocument;
+class QListWidget;
+
 // A row of the skill list. A screen reader reads it with the meaning of each number (SpokenText)
 // while the row shows them as columns; its tooltip explains its numbers (SkillExplanation), and
 // its accessible description says the part of that which the spoken row does not. These texts are
@@ -23,3 +26,7 @@ private:
     const Tarrowind_Module::CharacterPlan *m_plan;
     Tarrowind_Module::SkillNumber m_skill;
 };
+
+// A row's tooltip that is open while the plan changes, by undo, redo or a key, is rewritten from
+// the changed plan: it always describes the plan the row shows.
+void FollowRowToolTips(QListWidget *list, const PlanDocument *document);

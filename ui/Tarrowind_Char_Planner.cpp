@@ -21,6 +21,7 @@
 #include "ui/SkillListWidget.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -103,9 +104,10 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     // further window is one more function of this kind.
     const PlannerHost host{m_document, this, m_listMenu, m_announcer};
     AddHistoryActions(host, lstSkills, {txtBase, txtEQ, txtGoal});
-    AddClipboardActions(host, lstSkills);
+    m_clipboard = new PlanClipboard(host, lstSkills, {cmbRace, lblGoalTotal});
     AddCompareRacesAction(host);
     AddOptimiseGoalsAction(host);
+    FollowRowToolTips(lstSkills, m_document);
 
     Form_Load();
     // Start-up is no change of the user's; the changes from here on are announced.
@@ -308,6 +310,7 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
     }
     for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
         ClearInvalid(box);
+        RecordFilledText(box);
     }
     // A box that gets the focus says which skill it belongs to.
     using SpokenText::DetailBox;
@@ -467,6 +470,14 @@ bool Tarrowind_Char_Planner::eventFilter(QObject *watched, QEvent *event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Tarrowind_Char_Planner::closeEvent(QCloseEvent *event) {
+    if (!m_clipboard->MayClose()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void Tarrowind_Char_Planner::keyPressEvent(QKeyEvent *event) {

@@ -13,6 +13,7 @@
 #include <optional>
 
 class Announcer;
+class PlanClipboard;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -47,6 +48,8 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Asks first when closing would lose a plan that was changed and not copied.
+    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -91,6 +94,7 @@ private:
     // Says the live cost once typing pauses; it holds what there is to say.
     QTimer *m_liveCostPause = nullptr;
     std::optional<std::int32_t> m_liveCost;
+    PlanClipboard *m_clipboard = nullptr;
 
     QLabel *Label1 = nullptr;
     SkillListWidget *lstSkills = nullptr;
