@@ -7,6 +7,7 @@
 #include "plan/Optimiser.h"
 #include "plan/RaceComparison.h"
 #include "rules/Tarrowind_Module.h"
+#include "tests/ExamplePlan.h"
 
 #include <benchmark/benchmark.h>
 
@@ -169,15 +170,7 @@ BENCHMARK(BM_CheapestGoalsRandomPlans)
 
 // The README's example plan, the one a user meets first.
 void BM_CheapestGoalsExamplePlan(benchmark::State &state) {
-    CharacterPlan plan;
-    plan.race = 6;
-    plan.ResetSkills();
-    plan.skills[0].Goal = 50;
-    plan.skills[4].EQ = 5;
-    plan.skills[5].EQ = 3;
-    plan.skills[10] = {35, 8, 0, 120, 0};
-    plan.skills[16].Goal = 60;
-    plan.Recalculate();
+    const CharacterPlan plan = ExamplePlan::Recalculated();
     const bool mayFall = state.range(0) != 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(CheapestGoals(plan, mayFall));

@@ -5,6 +5,7 @@
 // in the goal box with its live cost, and the refresh of "Optimise Goals" after a change of the
 // plan. All run on a shown window, as in the program.
 #include "rules/Tarrowind_Module.h"
+#include "tests/ExamplePlan.h"
 #include "ui/CompareRacesWindow.h"
 #include "ui/OptimiseGoalsWindow.h"
 #include "ui/PlannerAccessibility.h"
@@ -163,14 +164,7 @@ OptimiseGoalsWindow *OpenOptimiser(PlannerWindow &planner) {
 void BM_OptimiseGoalsAfterAChange(benchmark::State &state) {
     PlannerWindow planner;
     PlanDocument *document = planner.window.document();
-    (void)document->Apply(QStringLiteral("Example"), [](Tarrowind_Module::CharacterPlan &plan) {
-        plan.ResetSkills();
-        plan.skills[0].Goal = 50;
-        plan.skills[4].EQ = 5;
-        plan.skills[5].EQ = 3;
-        plan.skills[10] = {35, 8, 0, 120, 0};
-        plan.skills[16].Goal = 60;
-    });
+    (void)document->Apply(QStringLiteral("Example"), ExamplePlan::SetLevels);
     OpenOptimiser(planner);
     std::int16_t goal = 119;
     for (auto _ : state) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "plan/Optimiser.h"
+#include "ExamplePlan.h"
 #include "rules/Tarrowind_Module.h"
 
 #include <gtest/gtest.h>
@@ -201,21 +202,6 @@ TEST(OptimiserTest, CheapestReachMatchesExhaustiveSearch) {
     }
 }
 
-// The README's example: an ArchTemplar with Braveness goal 50, Strength equipment 5,
-// Regenerate equipment 3, Sword base 35, equipment 8 and goal 120, Perception goal 60.
-CharacterPlan ReadmePlan() {
-    CharacterPlan plan;
-    plan.race = 6;
-    plan.ResetSkills();
-    plan.skills[0].Goal = 50;
-    plan.skills[4].EQ = 5;
-    plan.skills[5].EQ = 3;
-    plan.skills[Sword] = {35, 8, 0, 120, 0};
-    plan.skills[16].Goal = 60;
-    plan.Recalculate();
-    return plan;
-}
-
 CharacterPlan MaxGoalsPlan() {
     CharacterPlan plan;
     plan.race = 6;
@@ -272,15 +258,16 @@ TEST_P(WorkedExampleTest, GivesTheKnownTotal) {
 
 INSTANTIATE_TEST_SUITE_P(
     Optimiser, WorkedExampleTest,
-    ::testing::Values(Worked{"ReadmeKept", ReadmePlan, Ask::AttributesKept, 0, 3130683},
-                      Worked{"ReadmeFree", ReadmePlan, Ask::AttributesFree, 0, 3078226},
-                      Worked{"SwordTo169", ReadmePlan, Ask::Reach, 169, 4563113 + 2157072},
-                      Worked{"SwordAlreadyAt143", ReadmePlan, Ask::Reach, 143, 4563113},
-                      Worked{"SwordPastHighest", ReadmePlan, Ask::Reach, 196, std::nullopt},
-                      Worked{"SwordAloneTo169", ReadmePlan, Ask::OwnGoalAlone, 169, std::nullopt},
-                      Worked{"SwordAloneAt143", ReadmePlan, Ask::OwnGoalAlone, 143, 4563113},
-                      Worked{"MaxGoalsKept", MaxGoalsPlan, Ask::AttributesKept, 0, 53880807},
-                      Worked{"MaxGoalsFree", MaxGoalsPlan, Ask::AttributesFree, 0, 53880807}),
+    ::testing::Values(
+        Worked{"ReadmeKept", ExamplePlan::Recalculated, Ask::AttributesKept, 0, 3130683},
+        Worked{"ReadmeFree", ExamplePlan::Recalculated, Ask::AttributesFree, 0, 3078226},
+        Worked{"SwordTo169", ExamplePlan::Recalculated, Ask::Reach, 169, 4563113 + 2157072},
+        Worked{"SwordAlreadyAt143", ExamplePlan::Recalculated, Ask::Reach, 143, 4563113},
+        Worked{"SwordPastHighest", ExamplePlan::Recalculated, Ask::Reach, 196, std::nullopt},
+        Worked{"SwordAloneTo169", ExamplePlan::Recalculated, Ask::OwnGoalAlone, 169, std::nullopt},
+        Worked{"SwordAloneAt143", ExamplePlan::Recalculated, Ask::OwnGoalAlone, 143, 4563113},
+        Worked{"MaxGoalsKept", MaxGoalsPlan, Ask::AttributesKept, 0, 53880807},
+        Worked{"MaxGoalsFree", MaxGoalsPlan, Ask::AttributesFree, 0, 53880807}),
     [](const ::testing::TestParamInfo<Worked> &row) { return std::string(row.param.name); });
 
 } // namespace

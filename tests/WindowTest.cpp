@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ExamplePlan.h"
 #include "PlannerTestSupport.h"
 #include "plan/Optimiser.h"
 #include "ui/CompanionWindow.h"
@@ -1000,12 +1001,8 @@ namespace {
 
 // The README's plan, with equipment for a Dagger that an ArchTemplar cannot learn and that makes
 // a Mercenary's modded value overflow.
-void ExamplePlan(CharacterPlan &plan) {
-    plan.skills[0].Goal = 50;
-    plan.skills[4].EQ = 5;
-    plan.skills[5].EQ = 3;
-    plan.skills[10] = {35, 8, 0, 120, 0};
-    plan.skills[16].Goal = 60;
+void ExampleWithDaggerEquipment(CharacterPlan &plan) {
+    ExamplePlan::SetLevels(plan);
     plan.skills[9].EQ = 32761;
 }
 
@@ -1014,7 +1011,7 @@ void ExamplePlan(CharacterPlan &plan) {
 // The README's plan: Sword modded 143 at goal, 169 only through its attributes; applying either
 // suggestion is one step, and undoing it gives back exactly the plan before.
 void WindowTest::optimiseGoalsAppliesOneStep() {
-    QVERIFY(!window->document()->Apply(u"Example"_s, ExamplePlan));
+    QVERIFY(!window->document()->Apply(u"Example"_s, ExampleWithDaggerEquipment));
     clickRow(10);
     const CharacterPlan before = window->document()->plan();
     const QStringList shownBefore = shown();
@@ -1111,7 +1108,7 @@ void WindowTest::optimiseGoalsCheapest() {
     if (plan == u"Max Goals"_s) {
         press("cmdMaxGoal");
     } else {
-        QVERIFY(!window->document()->Apply(u"Example"_s, ExamplePlan));
+        QVERIFY(!window->document()->Apply(u"Example"_s, ExampleWithDaggerEquipment));
     }
     QTest::keyClick(list(), Qt::Key_T, Qt::ControlModifier);
     auto *optimise = window->findChild<QWidget *>(u"optimiseGoals"_s);
