@@ -17,6 +17,16 @@ namespace {
 // the history takes.
 constexpr int HistoryLimit = 10000;
 
+// What `work` threw, or null when it returned.
+template <typename Work> std::exception_ptr Caught(Work &&work) {
+    try {
+        std::forward<Work>(work)();
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
 } // namespace
 
 PlanDocument::PlanDocument(QObject *parent) : QObject(parent), m_history(new QUndoStack(this)) {
@@ -35,7 +45,7 @@ void PlanDocument::Open(const CharacterPlan &plan) {
 }
 
 std::exception_ptr PlanDocument::Apply(const QString &what, const Change &change) {
-    try {
+    return Caught([&] {
         CharacterPlan changedPlan = m_plan;
         change(changedPlan);
         changedPlan.Recalculate();
@@ -45,30 +55,17 @@ std::exception_ptr PlanDocument::Apply(const QString &what, const Change &change
             // Pushing the step runs its redo, which puts the changed plan in.
             m_history->push(new PlanStep(this, what, m_plan, changedPlan));
         }
-    } catch (...) {
-        return std::current_exception();
-    }
-    return nullptr;
+    });
 }
 
 // QUndoStack moves its index only once a step's undo or redo has returned, so one that throws
 // leaves the history where it was.
 std::exception_ptr PlanDocument::Undo() {
-    try {
-        m_history->undo();
-    } catch (...) {
-        return std::current_exception();
-    }
-    return nullptr;
+    return Caught([this] { m_history->undo(); });
 }
 
 std::exception_ptr PlanDocument::Redo() {
-    try {
-        m_history->redo();
-    } catch (...) {
-        return std::current_exception();
-    }
-    return nullptr;
+    return Caught([this] { m_history->redo(); });
 }
 
 void PlanDocument::Select(SkillNumber skill) {
