@@ -25,7 +25,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -125,8 +124,9 @@ QString Percent(std::int32_t part, std::int32_t whole) {
 OptimiseGoalsWindow::OptimiseGoalsWindow(PlanDocument *document, QWidget *planner,
                                          Announcer *announcer)
     : QWidget(planner, Qt::Window), m_document(document), m_announcer(announcer),
-      m_announceTimer(new QTimer(this)), cmbTargetSkill(new QComboBox(this)),
-      spnTarget(new QSpinBox(this)), lblHighest(new QLabel(this)),
+      m_resultSaid(new PausedAnnouncement(announcer, std::chrono::milliseconds(600), this)),
+      cmbTargetSkill(new QComboBox(this)), spnTarget(new QSpinBox(this)),
+      lblHighest(new QLabel(this)),
       tblReach(Table(this, "tblReach", tr("Suggested goals"),
                      {tr("Skill"), tr("Goal now"), tr("Suggested goal"), tr("Experience added")}, 5,
                      tr("Ghost Companion"), QStringLiteral("88,888,888"))),
@@ -200,26 +200,17 @@ OptimiseGoalsWindow::OptimiseGoalsWindow(PlanDocument *document, QWidget *planne
     layout->addWidget(reach);
     layout->addWidget(cheapest);
 
-    m_announceTimer->setSingleShot(true);
-    m_announceTimer->setInterval(600);
-    connect(m_announceTimer, &QTimer::timeout, this, [this] {
-        if (m_announcer && !m_pendingAnnouncement.isEmpty()) {
-            m_announcer->Announce(m_pendingAnnouncement);
-            m_pendingAnnouncement.clear();
-        }
-    });
-
     // currentIndexChanged, not activated: the program's own choice of skill shows its preview
     // just as the user's does.
     connect(cmbTargetSkill, &QComboBox::currentIndexChanged, this,
             &OptimiseGoalsWindow::TargetSkillChanged);
     connect(spnTarget, &QSpinBox::valueChanged, this, [this] {
         ShowReach();
-        AnnounceLater(lblOwnGoal->text());
+        m_resultSaid->Later(lblOwnGoal->text());
     });
     connect(chkAttributesMayFall, &QCheckBox::toggled, this, [this] {
         ShowCheapest();
-        AnnounceLater(lblCheapest->text());
+        m_resultSaid->Later(lblCheapest->text());
     });
     connect(cmdApplyReach, &QPushButton::clicked, this, &OptimiseGoalsWindow::cmdApplyReach_Click);
     connect(cmdApplyCheapest, &QPushButton::clicked, this,
@@ -295,7 +286,7 @@ void OptimiseGoalsWindow::StartTarget() {
 void OptimiseGoalsWindow::TargetSkillChanged() {
     StartTarget();
     ShowReach();
-    AnnounceLater(lblOwnGoal->text());
+    m_resultSaid->Later(lblOwnGoal->text());
 }
 
 void OptimiseGoalsWindow::ShowReach() {
@@ -467,11 +458,6 @@ void OptimiseGoalsWindow::ApplyGoals(QPushButton *button, const QString &what,
     }
 }
 
-void OptimiseGoalsWindow::AnnounceLater(const QString &message) {
-    m_pendingAnnouncement = message;
-    m_announceTimer->start();
-}
-
 OptimiseGoalsWindow *OptimiseGoalsWindow::Open(PlanDocument *document, QWidget *planner,
                                                Announcer *announcer) {
     auto *window = planner->findChild<OptimiseGoalsWindow *>(QString(), Qt::FindDirectChildrenOnly);
@@ -483,8 +469,7 @@ OptimiseGoalsWindow *OptimiseGoalsWindow::Open(PlanDocument *document, QWidget *
         window->ChooseSkill(document->plan().selected);
         window->TargetSkillChanged();
         window->ShowCheapest();
-        window->m_pendingAnnouncement.clear(); // opening is no change to announce
-        window->m_announceTimer->stop();
+        window->m_resultSaid->Cancel(); // opening is no change to announce
     }
     CompanionWindow::Show(window, planner);
     return window;

@@ -13,6 +13,7 @@
 #include <optional>
 
 class Announcer;
+class PausedAnnouncement;
 class PlanDocument;
 class QCheckBox;
 class QComboBox;
@@ -20,7 +21,6 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
-class QTimer;
 struct PlannerHost;
 
 // A separate window beside the planner with two previews of changed goals, each with its own
@@ -57,14 +57,12 @@ private:
     void cmdApplyCheapest_Click();
     void ApplyGoals(QPushButton *button, const QString &what,
                     const Tarrowind_Module::CharacterPlan &suggested);
-    // Says `message` once the user has stopped changing the window's controls for a moment.
-    void AnnounceLater(const QString &message);
     Tarrowind_Module::SkillNumber TargetSkill() const;
 
     PlanDocument *m_document;
     Announcer *m_announcer;
-    QTimer *m_announceTimer;
-    QString m_pendingAnnouncement;
+    // A result, said once the user has stopped changing the window's controls for a moment.
+    PausedAnnouncement *m_resultSaid;
 
     // The previews as shown, for "Apply".
     std::optional<Tarrowind_Module::CharacterPlan> m_reach;

@@ -24,6 +24,28 @@ Announcer::Announcer(QWidget *parent) : QLabel(parent) {
     hide();
 }
 
+PausedAnnouncement::PausedAnnouncement(Announcer *announcer, std::chrono::milliseconds pause,
+                                       QObject *parent)
+    : QObject(parent), m_announcer(announcer), m_wait(new QTimer(this)) {
+    m_wait->setSingleShot(true);
+    m_wait->setInterval(pause);
+    connect(m_wait, &QTimer::timeout, this, [this] {
+        if (m_announcer) {
+            m_announcer->Announce(std::exchange(m_message, QString()));
+        }
+    });
+}
+
+void PausedAnnouncement::Later(const QString &message) {
+    m_message = message;
+    m_wait->start();
+}
+
+void PausedAnnouncement::Cancel() {
+    m_wait->stop();
+    m_message.clear();
+}
+
 void Announcer::Announce(const QString &message) {
     setText(message);
     // A screen reader speaks a notification when it is shown; the label itself stays hidden.

@@ -9,8 +9,11 @@
 
 #include <QLabel>
 
+#include <chrono>
+
 class PlanDocument;
 class QAbstractItemView;
+class QTimer;
 
 // A label that is never shown, through which the window speaks: a screen reader says each
 // message at once, where the focus is, without moving the focus. It is exposed as a
@@ -37,6 +40,22 @@ public:
 private:
     Tarrowind_Module::CharacterPlan m_said;
     QString m_preface;
+};
+
+// Says a message once the user pauses: each Later() replaces the waiting message and starts the
+// wait again, so of a run of changes only the last is said, and none drowns the user's typing.
+class PausedAnnouncement : public QObject {
+public:
+    // `announcer` may be null: then nothing is ever said.
+    PausedAnnouncement(Announcer *announcer, std::chrono::milliseconds pause, QObject *parent);
+    void Later(const QString &message);
+    // Nothing waits any more.
+    void Cancel();
+
+private:
+    Announcer *m_announcer;
+    QTimer *m_wait;
+    QString m_message;
 };
 
 namespace PlannerAccessibility {

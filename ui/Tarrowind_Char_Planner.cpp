@@ -31,7 +31,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTimer>
 #include <QToolTip>
 #include <QWindow>
 
@@ -89,14 +88,7 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     PlannerStyle::Install();
     CreateControls();
     // Said once typing pauses, not at every key, which would drown the typed digits.
-    m_liveCostPause = new QTimer(this);
-    m_liveCostPause->setSingleShot(true);
-    m_liveCostPause->setInterval(500);
-    connect(m_liveCostPause, &QTimer::timeout, this, [this] {
-        if (m_liveCost) {
-            m_announcer->Announce(SpokenText::LiveCost(*m_liveCost));
-        }
-    });
+    m_liveCostSaid = new PausedAnnouncement(m_announcer, std::chrono::milliseconds(500), this);
     ConnectHandlers();
     connect(m_document, &PlanDocument::changed, this, &Tarrowind_Char_Planner::UpdateForm);
 
@@ -297,7 +289,7 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
     }
     const SkillPlanEntry &entry = m_document->plan().skills[row];
     // A cost typed a moment ago is gone with the typing.
-    m_liveCostPause->stop();
+    m_liveCostSaid->Cancel();
     {
         // Whatever the live cost would show here is overwritten by the stored cost below.
         const QSignalBlocker baseBlocker(txtBase);
@@ -353,17 +345,21 @@ void Tarrowind_Char_Planner::txtGoal_Change() {
 void Tarrowind_Char_Planner::ShowLiveCost() {
     const std::optional<std::int16_t> goal = NumberText::ReadLevel(txtGoal->text());
     const std::optional<std::int16_t> base = NumberText::ReadLevel(txtBase->text());
-    m_liveCost.reset();
+    std::optional<std::int32_t> cost;
     if (goal && base) {
         try {
             const CharacterPlan &plan = m_document->plan();
-            m_liveCost = plan.LiveCost(plan.selected, *base, *goal);
+            cost = plan.LiveCost(plan.selected, *base, *goal);
         } catch (const std::exception &) {
             // Levels outside the cost table: no cost to show.
         }
     }
-    txtGoalCost->setText(m_liveCost ? NumberText::PlainText(*m_liveCost) : QString());
-    m_liveCostPause->start();
+    txtGoalCost->setText(cost ? NumberText::PlainText(*cost) : QString());
+    if (cost) {
+        m_liveCostSaid->Later(SpokenText::LiveCost(*cost));
+    } else {
+        m_liveCostSaid->Cancel();
+    }
 }
 
 void Tarrowind_Char_Planner::OpenListMenu(const QPoint &at) {
@@ -387,7 +383,7 @@ bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
         return true;
     }
     const QString message = FailureText::NothingChanged(failure);
-    m_liveCostPause->stop(); // the reason comes first
+    m_liveCostSaid->Cancel(); // the reason comes first
     if (markBox) {
         MarkInvalid(markBox, message);
         markBox->setFocus(Qt::OtherFocusReason);
@@ -413,7 +409,7 @@ void Tarrowind_Char_Planner::MarkInvalid(QLineEdit *box, const QString &message)
         mark->setToolTip(mark->text());
         box->addAction(mark, QLineEdit::TrailingPosition);
     }
-    m_liveCostPause->stop(); // the reason comes first
+    m_liveCostSaid->Cancel(); // the reason comes first
     box->setProperty(InvalidProperty, true);
     ShowRefusedBorder(box, palette());
     box->setToolTip(message);

@@ -10,9 +10,9 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <optional>
 
 class Announcer;
+class PausedAnnouncement;
 class PlanClipboard;
 class QComboBox;
 class QFrame;
@@ -20,7 +20,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QTimer;
 class SkillListWidget;
 
 // The planner's one window: the skill list with its total, the race list, the detail boxes of
@@ -91,9 +90,8 @@ private:
     int m_rowBeforePress = -1;
     QMenu *m_listMenu = nullptr;
     Announcer *m_announcer = nullptr;
-    // Says the live cost once typing pauses; it holds what there is to say.
-    QTimer *m_liveCostPause = nullptr;
-    std::optional<std::int32_t> m_liveCost;
+    // Says the typed cost once typing pauses.
+    PausedAnnouncement *m_liveCostSaid = nullptr;
     PlanClipboard *m_clipboard = nullptr;
 
     QLabel *Label1 = nullptr;
