@@ -56,6 +56,11 @@ struct CharacterPlan {
     // The sum of GoalCost over all skills.
     void GoalTotal(std::int32_t &total) const;
 
+    // The same race and records; which skill is selected does not count.
+    [[nodiscard]] bool SameLevels(const CharacterPlan &other) const {
+        return race == other.race && skills == other.skills;
+    }
+
     friend bool operator==(const CharacterPlan &, const CharacterPlan &) = default;
 };
 

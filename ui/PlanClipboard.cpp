@@ -64,10 +64,6 @@ private:
     std::function<void()> m_paste;
 };
 
-bool SamePlan(const CharacterPlan &a, const CharacterPlan &b) {
-    return a.race == b.race && a.skills == b.skills;
-}
-
 // The clipboard's text to paste; without one, `refusal` says why. Qt lists the formats from the
 // owner's answer and gives up after its own timeout, so an owner that does not answer leaves the
 // list empty, as an empty clipboard does; only the platform can tell the two apart.
@@ -116,8 +112,8 @@ PlanClipboard::PlanClipboard(const PlannerHost &host, QAbstractItemView *list,
 
 bool PlanClipboard::WouldLosePlan() const {
     const CharacterPlan &plan = m_host.document->plan();
-    return !SamePlan(plan, m_host.document->openedPlan()) &&
-           !(m_copied && SamePlan(plan, *m_copied));
+    return !plan.SameLevels(m_host.document->openedPlan()) &&
+           !(m_copied && plan.SameLevels(*m_copied));
 }
 
 bool PlanClipboard::MayClose() {

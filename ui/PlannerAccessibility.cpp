@@ -68,7 +68,7 @@ void Announcer::Follow(const PlanDocument *document) {
         const Tarrowind_Module::CharacterPlan &plan = document->plan();
         const QString preface = std::exchange(m_preface, QString());
         // Choosing a row is said by the list itself.
-        if (preface.isEmpty() && plan.race == m_said.race && plan.skills == m_said.skills) {
+        if (preface.isEmpty() && plan.SameLevels(m_said)) {
             return;
         }
         QString message = preface;
