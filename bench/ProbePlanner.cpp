@@ -4,7 +4,7 @@
 // Start-up probe: the planner as its program starts it, ending once the window is on screen.
 #include "ExposeProbe.h"
 
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/planner/Tarrowind_Char_Planner.h"
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);

@@ -6,10 +6,10 @@
 // plan. All run on a shown window, as in the program.
 #include "rules/Tarrowind_Module.h"
 #include "tests/ExamplePlan.h"
-#include "ui/CompareRacesWindow.h"
-#include "ui/OptimiseGoalsWindow.h"
-#include "ui/PlannerAccessibility.h"
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/companions/compare/CompareRacesWindow.h"
+#include "ui/companions/optimise/OptimiseGoalsWindow.h"
+#include "ui/desktop/PlannerAccessibility.h"
+#include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,9 +5,9 @@
 #include "rules/Tarrowind_Module.h"
 #include "text/NumberText.h"
 #include "text/SkillRow.h"
-#include "ui/AppIdentity.h"
-#include "ui/PlannerFonts.h"
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/desktop/AppIdentity.h"
+#include "ui/desktop/PlannerFonts.h"
+#include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -4,7 +4,7 @@
 // Draws the README's pictures of the real window into a folder: `make docs` runs it offscreen
 // into docs/. QT_SCALE_FACTOR draws them at another scale.
 #include "PlannerTestSupport.h"
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include <QAction>
 #include <QApplication>

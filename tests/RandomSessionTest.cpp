@@ -14,7 +14,7 @@
 #include "rules/Tarrowind_Module.h"
 #endif
 #include "text/NumberText.h"
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -4,9 +4,9 @@
 #include "ExamplePlan.h"
 #include "PlannerTestSupport.h"
 #include "plan/Optimiser.h"
-#include "ui/CompanionWindow.h"
-#include "ui/PlannerColours.h"
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/desktop/PlannerColours.h"
+#include "ui/planner/Tarrowind_Char_Planner.h"
+#include "ui/shared/CompanionWindow.h"
 
 #include <QAccessible>
 #include <QAction>

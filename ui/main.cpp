@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/AppIdentity.h"
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/desktop/AppIdentity.h"
+#include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include <QApplication>
 

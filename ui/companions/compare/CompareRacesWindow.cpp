@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/CompareRacesWindow.h"
+#include "ui/companions/compare/CompareRacesWindow.h"
 
 #include "document/PlanDocument.h"
 #include "plan/RaceComparison.h"
 #include "rules/RaceTable.h"
 #include "text/FailureText.h"
 #include "text/NumberText.h"
-#include "ui/CompanionWindow.h"
-#include "ui/PlannerAccessibility.h"
-#include "ui/PlannerHost.h"
+#include "ui/desktop/PlannerAccessibility.h"
+#include "ui/planner/PlannerHost.h"
+#include "ui/shared/CompanionWindow.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/OptimiseGoalsWindow.h"
+#include "ui/companions/optimise/OptimiseGoalsWindow.h"
 
 #include "document/PlanDocument.h"
 #include "plan/Optimiser.h"
@@ -9,9 +9,9 @@
 #include "rules/SkillCatalogue.h"
 #include "text/FailureText.h"
 #include "text/NumberText.h"
-#include "ui/CompanionWindow.h"
-#include "ui/PlannerAccessibility.h"
-#include "ui/PlannerHost.h"
+#include "ui/desktop/PlannerAccessibility.h"
+#include "ui/planner/PlannerHost.h"
+#include "ui/shared/CompanionWindow.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include "rules/Tarrowind_Module.h"
 #include "text/FailureText.h"
@@ -9,16 +9,16 @@
 #include "text/NumberText.h"
 #include "text/SkillRow.h"
 #include "text/SpokenText.h"
-#include "ui/CompareRacesWindow.h"
-#include "ui/OptimiseGoalsWindow.h"
-#include "ui/PlanClipboard.h"
-#include "ui/PlannerAccessibility.h"
-#include "ui/PlannerColours.h"
-#include "ui/PlannerHistory.h"
-#include "ui/PlannerHost.h"
-#include "ui/PlannerStyle.h"
-#include "ui/SkillListItem.h"
-#include "ui/SkillListWidget.h"
+#include "ui/companions/compare/CompareRacesWindow.h"
+#include "ui/companions/optimise/OptimiseGoalsWindow.h"
+#include "ui/desktop/PlanClipboard.h"
+#include "ui/desktop/PlannerAccessibility.h"
+#include "ui/desktop/PlannerColours.h"
+#include "ui/desktop/PlannerStyle.h"
+#include "ui/planner/PlannerHistory.h"
+#include "ui/planner/PlannerHost.h"
+#include "ui/planner/SkillListItem.h"
+#include "ui/planner/SkillListWidget.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/PlannerAccessibility.h"
+#include "ui/desktop/PlannerAccessibility.h"
 
 #include "document/PlanDocument.h"
 #include "text/SpokenText.h"

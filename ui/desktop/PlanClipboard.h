@@ -6,7 +6,7 @@
 #ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
 #include "plan/CharacterPlan.h"
 #endif
-#include "ui/PlannerHost.h"
+#include "ui/planner/PlannerHost.h"
 
 #include <QList>
 #include <QObject>

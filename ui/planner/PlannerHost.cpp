@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/PlannerHost.h"
+#include "ui/planner/PlannerHost.h"
 
 #include <QAction>
 #include <QMenu>

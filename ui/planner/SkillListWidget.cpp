@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/SkillListWidget.h"
+#include "ui/planner/SkillListWidget.h"
 
-#include "ui/PlannerAccessibility.h"
+#include "ui/desktop/PlannerAccessibility.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/CompanionWindow.h"
+#include "ui/shared/CompanionWindow.h"
 
 #include <QAction>
 #include <QActionEvent>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/AppIdentity.h"
+#include "ui/desktop/AppIdentity.h"
 
 #include <QDir>
 #include <QPixmap>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/PlannerHistory.h"
+#include "ui/planner/PlannerHistory.h"
 
 #include "document/PlanDocument.h"
 #include "text/FailureText.h"
 #include "text/SpokenText.h"
-#include "ui/PlannerAccessibility.h"
-#include "ui/PlannerHost.h"
+#include "ui/desktop/PlannerAccessibility.h"
+#include "ui/planner/PlannerHost.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/PlanClipboard.h"
+#include "ui/desktop/PlanClipboard.h"
 
 #include "document/PlanDocument.h"
 #include "text/FailureText.h"
 #include "text/PlanText.h"
-#include "ui/DesktopClipboard.h"
-#include "ui/PlannerAccessibility.h"
+#include "ui/desktop/DesktopClipboard.h"
+#include "ui/desktop/PlannerAccessibility.h"
 
 #include <QAbstractItemView>
 #include <QAction>

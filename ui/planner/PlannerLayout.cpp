@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window's controls: their places, fonts, design texts, descriptions and focus order.
-#include "ui/Tarrowind_Char_Planner.h"
+#include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include "rules/RaceTable.h"
 #include "text/SkillRow.h"
-#include "ui/PlannerAccessibility.h"
-#include "ui/PlannerFonts.h"
-#include "ui/SkillListWidget.h"
+#include "ui/desktop/PlannerAccessibility.h"
+#include "ui/desktop/PlannerFonts.h"
+#include "ui/planner/SkillListWidget.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tarrowind team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/SkillListItem.h"
+#include "ui/planner/SkillListItem.h"
 
 #include "document/PlanDocument.h"
 #include "rules/SkillCatalogue.h"
 #include "text/SkillExplanation.h"
 #include "text/SpokenText.h"
-#include "ui/PlannerFonts.h"
+#include "ui/desktop/PlannerFonts.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
