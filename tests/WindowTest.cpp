@@ -30,6 +30,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStyleFactory>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -92,6 +93,8 @@ private Q_SLOTS:
     void compareRacesBesideThePlanner();
     void coloursFollowThePalette_data();
     void coloursFollowThePalette();
+    void listTextIsReadable_data();
+    void listTextIsReadable();
 
     void copyPlan_data();
     void copyPlan();
@@ -1506,6 +1509,89 @@ void WindowTest::coloursFollowThePalette() {
     QCOMPARE(mark->text(), u"refused"_s);
     QTest::keyClick(goal, Qt::Key_Backspace);
     QVERIFY(!goal->findChild<QAction *>(u"refusedMark"_s));
+}
+
+namespace {
+
+// Adwaita's colours as Debian's adwaita-qt6 gives them: it draws an item's text in the colour
+// group of its window's state, as Fusion does, and greys the text of an inactive window to 3:1.
+QPalette AdwaitaColours() {
+    QPalette palette(QColor(0x2e, 0x34, 0x36), QColor(0xf6, 0xf5, 0xf4));
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, QColor(0x2e, 0x34, 0x36));
+    palette.setColor(QPalette::Inactive, QPalette::Base, QColor(0xfc, 0xfc, 0xfc));
+    palette.setColor(QPalette::Inactive, QPalette::Text, QColor(0x92, 0x95, 0x95));
+    palette.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    return palette;
+}
+
+// A dark desktop whose inactive text is dimmed as far.
+QPalette DarkColours() {
+    QPalette palette(QColor(0xee, 0xee, 0xec), QColor(0x35, 0x35, 0x35));
+    palette.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    palette.setColor(QPalette::Text, QColor(0xee, 0xee, 0xec));
+    palette.setColor(QPalette::Inactive, QPalette::Text, QColor(0x77, 0x77, 0x77));
+    palette.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    return palette;
+}
+
+class StandInStyle : public QProxyStyle {
+public:
+    StandInStyle(const QPalette &palette) : QProxyStyle(u"Fusion"_s), m_palette(palette) {}
+    QPalette standardPalette() const override { return m_palette; }
+
+private:
+    QPalette m_palette;
+};
+
+// The least contrast between a row's background (its right end, where no text reaches) and the
+// pixel of its text that stands out most, as drawn.
+qreal DrawnContrast(QListWidget *list, int row) {
+    const QImage drawn = list->viewport()->grab().toImage();
+    const QRect rect = list->visualItemRect(list->item(row)) & drawn.rect();
+    const QColor background = drawn.pixelColor(rect.right() - 2, rect.center().y());
+    qreal most = 1.0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x < rect.right() - 4; ++x) {
+            most = std::max(most, PlannerColours::Contrast(drawn.pixelColor(x, y), background));
+        }
+    }
+    return most;
+}
+
+} // namespace
+
+void WindowTest::listTextIsReadable_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("Fusion") << QStyleFactory::create(u"Fusion"_s)->standardPalette();
+    QTest::newRow("Adwaita") << AdwaitaColours();
+    QTest::newRow("dark") << DarkColours();
+}
+
+// The list's text, the selected row's too, reads at 4.5:1 on the drawn pixels, whether the
+// window is active or another window has the focus.
+void WindowTest::listTextIsReadable() {
+    QFETCH(QPalette, palette);
+    StandInStyle style(palette);
+    window->setStyle(&style);
+    window->setPalette(palette);
+    clickRow(10);
+    for (const bool active : {false, true}) {
+        if (active) {
+            QVERIFY(ShowActive(window.get()));
+        } else {
+            QApplication::setActiveWindow(nullptr);
+        }
+        for (const int row : {10, 11}) {
+            const qreal contrast = DrawnContrast(list(), row);
+            QVERIFY2(contrast >= 4.5, qPrintable(u"row %1, %2: %3:1"_s.arg(row)
+                                                     .arg(active ? u"active"_s : u"inactive"_s)
+                                                     .arg(contrast, 0, 'f', 1)));
+        }
+    }
+    window->setStyle(nullptr);
 }
 
 QTEST_MAIN(WindowTest)

@@ -4,8 +4,7 @@
 #pragma once
 
 #include <QColor>
-
-class QPalette;
+#include <QPalette>
 
 // Colours the planner draws beyond the palette's own, worked out from the palette so that they
 // hold on light and dark desktops alike.
@@ -18,5 +17,15 @@ qreal Contrast(const QColor &a, const QColor &b);
 // The border of a refused box: a red with at least 3:1 contrast against both the box's base and
 // the window around it, or the red with the most contrast where no red has that much.
 QColor RefusedBorder(const QPalette &palette);
+
+// The least contrast of text that is read, not only seen, as WCAG asks of body text.
+inline constexpr qreal ReadableContrast = 4.5;
+
+// `palette` with the text of an item view readable whether its window is active or not: in both
+// groups, the text at ReadableContrast or more against the base, and the selected rows' text
+// against their highlight. A colour that has it already is kept; some styles (Adwaita) grey the
+// text of an inactive window down to 3:1, so that a list looks disabled while a window beside it
+// has the focus. The disabled group is left alone: greyed is what it means there.
+QPalette ReadableItems(QPalette palette);
 
 } // namespace PlannerColours

@@ -421,6 +421,7 @@ void Tarrowind_Char_Planner::UpdateColours() {
     QPalette cost = txtGoalCost->palette();
     cost.setColor(QPalette::Base, palette().color(QPalette::Window));
     txtGoalCost->setPalette(cost);
+    lstSkills->setPalette(PlannerColours::ReadableItems(palette()));
     for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
         if (box->property(InvalidProperty).toBool()) {
             ShowRefusedBorder(box, palette());

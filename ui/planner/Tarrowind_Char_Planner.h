@@ -72,7 +72,8 @@ private:
     // room for "-120" or ten digits, moves the controls right of a widened box with it and
     // gives the window its fixed size (PlannerLayout.cpp). Under Fusion at 96 dpi nothing moves.
     void FitDetailRow();
-    // The cost box's background and the refused boxes' border, from the current palette.
+    // The cost box's background, the list's readable text and the refused boxes' border, from
+    // the current palette.
     void UpdateColours();
     // On another screen the window takes its fixed size again, at that screen's scale.
     void FitToScreen();
