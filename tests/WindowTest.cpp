@@ -4,6 +4,8 @@
 #include "ExamplePlan.h"
 #include "PlannerTestSupport.h"
 #include "plan/Optimiser.h"
+#include "ui/desktop/ClipboardHandOver.h"
+#include "ui/desktop/PlanClipboard.h"
 #include "ui/desktop/PlannerColours.h"
 #include "ui/planner/Tarrowind_Char_Planner.h"
 #include "ui/shared/CompanionWindow.h"
@@ -105,6 +107,8 @@ private Q_SLOTS:
     void pasteRefused();
     void closing_data();
     void closing();
+    void copyAndCloseWaitsForTheFetch_data();
+    void copyAndCloseWaitsForTheFetch();
 
 private:
     template <typename T> T *control(const char *name) const {
@@ -1350,6 +1354,52 @@ void WindowTest::closing() {
     }
     QCOMPARE(clipboard->text().contains(row(10).trimmed()), answer == QMessageBox::Save);
     QCOMPARE(screen(), screenBefore);
+}
+
+void WindowTest::copyAndCloseWaitsForTheFetch_data() {
+    QTest::addColumn<QString>("then");    // what another program does after the closing
+    QTest::addColumn<int>("waitMs");      // the longest wait
+    QTest::addColumn<bool>("endsAtOnce"); // before the wait has run out
+
+    const int hour = 3'600'000;
+    QTest::newRow("text fetched") << u"fetch text"_s << hour << true;
+    QTest::newRow("HTML fetched") << u"fetch html"_s << hour << true;
+    QTest::newRow("another program copies") << u"copy"_s << hour << true;
+    QTest::newRow("only the formats asked") << u"formats"_s << hour << false;
+    QTest::newRow("nobody asks") << QString() << 20 << false;
+}
+
+// After "Copy Plan and Close" the program goes on, window closed, until another program has
+// fetched the plan's text or taken the clipboard, or the wait has run out.
+void WindowTest::copyAndCloseWaitsForTheFetch() {
+    QFETCH(QString, then);
+    QFETCH(int, waitMs);
+    QFETCH(bool, endsAtOnce);
+    window->findChild<PlanClipboard *>()->SetHandOverWait(std::chrono::milliseconds(waitMs));
+    clickRow(10);
+    type("txtGoal", u"50"_s);
+    press("cmdUpdate");
+    QStringList asked;
+    QVERIFY(closeAnswering(QMessageBox::Save, asked));
+    auto *handOver = qApp->findChild<ClipboardHandOver *>();
+    QVERIFY(handOver);
+    QSignalSpy ended(handOver, &ClipboardHandOver::ended);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    if (then == u"fetch text") {
+        QVERIFY(copied->data(u"text/plain"_s).contains("Sword"));
+    } else if (then == u"fetch html") {
+        QVERIFY(!copied->data(u"text/html"_s).isEmpty());
+    } else if (then == u"copy") {
+        QGuiApplication::clipboard()->setText(u"from another program"_s);
+    } else if (then == u"formats") {
+        QVERIFY(copied->hasText() && copied->formats().contains(u"text/html"_s));
+    }
+    QTest::qWait(5);
+    QCOMPARE(ended.count(), endsAtOnce ? 1 : 0);
+    if (waitMs < 1000) {
+        QTRY_COMPARE(ended.count(), 1);
+    }
+    delete qApp->findChild<ClipboardHandOver *>();
 }
 
 void WindowTest::compareRacesFollowsThePlan() {

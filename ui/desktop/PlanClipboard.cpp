@@ -6,6 +6,7 @@
 #include "document/PlanDocument.h"
 #include "text/FailureText.h"
 #include "text/PlanText.h"
+#include "ui/desktop/ClipboardHandOver.h"
 #include "ui/desktop/DesktopClipboard.h"
 #include "ui/desktop/PlannerAccessibility.h"
 
@@ -133,6 +134,8 @@ bool PlanClipboard::MayClose() {
     question.setEscapeButton(QMessageBox::Cancel);
     switch (DesktopClipboard::ClipboardKeepsCopy()) {
     case DesktopClipboard::KeepsCopy::Yes:
+        question.setInformativeText(tr("A clipboard manager is running: the plan will stay on "
+                                       "the clipboard after the planner has closed."));
         break;
     case DesktopClipboard::KeepsCopy::No:
         question.setInformativeText(
@@ -149,8 +152,13 @@ bool PlanClipboard::MayClose() {
     }
     switch (question.exec()) {
     case QMessageBox::Save:
-        // Qt hands the clipboard to a clipboard manager when the program ends, where one runs.
-        return CopyPlan();
+        if (const CopiedText *copied = Copy()) {
+            // Qt hands the clipboard to a clipboard manager when the program ends, where one
+            // runs; one that polls reads it only after a while.
+            new ClipboardHandOver(copied, m_handOverWait);
+            return true;
+        }
+        return false;
     case QMessageBox::Discard:
         return true;
     default:
@@ -158,21 +166,26 @@ bool PlanClipboard::MayClose() {
     }
 }
 
-bool PlanClipboard::CopyPlan() {
+void PlanClipboard::CopyPlan() {
+    (void)Copy();
+}
+
+const CopiedText *PlanClipboard::Copy() {
     const CharacterPlan &plan = m_host.document->plan();
-    auto mimeData = std::make_unique<QMimeData>();
+    auto copied = std::make_unique<CopiedText>();
     try {
-        mimeData->setText(PlanText::Format(plan));
-        mimeData->setHtml(PlanText::FormatHtml(plan));
+        copied->setText(PlanText::Format(plan));
+        copied->setHtml(PlanText::FormatHtml(plan));
     } catch (...) {
         ShowNote(tr("Nothing was copied: %1.").arg(FailureText::Reason(std::current_exception())));
-        return false;
+        return nullptr;
     }
-    QGuiApplication::clipboard()->setMimeData(mimeData.release());
+    const CopiedText *onClipboard = copied.get();
+    QGuiApplication::clipboard()->setMimeData(copied.release());
     m_copied = plan;
     // Copying changes nothing on the screen; without this note nobody would know it happened.
     ShowNote(tr("Plan copied: %1 skills.").arg(Tarrowind_Module::SkillCount));
-    return true;
+    return onClipboard;
 }
 
 void PlanClipboard::PastePlan() {

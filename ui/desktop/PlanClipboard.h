@@ -6,11 +6,13 @@
 #ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
 #include "plan/CharacterPlan.h"
 #endif
+#include "ui/desktop/ClipboardHandOver.h"
 #include "ui/planner/PlannerHost.h"
 
 #include <QList>
 #include <QObject>
 
+#include <chrono>
 #include <optional>
 
 class QAbstractItemView;
@@ -35,8 +37,15 @@ public:
     // plan copied, or the user chose to close without copying.
     bool MayClose();
 
+    // How long the program goes on after "Copy Plan and Close" for another program to fetch
+    // the plan (ClipboardHandOver).
+    void SetHandOverWait(std::chrono::milliseconds wait) { m_handOverWait = wait; }
+
 private:
-    bool CopyPlan();
+    void CopyPlan();
+    // Puts the plan on the clipboard; what is there now, or null when the plan could not be
+    // written.
+    const CopiedText *Copy();
     void PastePlan();
     void ShowNote(const QString &message) const;
 
@@ -44,4 +53,5 @@ private:
     QAbstractItemView *m_list;
     QList<QWidget *> m_clearOf;
     std::optional<Tarrowind_Module::CharacterPlan> m_copied;
+    std::chrono::milliseconds m_handOverWait = ClipboardHandOver::LongestWait;
 };
