@@ -104,3 +104,24 @@ void CharacterPlan::GoalTotal(std::int32_t &total) const {
     }
     total = sum;
 }
+
+std::int32_t Tarrowind_Module::ModdedAtGoal(const CharacterPlan &plan, SkillNumber skill) {
+    if (RaceMax(plan.race, skill) == 0) {
+        return 0;
+    }
+    // An attribute the race cannot learn adds nothing, whatever its goal and bonus.
+    auto value = [&plan](SkillNumber s) -> std::int64_t {
+        const SkillPlanEntry &entry = plan.skills.at(s);
+        return RaceMax(plan.race, s) == 0 ? 0 : std::int64_t{entry.Goal} + entry.EQ;
+    };
+    std::int64_t modded = value(skill);
+    if (skill >= AttributeCount) {
+        std::int64_t sum = 0;
+        for (int slot = 0; slot < StatSlots; ++slot) {
+            sum += value(StatDependencyTable.at(skill, slot));
+        }
+        // Rounded toward negative infinity, as the attribute bonus is.
+        modded += sum / 5 - (sum % 5 < 0 ? 1 : 0);
+    }
+    return static_cast<std::int32_t>(modded);
+}

@@ -68,4 +68,11 @@ struct CharacterPlan {
 namespace Tarrowind_Module {
 using ::CharacterPlan;
 using ::SkillPlanEntry;
+
+// The modded value of a skill at its goal: Goal + EQ + the sum of Goal + EQ of its three
+// attributes divided by 5, rounded toward negative infinity. For an attribute Goal + EQ; for a
+// skill the race cannot learn 0 (an attribute the race cannot learn adds 0 to the sum).
+// Worked out in 32 bits, so no 16-bit input overflows it. Reads the plan as it is: throws
+// UnknownRace for an invalid race and std::out_of_range for a skill outside 0 to 36.
+std::int32_t ModdedAtGoal(const CharacterPlan &plan, SkillNumber skill);
 } // namespace Tarrowind_Module

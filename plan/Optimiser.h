@@ -14,7 +14,8 @@
 // CheapestReach, OwnGoalReachCost and CheapestGoals take a plan that Recalculate accepts and work
 // on a recalculated copy of it; a plan it cannot recalculate throws as Recalculate does
 // (UnknownRace for an invalid race, std::overflow_error for a modded value outside 16 bits).
-// ModdedAtGoal and HighestReach read the plan as it is and throw UnknownRace for an invalid race.
+// HighestReach reads the plan as it is and throws UnknownRace for an invalid race; so does
+// ModdedAtGoal (plan/CharacterPlan.h), the value the optimisers keep or reach.
 // A skill outside 0 to 36 throws std::out_of_range everywhere. The optimisers change goals only:
 // never a base, an equipment bonus, the race or the selected skill, and every goal stays between
 // its base and the race's maximum, so the plans they return are recalculated and never throw on a
@@ -27,12 +28,6 @@
 //      Agility and Strength.
 // So a plan that cannot be made cheaper comes back exactly as it was.
 namespace Tarrowind_Module {
-
-// The modded value of a skill at its goal: Goal + EQ + the sum of Goal + EQ of its three
-// attributes divided by 5, rounded toward negative infinity. For an attribute Goal + EQ; for a
-// skill the race cannot learn 0 (an attribute the race cannot learn adds 0 to the sum).
-// Worked out in 32 bits, so no 16-bit input overflows it.
-std::int32_t ModdedAtGoal(const CharacterPlan &plan, SkillNumber skill);
 
 // The least added experience that makes ModdedAtGoal(skill) >= target, raising only the goals
 // of that skill and of its attributes (of an attribute: only its own goal), never lowering one.
@@ -54,6 +49,8 @@ std::optional<std::int32_t> OwnGoalReachCost(const CharacterPlan &plan, SkillNum
 // Every goal free between base and maximum; every skill the race can learn keeps at least its
 // ModdedAtGoal, the five attributes too unless attributesMayFall; the least total experience.
 // The goals of skills the race cannot learn are left as they are.
+// Throws std::length_error, changing nothing, should the skill catalogue ever group the skills
+// into more sets of attributes than the search holds: a fault of the program, never of a plan.
 CharacterPlan CheapestGoals(const CharacterPlan &plan, bool attributesMayFall);
 
 } // namespace Tarrowind_Module

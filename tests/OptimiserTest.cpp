@@ -3,6 +3,7 @@
 
 #include "plan/Optimiser.h"
 #include "ExamplePlan.h"
+#include "plan/OptimiserSearch.h"
 #include "rules/Tarrowind_Module.h"
 
 #include <gtest/gtest.h>
@@ -125,7 +126,22 @@ CharacterPlan RandomPlan(RaceNumber race, std::mt19937 &random) {
     return plan;
 }
 
-TEST(OptimiserTest, CheapestGoalsMatchesExhaustiveSearch) {
+// CheapestGoals as the program asks it, or its search on a node budget smaller than one path to a
+// leaf: every first attempt stops and starts again, and some second ones too, so the unbudgeted
+// last attempt must keep the answer exact.
+struct Budget {
+    const char *name;
+    std::optional<long> firstNodeBudget; // nullopt: CheapestGoals itself
+};
+
+void PrintTo(const Budget &row, std::ostream *out) {
+    *out << row.name;
+}
+
+class CheapestGoalsOracleTest : public ::testing::TestWithParam<Budget> {};
+
+TEST_P(CheapestGoalsOracleTest, MatchesExhaustiveSearch) {
+    const std::optional<long> budget = GetParam().firstNodeBudget;
     std::mt19937 random(16);
     for (int round = 0; round < 40; ++round) {
         for (RaceNumber race = 0; race < RaceCount; ++race) {
@@ -142,7 +158,9 @@ TEST(OptimiserTest, CheapestGoalsMatchesExhaustiveSearch) {
                         s < AttributeCount && mayFall ? INT32_MIN : ModdedAtGoal(plan, s);
                 }
                 oracle.Search();
-                const CharacterPlan cheapest = CheapestGoals(plan, mayFall);
+                const CharacterPlan cheapest =
+                    budget ? OptimiserSearch::CheapestGoalsSearch(plan, mayFall, *budget)
+                           : CheapestGoals(plan, mayFall);
                 EXPECT_EQ(cheapest, oracle.result);
                 if (Total(oracle.result) == Total(plan)) {
                     EXPECT_EQ(cheapest, plan);
@@ -151,6 +169,13 @@ TEST(OptimiserTest, CheapestGoalsMatchesExhaustiveSearch) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Optimiser, CheapestGoalsOracleTest,
+                         ::testing::Values(Budget{"AsAsked", std::nullopt},
+                                           Budget{"RestartedOnATinyBudget", 3}),
+                         [](const ::testing::TestParamInfo<Budget> &row) {
+                             return std::string(row.param.name);
+                         });
 
 TEST(OptimiserTest, CheapestReachMatchesExhaustiveSearch) {
     std::mt19937 random(61);
