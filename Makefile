@@ -36,7 +36,7 @@ test-clang: deps
 # Each libFuzzer target for FUZZ_SECONDS from its seeds in tests/fuzz/corpus; what it learns
 # stays in build-fuzz/corpus, its log in build-fuzz/TARGET.log, a failing input in build-fuzz/.
 FUZZ_SECONDS ?= 30
-FUZZ_TARGETS := exp_to_goal plan read_level paste_plan
+FUZZ_TARGETS := exp_to_goal plan plan_code read_level paste_plan
 fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
