@@ -5,7 +5,6 @@
 
 #include "document/PlanDocument.h"
 #include "text/FailureText.h"
-#include "text/SpokenText.h"
 #include "ui/desktop/PlannerAccessibility.h"
 #include "ui/planner/PlannerHost.h"
 
@@ -109,24 +108,15 @@ void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
     redo->setShortcuts(RedoKeys());
     for (QAction *action : {undo, redo}) {
         QObject::disconnect(action, &QAction::triggered, history, nullptr);
-        QObject::connect(
-            action, &QAction::triggered, host.window,
-            [document = host.document, announcer = host.announcer, messageAt,
-             isUndo = action == undo] {
-                // The step's name goes in front of what it changed, so the user hears which step
-                // was taken back; it is said only with a change the document takes.
-                const QUndoStack *steps = document->history();
-                if (isUndo ? steps->canUndo() : steps->canRedo()) {
-                    announcer->Preface(SpokenText::HistoryStep(
-                        isUndo ? SpokenText::HistoryMove::Undone : SpokenText::HistoryMove::Redone,
-                        isUndo ? steps->undoText() : steps->redoText()));
-                }
-                const std::exception_ptr failure = isUndo ? document->Undo() : document->Redo();
-                announcer->Preface(QString());
-                if (failure) {
-                    announcer->ShowAt(messageAt, FailureText::NothingChanged(failure));
-                }
-            });
+        QObject::connect(action, &QAction::triggered, host.window,
+                         [document = host.document, announcer = host.announcer, messageAt,
+                          isUndo = action == undo] {
+                             const std::exception_ptr failure =
+                                 isUndo ? document->Undo() : document->Redo();
+                             if (failure) {
+                                 announcer->ShowAt(messageAt, FailureText::NothingChanged(failure));
+                             }
+                         });
     }
 
     // First in the menu, whatever else is added there, and on the window, so that the keys work

@@ -207,7 +207,8 @@ void SetTabOrder(std::initializer_list<QWidget *> order) {
 
 void Tarrowind_Char_Planner::CreateControls() {
     setObjectName(QStringLiteral("Tarrowind_Char_Planner"));
-    setWindowTitle(QStringLiteral("Tarrowind Character Planner"));
+    // "[*]" marks a plan that closing would lose (setWindowModified).
+    setWindowTitle(tr("Tarrowind Character Planner[*]"));
 
     Label1 =
         Label(this, "Label1", {8, 8, 401, 17}, SkillListHeader, PlannerFonts::FixedPitch(false));

@@ -91,6 +91,8 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     m_liveCostSaid = new PausedAnnouncement(m_announcer, std::chrono::milliseconds(500), this);
     ConnectHandlers();
     connect(m_document, &PlanDocument::changed, this, &Tarrowind_Char_Planner::UpdateForm);
+    // The title's "[*]" shows a plan that closing would lose.
+    connect(m_document, &PlanDocument::wouldLosePlanChanged, this, &QWidget::setWindowModified);
 
     // The parts beside the window know the document and the menu, not the window class; a
     // further window is one more function of this kind.
