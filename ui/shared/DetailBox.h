@@ -17,8 +17,8 @@ class DetailBox : public QLineEdit {
 public:
     explicit DetailBox(QWidget *parent = nullptr);
 
-    // Shows `text` as the stored value, without a textChanged() to anyone who blocks the box's
-    // signals, and takes any refusal away.
+    // Shows `text`, a stored value, as the text the box was filled with, and takes any refusal
+    // away, also while the box's signals are blocked.
     void Fill(const QString &text);
     // The text the box was last filled with; empty before the first fill.
     const QString &filledText() const { return m_filledText; }
