@@ -41,7 +41,8 @@ void PlanDocument::Open(const CharacterPlan &plan) {
     m_plan = opened;
     m_opened = opened;
     m_history->clear();
-    Q_EMIT changed();
+    Q_EMIT changed(Move::Change, QString());
+    FollowWouldLose();
 }
 
 std::exception_ptr PlanDocument::Apply(const QString &what, const Change &change) {
@@ -50,7 +51,7 @@ std::exception_ptr PlanDocument::Apply(const QString &what, const Change &change
         change(changedPlan);
         changedPlan.Recalculate();
         if (changedPlan == m_plan) {
-            Q_EMIT changed();
+            Q_EMIT changed(Move::Change, what);
         } else {
             // Pushing the step runs its redo, which puts the changed plan in.
             m_history->push(new PlanStep(this, what, m_plan, changedPlan));
@@ -72,12 +73,27 @@ void PlanDocument::Select(SkillNumber skill) {
     m_plan.selected = skill;
 }
 
-void PlanDocument::Restore(const CharacterPlan &plan) {
+void PlanDocument::MarkCopied(const CharacterPlan &plan) {
+    m_copied = plan;
+    FollowWouldLose();
+}
+
+void PlanDocument::Restore(const CharacterPlan &plan, Move move, const QString &step) {
     const CharacterPlan shown = std::exchange(m_plan, plan);
     try {
-        Q_EMIT changed();
+        Q_EMIT changed(move, step);
     } catch (...) {
         m_plan = shown;
         throw;
+    }
+    FollowWouldLose();
+}
+
+void PlanDocument::FollowWouldLose() {
+    const bool wouldLose =
+        !m_plan.SameLevels(m_opened) && !(m_copied && m_plan.SameLevels(*m_copied));
+    if (wouldLose != m_wouldLose) {
+        m_wouldLose = wouldLose;
+        Q_EMIT wouldLosePlanChanged(wouldLose);
     }
 }

@@ -11,17 +11,24 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 
 class QUndoStack;
 
 // The character plan that the planner's windows show and change, with its history of changes.
 // Every plan it holds has been recalculated. It changes only through Apply, Select, undo and
-// redo; windows follow it through changed().
+// redo; windows follow it through changed(). It also knows the plan last copied out of it, and
+// so whether closing would lose the plan.
 class PlanDocument : public QObject {
     Q_OBJECT
 
 public:
     using Change = std::function<void(Tarrowind_Module::CharacterPlan &)>;
+
+    // How the plan that changed() shows came about: a change (Open or Apply), or a step of the
+    // history taken back or done again.
+    enum class Move { Change, Undo, Redo };
+    Q_ENUM(Move)
 
     explicit PlanDocument(QObject *parent = nullptr);
     ~PlanDocument() override;
@@ -52,19 +59,32 @@ public:
     // no step and no changed().
     void Select(Tarrowind_Module::SkillNumber skill);
 
+    // Records that `plan` was copied out of the document, to the clipboard: closing on it loses
+    // nothing.
+    void MarkCopied(const Tarrowind_Module::CharacterPlan &plan);
+    // Whether closing now would lose the plan: its race and levels differ from those it was
+    // opened with and from those last copied. The selected skill is no part of either.
+    bool WouldLosePlan() const { return m_wouldLose; }
+
 Q_SIGNALS:
     // The plan is as the last change, undo or redo left it; show it again. Emitted after every
     // change the document took, also one that left the plan as it was (an Update that stores
-    // what the plan already holds shows the stored values all the same). Receivers must not
-    // throw.
-    void changed();
+    // what the plan already holds shows the stored values all the same). `step` names the step
+    // changed, undone or redone ("Max Goals"); it is empty for Open. Receivers must not throw.
+    void changed(PlanDocument::Move move, const QString &step);
+    // WouldLosePlan() has a new answer, after a change, undo, redo or copy.
+    void wouldLosePlanChanged(bool wouldLose);
 
 private:
     friend class PlanStep;
     // Puts a plan of the history back, then emits changed().
-    void Restore(const Tarrowind_Module::CharacterPlan &plan);
+    void Restore(const Tarrowind_Module::CharacterPlan &plan, Move move, const QString &step);
+    // Works WouldLosePlan() out again and tells when the answer changed.
+    void FollowWouldLose();
 
     Tarrowind_Module::CharacterPlan m_plan;
     Tarrowind_Module::CharacterPlan m_opened;
+    std::optional<Tarrowind_Module::CharacterPlan> m_copied;
+    bool m_wouldLose = false;
     QUndoStack *m_history;
 };

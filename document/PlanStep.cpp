@@ -11,9 +11,11 @@ PlanStep::PlanStep(PlanDocument *document, const QString &what,
     : QUndoCommand(what), m_document(document), m_before(before), m_after(after) {}
 
 void PlanStep::undo() {
-    m_document->Restore(m_before);
+    m_document->Restore(m_before, PlanDocument::Move::Undo, text());
 }
 
 void PlanStep::redo() {
-    m_document->Restore(m_after);
+    m_document->Restore(m_after, m_done ? PlanDocument::Move::Redo : PlanDocument::Move::Change,
+                        text());
+    m_done = true;
 }

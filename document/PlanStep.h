@@ -13,7 +13,8 @@ class PlanDocument;
 
 // One change of the plan in the document's history: the whole plan just before the change and
 // just after it, race, records and selected skill, both recalculated. Redo, the first time when
-// the step is pushed, puts the one into the document, undo the other.
+// the step is pushed, puts the one into the document, undo the other. The document tells its
+// followers which of the three it was.
 class PlanStep : public QUndoCommand {
 public:
     PlanStep(PlanDocument *document, const QString &what,
@@ -27,4 +28,6 @@ private:
     PlanDocument *m_document;
     Tarrowind_Module::CharacterPlan m_before;
     Tarrowind_Module::CharacterPlan m_after;
+    // Whether the step has been done once: its first redo is the change itself.
+    bool m_done = false;
 };

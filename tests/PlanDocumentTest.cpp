@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -27,7 +28,13 @@ protected:
         start.race = 6;
         start.ResetSkills();
         document.Open(start);
-        QObject::connect(&document, &PlanDocument::changed, [this] { ++changes; });
+        QObject::connect(&document, &PlanDocument::changed,
+                         [this](PlanDocument::Move move, const QString &step) {
+                             ++changes;
+                             lastChange = {move, step};
+                         });
+        QObject::connect(&document, &PlanDocument::wouldLosePlanChanged,
+                         [this](bool wouldLose) { answers.push_back(wouldLose); });
     }
 
     // Runs `refused` and expects it to leave the plan, the history and the followers as they were.
@@ -54,6 +61,10 @@ protected:
 
     PlanDocument document;
     int changes = 0;
+    // How the plan that changed() showed last came about, and the step's name.
+    std::pair<PlanDocument::Move, QString> lastChange;
+    // Each new answer of WouldLosePlan(), as wouldLosePlanChanged() told it.
+    std::vector<bool> answers;
 };
 
 // A refusal, whether the change itself throws halfway or the recalculation does, comes back as
@@ -85,8 +96,8 @@ TEST_F(PlanDocumentTest, RefusedChangeLeavesEverythingAsItWas) {
 }
 
 // Undo and redo put back the whole plan as it was on each side of a step, the selected skill
-// included, and say so once each; a change that leaves the plan as it was is shown again but is
-// no step.
+// included, and say so once each, naming the step; a change that leaves the plan as it was is
+// shown again but is no step.
 TEST_F(PlanDocumentTest, UndoAndRedoRestoreThePlanExactly) {
     document.Select(Sword);
     const CharacterPlan start = document.plan();
@@ -98,18 +109,65 @@ TEST_F(PlanDocumentTest, UndoAndRedoRestoreThePlanExactly) {
     const CharacterPlan updatedOnStrength = document.plan();
     ASSERT_EQ(document.Apply(u"Max Bases"_s, [](CharacterPlan &plan) { plan.MaxBases(); }),
               nullptr);
+    EXPECT_EQ(lastChange, std::pair(PlanDocument::Move::Change, u"Max Bases"_s));
     const CharacterPlan maxed = document.plan();
     ASSERT_EQ(document.Apply(u"nothing"_s, [](CharacterPlan &) {}), nullptr);
     EXPECT_EQ(document.history()->count(), 2);
     EXPECT_EQ(changes, 3);
 
-    const std::vector<std::pair<bool, CharacterPlan>> walk = {
-        {true, updatedOnStrength}, {true, start}, {true, start}, {false, updated}, {false, maxed}};
-    for (const auto &[undo, expected] : walk) {
+    using enum PlanDocument::Move;
+    const std::vector<std::tuple<bool, CharacterPlan, PlanDocument::Move, QString>> walk = {
+        {true, updatedOnStrength, Undo, u"Max Bases"_s},
+        {true, start, Undo, u"Update Sword"_s},
+        {true, start, Undo, u"Update Sword"_s}, // nothing left to undo, nothing told
+        {false, updated, Redo, u"Update Sword"_s},
+        {false, maxed, Redo, u"Max Bases"_s}};
+    for (const auto &[undo, expected, move, step] : walk) {
         EXPECT_EQ(undo ? document.Undo() : document.Redo(), nullptr);
         EXPECT_EQ(document.plan(), expected);
+        EXPECT_EQ(lastChange, std::pair(move, step));
     }
     EXPECT_EQ(changes, 3 + 4); // the undo past the first step had nothing to do
+}
+
+// Closing would lose the plan while its race and levels differ both from the plan it was opened
+// with and from the plan last copied, however the plan got there; the selected skill does not
+// count. The signal tells each new answer once.
+TEST_F(PlanDocumentTest, WouldLosePlanFollowsTheOpenedAndTheCopiedPlan) {
+    const auto change = [this](const PlanDocument::Change &what) {
+        return [this, what] {
+            (void)document.Apply(u"change"_s, what);
+        };
+    };
+    const auto undo = [this] {
+        ASSERT_EQ(document.Undo(), nullptr);
+    };
+    const auto redo = [this] {
+        ASSERT_EQ(document.Redo(), nullptr);
+    };
+    const std::vector<std::tuple<const char *, std::function<void()>, bool>> session = {
+        {"as opened", [] {}, false},
+        {"goal stored", change([](CharacterPlan &plan) { plan.skills[Sword].Goal = 50; }), true},
+        {"another skill selected", [this] { document.Select(Strength); }, true},
+        {"copied", [this] { document.MarkCopied(document.plan()); }, false},
+        {"changed since the copy", change([](CharacterPlan &plan) { plan.MaxGoals(); }), true},
+        {"undone back to the copy", undo, false},
+        {"undone back to the start", undo, false},
+        {"redone to the copy", redo, false},
+        {"redone past the copy", redo, true},
+        {"refused", change([](CharacterPlan &plan) { plan.skills[Strength].EQ = 32767; }), true},
+        {"reset to the opened levels", change([](CharacterPlan &plan) { plan.ResetSkills(); }),
+         false},
+    };
+    std::vector<bool> told;
+    for (const auto &[what, action, wouldLose] : session) {
+        action();
+        EXPECT_EQ(document.WouldLosePlan(), wouldLose) << what;
+        if (told.empty() ? wouldLose : told.back() != wouldLose) {
+            told.push_back(wouldLose);
+        }
+    }
+    EXPECT_EQ(answers, told);
 }
 
 } // namespace

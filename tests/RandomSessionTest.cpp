@@ -15,6 +15,7 @@
 #endif
 #include "text/NumberText.h"
 #include "ui/planner/Tarrowind_Char_Planner.h"
+#include "ui/shared/DetailBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -56,6 +57,15 @@ struct SessionFault : std::runtime_error {
             throw SessionFault(QString(what).toStdString());                                       \
         }                                                                                          \
     } while (false)
+
+// Whether one of the base, equipment and goal boxes shows its text as refused.
+bool IsRefused(const QLineEdit *box) {
+    const auto *detail = qobject_cast<const DetailBox *>(box);
+    if (!detail) {
+        throw SessionFault(box->objectName().toStdString() + " is no detail box");
+    }
+    return detail->isRefused();
+}
 
 QString Quoted(const QString &text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
@@ -483,7 +493,7 @@ private:
         if (box->text() == before) {
             return;
         }
-        SESSION_CHECK(!box->property("invalid").toBool(),
+        SESSION_CHECK(!IsRefused(box),
                       box->objectName() + QStringLiteral(" still marked invalid after an edit"));
         if (box == eq_) {
             eqOverflowMarked_ = false;
@@ -530,7 +540,7 @@ private:
             for (std::size_t i = 0; i < boxes.size(); ++i) {
                 // A bonus refused for overflowing stays marked until it is edited.
                 const bool marked = !values[i] || (boxes[i] == eq_ && eqOverflowMarked_);
-                SESSION_CHECK(boxes[i]->property("invalid").toBool() == marked,
+                SESSION_CHECK(IsRefused(boxes[i]) == marked,
                               boxes[i]->objectName() + QStringLiteral(" holding ") +
                                   Quoted(boxes[i]->text()) + QStringLiteral(" is marked wrongly"));
             }
@@ -544,7 +554,7 @@ private:
         try {
             next.Recalculate();
         } catch (const std::overflow_error &) {
-            SESSION_CHECK(eq_->property("invalid").toBool(),
+            SESSION_CHECK(IsRefused(eq_),
                           QStringLiteral("an overflowing bonus was not marked on txtEQ"));
             eqOverflowMarked_ = true;
             return;
@@ -635,7 +645,7 @@ private:
                                                    QStringLiteral(", stored ") + Quoted(stored));
             }
             for (QLineEdit *box : {base_, eq_, goal_}) {
-                SESSION_CHECK(!box->property("invalid").toBool(),
+                SESSION_CHECK(!IsRefused(box),
                               box->objectName() + QStringLiteral(" marked invalid after a refill"));
             }
         } else {

@@ -111,17 +111,15 @@ PlanClipboard::PlanClipboard(const PlannerHost &host, QAbstractItemView *list,
             [pastePlan] { pastePlan->setEnabled(true); });
 }
 
-bool PlanClipboard::WouldLosePlan() const {
-    const CharacterPlan &plan = m_host.document->plan();
-    return !plan.SameLevels(m_host.document->openedPlan()) &&
-           !(m_copied && plan.SameLevels(*m_copied));
-}
-
 bool PlanClipboard::MayClose() {
-    if (!WouldLosePlan()) {
+    if (!m_host.document->WouldLosePlan()) {
         return true;
     }
-    QMessageBox question(QMessageBox::Question, m_host.window->windowTitle(),
+    // The window's title without its mark of unsaved work, which the question's own title has
+    // no use for.
+    QString title = m_host.window->windowTitle();
+    title.remove(QLatin1String("[*]"));
+    QMessageBox question(QMessageBox::Question, title,
                          tr("The plan has not been copied since its last change. Copy it to "
                             "the clipboard before closing?"),
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
@@ -182,7 +180,7 @@ const CopiedText *PlanClipboard::Copy() {
     }
     const CopiedText *onClipboard = copied.get();
     QGuiApplication::clipboard()->setMimeData(copied.release());
-    m_copied = plan;
+    m_host.document->MarkCopied(plan);
     // Copying changes nothing on the screen; without this note nobody would know it happened.
     ShowNote(tr("Plan copied: %1 skills.").arg(Tarrowind_Module::SkillCount));
     return onClipboard;

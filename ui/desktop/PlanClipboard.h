@@ -3,9 +3,6 @@
 
 #pragma once
 
-#ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
-#include "plan/CharacterPlan.h"
-#endif
 #include "ui/desktop/ClipboardHandOver.h"
 #include "ui/planner/PlannerHost.h"
 
@@ -13,15 +10,14 @@
 #include <QObject>
 
 #include <chrono>
-#include <optional>
 
 class QAbstractItemView;
 
 // The plan as text on the clipboard: "Copy Plan" and "Paste Plan" in the menu, Ctrl+Shift+C and
 // Ctrl+Shift+V anywhere in the window, and the standard copy and paste keys in `list`. Its notes
 // open at the list's left edge below the widgets `clearOf`, the ones under the list, so that they
-// cover none of them. It remembers the plan it copied last, which decides whether closing the
-// window asks first. It lives as long as the window, its parent.
+// cover none of them. Each copy is recorded in the document, which then knows whether closing the
+// window would lose the plan. It lives as long as the window, its parent.
 class PlanClipboard : public QObject {
     Q_OBJECT
 
@@ -29,12 +25,9 @@ public:
     PlanClipboard(const PlannerHost &host, QAbstractItemView *list,
                   const QList<QWidget *> &clearOf);
 
-    // Whether closing the window now would lose the plan: it differs from the plan the document
-    // opened with and from the plan last copied. The selected skill is no part of either.
-    bool WouldLosePlan() const;
-    // Where closing would lose the plan, asks first: "Copy Plan and Close", "Close Without
-    // Copying" or "Cancel", the default. True when the window may close: nothing to lose, the
-    // plan copied, or the user chose to close without copying.
+    // Where closing would lose the plan (PlanDocument::WouldLosePlan), asks first: "Copy Plan and
+    // Close", "Close Without Copying" or "Cancel", the default. True when the window may close:
+    // nothing to lose, the plan copied, or the user chose to close without copying.
     bool MayClose();
 
     // How long the program goes on after "Copy Plan and Close" for another program to fetch
@@ -52,6 +45,5 @@ private:
     PlannerHost m_host;
     QAbstractItemView *m_list;
     QList<QWidget *> m_clearOf;
-    std::optional<Tarrowind_Module::CharacterPlan> m_copied;
     std::chrono::milliseconds m_handOverWait = ClipboardHandOver::LongestWait;
 };

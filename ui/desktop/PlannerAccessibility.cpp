@@ -64,29 +64,35 @@ void Announcer::ShowAt(QWidget *at, const QPoint &globalPos, const QString &mess
 
 void Announcer::Follow(const PlanDocument *document) {
     m_said = document->plan();
-    connect(document, &PlanDocument::changed, this, [this, document] {
-        const Tarrowind_Module::CharacterPlan &plan = document->plan();
-        const QString preface = std::exchange(m_preface, QString());
-        // Choosing a row is said by the list itself.
-        if (preface.isEmpty() && plan.SameLevels(m_said)) {
-            return;
-        }
-        QString message = preface;
-        try {
-            const QString change = SpokenText::PlanChange(m_said, plan);
-            message = preface.isEmpty() ? change : preface + u' ' + change;
-        } catch (const std::exception &) {
-            // A plan the window shows can always be told; should it not, the preface is said alone.
-        }
-        if (!message.isEmpty()) {
-            Announce(message);
-        }
-        m_said = plan;
-    });
-}
-
-void Announcer::Preface(const QString &sentence) {
-    m_preface = sentence;
+    connect(document, &PlanDocument::changed, this,
+            [this, document](PlanDocument::Move move, const QString &step) {
+                const Tarrowind_Module::CharacterPlan &plan = document->plan();
+                // The step's name goes in front of what it changed, so the user hears which step
+                // was taken back or done again.
+                const QString preface =
+                    move == PlanDocument::Move::Change
+                        ? QString()
+                        : SpokenText::HistoryStep(move == PlanDocument::Move::Undo
+                                                      ? SpokenText::HistoryMove::Undone
+                                                      : SpokenText::HistoryMove::Redone,
+                                                  step);
+                // Choosing a row is said by the list itself.
+                if (preface.isEmpty() && plan.SameLevels(m_said)) {
+                    return;
+                }
+                QString message = preface;
+                try {
+                    const QString change = SpokenText::PlanChange(m_said, plan);
+                    message = preface.isEmpty() ? change : preface + u' ' + change;
+                } catch (const std::exception &) {
+                    // A plan the window shows can always be told; should it not, the preface is
+                    // said alone.
+                }
+                if (!message.isEmpty()) {
+                    Announce(message);
+                }
+                m_said = plan;
+            });
 }
 
 namespace {

@@ -30,16 +30,12 @@ public:
     void ShowAt(QWidget *at, const QPoint &globalPos, const QString &message);
     // From now on says what each change of the document's plan changed, from the plan as it is
     // now, which counts as said. A change that leaves the race and every skill as they were is not
-    // said.
+    // said. An undo or redo first says which step it took, also when only the selected row
+    // changed.
     void Follow(const PlanDocument *document);
-    // Says `sentence` in front of what the next change of the followed document changed, and
-    // says both even if only the selected row changed. An empty sentence takes it back, as for a
-    // change that was not taken.
-    void Preface(const QString &sentence);
 
 private:
     Tarrowind_Module::CharacterPlan m_said;
-    QString m_preface;
 };
 
 // Says a message once the user pauses: each Later() replaces the waiting message and starts the

@@ -5,13 +5,12 @@
 
 #include "document/PlanDocument.h"
 #include "text/FailureText.h"
-#include "text/SpokenText.h"
 #include "ui/desktop/PlannerAccessibility.h"
 #include "ui/planner/PlannerHost.h"
+#include "ui/shared/DetailBox.h"
 
 #include <QAction>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QUndoStack>
 
@@ -26,13 +25,6 @@ bool IsShortcutOf(const QAction *action, const QKeyEvent *key) {
     return action->shortcuts().contains(pressed);
 }
 
-// The text a box was last filled with from the plan; typing that differs from it is not stored.
-constexpr char FilledTextProperty[] = "filledText";
-
-bool HoldsUnstoredTyping(const QLineEdit *box) {
-    return box->text() != box->property(FilledTextProperty).toString();
-}
-
 // An undo or redo key in an edit box goes to the box's own typing while it has some, and to the
 // document's history otherwise. Redo of the plan would refill the box, so while the box holds
 // typing that was not stored, its redo keys redo only the box's own typing, or nothing.
@@ -44,7 +36,7 @@ public:
         : QObject(parent), m_undo(undo), m_redo(redo) {}
 
     bool eventFilter(QObject *watched, QEvent *event) override {
-        auto *box = qobject_cast<QLineEdit *>(watched);
+        auto *box = qobject_cast<DetailBox *>(watched);
         if (!box ||
             (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)) {
             return QObject::eventFilter(watched, event);
@@ -58,7 +50,7 @@ public:
         // would keep them from the window. setText, as every refill of the boxes does, clears
         // the box's own history, so what is left there is typing that was not stored.
         const bool boxHasIt =
-            undo ? box->isUndoAvailable() : box->isRedoAvailable() || HoldsUnstoredTyping(box);
+            undo ? box->isUndoAvailable() : box->isRedoAvailable() || box->HoldsUnstoredTyping();
         if (key->type() == QEvent::ShortcutOverride) {
             key->setAccepted(boxHasIt); // ignored, it triggers the window's action
             return true;
@@ -91,12 +83,8 @@ QList<QKeySequence> RedoKeys() {
 
 } // namespace
 
-void RecordFilledText(QLineEdit *box) {
-    box->setProperty(FilledTextProperty, box->text());
-}
-
 void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
-                       const QList<QLineEdit *> &boxes) {
+                       const QList<DetailBox *> &boxes) {
     QUndoStack *history = host.document->history();
     // "Undo Max Goals", "Redo race change to Templar"; plain "Undo" when there is none. The
     // actions step through the document rather than the stack, so that a step that cannot be
@@ -109,24 +97,15 @@ void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
     redo->setShortcuts(RedoKeys());
     for (QAction *action : {undo, redo}) {
         QObject::disconnect(action, &QAction::triggered, history, nullptr);
-        QObject::connect(
-            action, &QAction::triggered, host.window,
-            [document = host.document, announcer = host.announcer, messageAt,
-             isUndo = action == undo] {
-                // The step's name goes in front of what it changed, so the user hears which step
-                // was taken back; it is said only with a change the document takes.
-                const QUndoStack *steps = document->history();
-                if (isUndo ? steps->canUndo() : steps->canRedo()) {
-                    announcer->Preface(SpokenText::HistoryStep(
-                        isUndo ? SpokenText::HistoryMove::Undone : SpokenText::HistoryMove::Redone,
-                        isUndo ? steps->undoText() : steps->redoText()));
-                }
-                const std::exception_ptr failure = isUndo ? document->Undo() : document->Redo();
-                announcer->Preface(QString());
-                if (failure) {
-                    announcer->ShowAt(messageAt, FailureText::NothingChanged(failure));
-                }
-            });
+        QObject::connect(action, &QAction::triggered, host.window,
+                         [document = host.document, announcer = host.announcer, messageAt,
+                          isUndo = action == undo] {
+                             const std::exception_ptr failure =
+                                 isUndo ? document->Undo() : document->Redo();
+                             if (failure) {
+                                 announcer->ShowAt(messageAt, FailureText::NothingChanged(failure));
+                             }
+                         });
     }
 
     // First in the menu, whatever else is added there, and on the window, so that the keys work
@@ -139,9 +118,8 @@ void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
     host.window->addAction(redo);
 
     auto *keys = new BoxHistoryKeys(host.window, undo, redo);
-    for (QLineEdit *box : boxes) {
+    for (DetailBox *box : boxes) {
         box->installEventFilter(keys);
-        RecordFilledText(box);
     }
 }
 

@@ -5,7 +5,7 @@
 
 #include <QList>
 
-class QLineEdit;
+class DetailBox;
 class QWidget;
 struct PlannerHost;
 
@@ -13,9 +13,6 @@ struct PlannerHost;
 // In the edit `boxes` the keys undo the box's own typing while it has some; while a box's text
 // differs from the one it was filled with, its redo keys redo only its own typing, so that the
 // plan's redo does not overwrite it. A step that cannot be shown is reported at `messageAt`.
+// What was undone or redone is said through the document's changed().
 void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
-                       const QList<QLineEdit *> &boxes);
-
-// Records the text `box` now shows as the stored value it was filled with. The window calls it
-// after every fill of the edit boxes.
-void RecordFilledText(QLineEdit *box);
+                       const QList<DetailBox *> &boxes);

@@ -9,6 +9,7 @@
 #include "ui/desktop/PlannerAccessibility.h"
 #include "ui/desktop/PlannerFonts.h"
 #include "ui/planner/SkillListWidget.h"
+#include "ui/shared/DetailBox.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -36,8 +37,9 @@ Widget *Place(QWidget *window, const char *name, int x, int y, int width, int he
     return widget;
 }
 
-QLineEdit *TextBox(QWidget *window, const char *name, int x, int width, const char *text) {
-    auto *box = Place<QLineEdit>(window, name, x, 264, width, 21);
+template <typename Box = DetailBox>
+Box *TextBox(QWidget *window, const char *name, int x, int width, const char *text) {
+    auto *box = Place<Box>(window, name, x, 264, width, 21);
     box->setFont(PlannerFonts::SansSerif(11));
     box->setText(QLatin1String(text));
     return box;
@@ -45,7 +47,7 @@ QLineEdit *TextBox(QWidget *window, const char *name, int x, int width, const ch
 
 // Read-only, on the window's own background (UpdateColours).
 QLineEdit *CostBox(QWidget *window) {
-    QLineEdit *box = TextBox(window, "txtGoalCost", 296, 73, "12,345,678");
+    auto *box = TextBox<QLineEdit>(window, "txtGoalCost", 296, 73, "12,345,678");
     box->setReadOnly(true);
     return box;
 }
@@ -207,7 +209,8 @@ void SetTabOrder(std::initializer_list<QWidget *> order) {
 
 void Tarrowind_Char_Planner::CreateControls() {
     setObjectName(QStringLiteral("Tarrowind_Char_Planner"));
-    setWindowTitle(QStringLiteral("Tarrowind Character Planner"));
+    // "[*]" marks a plan that closing would lose (setWindowModified).
+    setWindowTitle(tr("Tarrowind Character Planner[*]"));
 
     Label1 =
         Label(this, "Label1", {8, 8, 401, 17}, SkillListHeader, PlannerFonts::FixedPitch(false));

@@ -19,6 +19,7 @@
 #include "ui/planner/PlannerHost.h"
 #include "ui/planner/SkillListItem.h"
 #include "ui/planner/SkillListWidget.h"
+#include "ui/shared/DetailBox.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -30,8 +31,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QToolTip>
 #include <QWindow>
 
 #include <exception>
@@ -42,31 +41,8 @@ using namespace Tarrowind_Module;
 
 namespace {
 
-constexpr char InvalidProperty[] = "invalid";
-constexpr char NormalToolTipProperty[] = "normalToolTip";
-constexpr char NormalDescriptionProperty[] = "normalDescription";
-
 bool IsSkill(int number) {
     return number >= 0 && number < SkillCount;
-}
-
-constexpr QLatin1String RefusedMark("refusedMark");
-
-void ShowRefusedBorder(QLineEdit *box, const QPalette &palette) {
-    box->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid %1; }")
-                           .arg(PlannerColours::RefusedBorder(palette).name()));
-}
-
-void ClearInvalid(QLineEdit *box) {
-    if (!box->property(InvalidProperty).toBool()) {
-        return;
-    }
-    box->setProperty(InvalidProperty, false);
-    delete box->findChild<QAction *>(RefusedMark, Qt::FindDirectChildrenOnly);
-    box->setStyleSheet(QString());
-    box->setToolTip(box->property(NormalToolTipProperty).toString());
-    box->setAccessibleDescription(box->property(NormalDescriptionProperty).toString());
-    QToolTip::hideText();
 }
 
 // A button's caption as the user reads it, without the "&" that marks its Alt key.
@@ -91,6 +67,8 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     m_liveCostSaid = new PausedAnnouncement(m_announcer, std::chrono::milliseconds(500), this);
     ConnectHandlers();
     connect(m_document, &PlanDocument::changed, this, &Tarrowind_Char_Planner::UpdateForm);
+    // The title's "[*]" shows a plan that closing would lose.
+    connect(m_document, &PlanDocument::wouldLosePlanChanged, this, &QWidget::setWindowModified);
 
     // The parts beside the window know the document and the menu, not the window class; a
     // further window is one more function of this kind.
@@ -138,9 +116,6 @@ void Tarrowind_Char_Planner::ConnectHandlers() {
             &Tarrowind_Char_Planner::OpenListMenu);
     connect(txtBase, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtBase_Change);
     connect(txtGoal, &QLineEdit::textChanged, this, &Tarrowind_Char_Planner::txtGoal_Change);
-    for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
-        connect(box, &QLineEdit::textChanged, this, [box] { ClearInvalid(box); });
-    }
 }
 
 std::int16_t Tarrowind_Char_Planner::StatMod(SkillNumber Skillnum) const {
@@ -219,13 +194,13 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
 
     // Read every box before storing any, so a bad box stores nothing.
     struct Field {
-        QLineEdit *box;
+        DetailBox *box;
         const char *what;
         std::optional<std::int16_t> value;
     };
     Field fields[] = {
         {txtBase, "Base level", {}}, {txtEQ, "Equipment bonus", {}}, {txtGoal, "Goal level", {}}};
-    QLineEdit *firstInvalid = nullptr;
+    DetailBox *firstInvalid = nullptr;
     for (Field &field : fields) {
         field.value = NumberText::ReadLevel(field.box->text());
         if (!field.value) {
@@ -294,23 +269,19 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
         // Whatever the live cost would show here is overwritten by the stored cost below.
         const QSignalBlocker baseBlocker(txtBase);
         const QSignalBlocker goalBlocker(txtGoal);
-        txtBase->setText(NumberText::PlainText(entry.Base));
-        txtEQ->setText(NumberText::PlainText(entry.EQ));
+        txtBase->Fill(NumberText::PlainText(entry.Base));
+        txtEQ->Fill(NumberText::PlainText(entry.EQ));
         lblMod->setText(NumberText::PlainText(entry.Mod));
-        txtGoal->setText(NumberText::PlainText(entry.Goal));
+        txtGoal->Fill(NumberText::PlainText(entry.Goal));
         txtGoalCost->setText(NumberText::PlainText(entry.GoalCost));
     }
-    for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
-        ClearInvalid(box);
-        RecordFilledText(box);
-    }
     // A box that gets the focus says which skill it belongs to.
-    using SpokenText::DetailBox;
+    using Described = SpokenText::DetailBox;
     const QString skill = lblName->text();
-    for (const auto &[box, which] : {std::pair{txtBase, DetailBox::Base},
-                                     {txtEQ, DetailBox::Equipment},
-                                     {txtGoal, DetailBox::Goal},
-                                     {txtGoalCost, DetailBox::Cost}}) {
+    for (const auto &[box, which] : {std::pair<QLineEdit *, Described>{txtBase, Described::Base},
+                                     {txtEQ, Described::Equipment},
+                                     {txtGoal, Described::Goal},
+                                     {txtGoalCost, Described::Cost}}) {
         const QString description = SpokenText::DetailBoxDescription(which, skill);
         if (box->accessibleDescription() != description) {
             box->setAccessibleDescription(description);
@@ -377,7 +348,7 @@ void Tarrowind_Char_Planner::OpenListMenu(const QPoint &at) {
 }
 
 bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
-                                        const PlanDocument::Change &change, QLineEdit *markBox) {
+                                        const PlanDocument::Change &change, DetailBox *markBox) {
     const std::exception_ptr failure = m_document->Apply(what, change);
     if (!failure) {
         return true;
@@ -396,24 +367,9 @@ bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
 
 // A marked box carries its reason as tooltip and as what a screen reader says about it, until
 // its text next changes.
-void Tarrowind_Char_Planner::MarkInvalid(QLineEdit *box, const QString &message) {
-    if (!box->property(InvalidProperty).toBool()) {
-        box->setProperty(NormalToolTipProperty, box->toolTip());
-        box->setProperty(NormalDescriptionProperty, box->accessibleDescription());
-    }
-    if (!box->findChild<QAction *>(RefusedMark, Qt::FindDirectChildrenOnly)) {
-        // Says "refused" without colour, and to a screen reader by its text.
-        auto *mark =
-            new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), tr("refused"), box);
-        mark->setObjectName(RefusedMark);
-        mark->setToolTip(mark->text());
-        box->addAction(mark, QLineEdit::TrailingPosition);
-    }
+void Tarrowind_Char_Planner::MarkInvalid(DetailBox *box, const QString &message) {
     m_liveCostSaid->Cancel(); // the reason comes first
-    box->setProperty(InvalidProperty, true);
-    ShowRefusedBorder(box, palette());
-    box->setToolTip(message);
-    box->setAccessibleDescription(message);
+    box->Refuse(message);
     m_announcer->ShowAt(box, message);
 }
 
@@ -422,11 +378,6 @@ void Tarrowind_Char_Planner::UpdateColours() {
     cost.setColor(QPalette::Base, palette().color(QPalette::Window));
     txtGoalCost->setPalette(cost);
     lstSkills->setPalette(PlannerColours::ReadableItems(palette()));
-    for (QLineEdit *box : {txtBase, txtEQ, txtGoal}) {
-        if (box->property(InvalidProperty).toBool()) {
-            ShowRefusedBorder(box, palette());
-        }
-    }
 }
 
 void Tarrowind_Char_Planner::FitToScreen() {

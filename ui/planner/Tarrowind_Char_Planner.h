@@ -12,6 +12,7 @@
 #include <cstdint>
 
 class Announcer;
+class DetailBox;
 class PausedAnnouncement;
 class PlanClipboard;
 class QComboBox;
@@ -72,8 +73,7 @@ private:
     // room for "-120" or ten digits, moves the controls right of a widened box with it and
     // gives the window its fixed size (PlannerLayout.cpp). Under Fusion at 96 dpi nothing moves.
     void FitDetailRow();
-    // The cost box's background, the list's readable text and the refused boxes' border, from
-    // the current palette.
+    // The cost box's background and the list's readable text, from the current palette.
     void UpdateColours();
     // On another screen the window takes its fixed size again, at that screen's scale.
     void FitToScreen();
@@ -84,8 +84,8 @@ private:
     // Applies a change of the plan, named `what` for the user. If it is refused, the reason is
     // shown at `at`, or marked on `markBox` if one is given; the plan is as it was.
     bool ChangePlan(QWidget *at, const QString &what, const PlanDocument::Change &change,
-                    QLineEdit *markBox = nullptr);
-    void MarkInvalid(QLineEdit *box, const QString &message);
+                    DetailBox *markBox = nullptr);
+    void MarkInvalid(DetailBox *box, const QString &message);
 
     PlanDocument *m_document;
     int m_rowBeforePress = -1;
@@ -101,10 +101,10 @@ private:
     QLabel *lblGoalTotal = nullptr;
     QFrame *Line1 = nullptr;
     QLabel *lblName = nullptr;
-    QLineEdit *txtBase = nullptr;
-    QLineEdit *txtEQ = nullptr;
+    DetailBox *txtBase = nullptr;
+    DetailBox *txtEQ = nullptr;
     QLabel *lblMod = nullptr;
-    QLineEdit *txtGoal = nullptr;
+    DetailBox *txtGoal = nullptr;
     QLineEdit *txtGoalCost = nullptr;
     QPushButton *cmdReset = nullptr;
     QPushButton *cmdMaxBase = nullptr;
