@@ -53,6 +53,8 @@ private Q_SLOTS:
     void read();
     void spellings_data();
     void spellings();
+    void pastedNote_data();
+    void pastedNote();
     void roundTrip_data();
     void roundTrip();
 };
@@ -123,8 +125,18 @@ void PlanTextTest::read_data() {
         << u"Race: Warrior\r    Two Handed       4    0    10   50    112\u202f523"_s
         << u"Warrior; Two Handed 4 0 50"_s;
     QTest::newRow("remarks skipped")
-        << u"Sword is the best\nStep 1 2 3\nBest 3 of them\nResistance 1 0 5 1\nHealing is 2nd"_s
+        << u"Sword is the best\nStep 1, 2 and 3\nBest 3 of them\nResistance 1 0 5 1\nHealing is 2nd"_s
         << u"-; Resistance 1 0 1"_s;
+    QTest::newRow("prose, totals in any locale and headers stay remarks")
+        << u"Goal Cost Total: 4 563 113\nGoal Cost Total: 4\u202f563\u202f113\nGoal Cost Total: "
+           "45,63,113\n| Goal Cost Total | | | | | 4.563.113 |\nMy ArchTemplar build:\n"
+           "Level 10 20 30 by the weekend\nRacer notes\n| Skill | Base | EQ | Mod | Goal |\n"
+           "|---|:---:|---:|\nSword 4 0 10 50"_s
+        << u"-; Sword 4 0 50"_s;
+    QTest::newRow("table rows and list bullets")
+        << u"| Race | Templar |\n| Sword | 35 | 8 | 50 | 90 | 2,113,579 |\n||Dagger||1||0||2||3||\n"
+           "- Heal 2 0 3 4\n2. Light 4 0 5 6\n\u2022 Stun 1 0 1 1"_s
+        << u"Templar; Sword 35 8 90; Dagger 1 0 3; Heal 2 0 4; Light 4 0 6; Stun 1 0 1"_s;
     QTest::newRow("unknown race")
         << u"Race: Elf\nSword 4 0 10 50"_s
         << u"Nothing was pasted: the race is not one the planner knows, in line 1: \"Race: Elf\""_s;
@@ -186,7 +198,10 @@ void PlanTextTest::spellings_data() {
         {u"**Race:** Templar", "Templar"},     {u"__Race__ = *Harakim*", "Harakim"},
         {u"RACE\uFF1AMercenary", "Mercenary"}, {u"Race\t\tSeyan\u2019Du", "Seyan'Du"},
         {u"Race: seyan\u02BCdu", "Seyan'Du"},  {u"race  sorceror", "Sorceror"},
-        {u"Race: SEYAN\u2018DU", "Seyan'Du"}};
+        {u"Race: SEYAN\u2018DU", "Seyan'Du"},  {u"Race=Warrior", "Warrior"},
+        {u"Class: Warrior", "Warrior"},        {u"RASSE = Templar", "Templar"},
+        {u"classe\tHarakim", "Harakim"},       {u"Sorceror", "Sorceror"},
+        {u"**Seyan'Du:**", "Seyan'Du"},        {u"- Race: ArchHarakim", "ArchHarakim"}};
     for (const auto &[line, race] : races) {
         const QString text = QString::fromUtf16(line);
         QTest::addRow("%s", qPrintable(text))
@@ -200,9 +215,42 @@ void PlanTextTest::spellings_data() {
     QTest::newRow("two edits") << u"Dagger 1 0 2 3\nHand to Hnd 4 0 10 50"_s
                                << unknown.arg(2).arg(u"Hand to Hnd", u"Hand to Hand");
     QTest::newRow("short name") << u"Haal 1 0 1 1"_s << unknown.arg(1).arg(u"Haal", u"Heal");
+    QTest::newRow("letter left out") << u"Hel 1 0 1 1"_s << unknown.arg(1).arg(u"Hel", u"Heal");
+    QTest::newRow("word before") << u"Dagger 1 0 2 3\nLong Sword 35 8 50 120 3,796,879"_s
+                                 << unknown.arg(2).arg(u"Long Sword", u"Sword");
+    QTest::newRow("word before, cost in three groups")
+        << u"My Sword 35 8 50 120 3 796 879"_s << unknown.arg(1).arg(u"My Sword", u"Sword");
+    QTest::newRow("initials") << u"HtH 10 0 12 40"_s << unknown.arg(1).arg(u"HtH", u"Hand to Hand");
+    QTest::newRow("name cut short")
+        << u"Ghost Comp 5 0 10 30"_s << unknown.arg(1).arg(u"Ghost Comp", u"Ghost Companion");
+    QTest::newRow("first word of the name")
+        << u"Enhance\t10\t0\t12\t40"_s << unknown.arg(1).arg(u"Enhance", u"Enhance Weapon");
+    QTest::newRow("table row, misspelt")
+        << u"| Swrod | 35 | 8 | 50 | 120 |"_s << unknown.arg(1).arg(u"Swrod", u"Sword");
+    QTest::newRow("three numbers, no name near")
+        << u"Sword 35 8 50 120\nStep 1 2 3"_s << u"2: Step is not a skill the planner knows"_s;
+    QTest::newRow("three numbers in a table row")
+        << u"| Sword | 4 | 0 | 10 |"_s
+        << u"1: Sword needs four whole numbers from -32768 to 32767"_s;
+    QTest::newRow("beyond 32 bits") << u"Sword 4 0 10 4294967346"_s
+                                    << u"1: Sword needs four whole numbers from -32768 to 32767"_s;
+    const QString unknownRace = u"1: the race is not one the planner knows (perhaps %1)"_s;
+    QTest::newRow("race misspelt")
+        << u"Race: Sorcerer\nSword 35 8 50 120"_s << unknownRace.arg(u"Sorceror");
+    QTest::newRow("race apart") << u"Race: Seyan Du\nSword 35 8 50 120"_s
+                                << unknownRace.arg(u"Seyan'Du");
+    QTest::newRow("class misspelt, no separator")
+        << u"Class Sorcerer\nSword 35 8 50 120"_s << unknownRace.arg(u"Sorceror");
+    QTest::newRow("race name alone, misspelt")
+        << u"Sorcerer\nSword 35 8 50 120"_s << unknownRace.arg(u"Sorceror");
+    QTest::newRow("tab before an unknown race")
+        << u"Race\tElf\nSword 35 8 50 120"_s << u"1: the race is not one the planner knows"_s;
     const QString raceLike = u"2: the line begins like a race line but cannot be read"_s;
     QTest::newRow("races") << u"Sword 35 8 50 120\nRaces: ArchTemplar"_s << raceLike;
     QTest::newRow("race remark") << u"Sword 35 8 50 120\nRace matters"_s << raceLike;
+    QTest::newRow("races in capitals") << u"Sword 35 8 50 120\nRACES: Warrior"_s << raceLike;
+    QTest::newRow("classes") << u"Sword 35 8 50 120\nClasses: Warrior"_s << raceLike;
+    QTest::newRow("class remark") << u"Sword 35 8 50 120\nClass matters"_s << raceLike;
 }
 
 void PlanTextTest::spellings() {
@@ -211,6 +259,43 @@ void PlanTextTest::spellings() {
     const auto result = PlanText::Read(text);
     const auto *error = std::get_if<PlanText::ReadError>(&result);
     QCOMPARE(error ? u"%1: %2"_s.arg(error->line).arg(error->reason) : Summary(result), read);
+}
+
+// The note names the levels that the race's limits lowered, and only those.
+void PlanTextTest::pastedNote_data() {
+    QTest::addColumn<QString>("text"); // pasted into a reset ArchTemplar plan
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("nothing lowered") << u"Sword 35 8 50 120\nHeal 0 0 0 0"_s << u"Plan pasted."_s;
+    QTest::newRow("goal") << u"Race: Templar\nSword 35 8 50 120\nTwo Handed 1 0 1 1"_s
+                          << u"Plan pasted: Sword goal 120 lowered to 90, the highest for "
+                             "Templar."_s;
+    QTest::newRow("base, both, a skill the race cannot learn")
+        << u"Race: Templar\nSword 150 0 0 0\nTwo Handed 100 0 0 100\nConcentrate 5 0 0 30"_s
+        << u"Plan pasted: Sword base 150 lowered to 90, the highest for Templar; Two Handed base "
+           "100 and goal 100 lowered to 90, the highest for Templar; Concentrate base 5 and goal "
+           "30 lowered to 0, since Templar cannot learn it."_s;
+    QTest::newRow("more than three named")
+        << u"Race: Templar\nSword 1 0 0 120\nTwo Handed 1 0 0 120\nMeditate 0 0 0 5\n"
+           "Concentrate 9 0 0 0\nStun 1 0 0 120"_s
+        << u"Plan pasted: Sword goal 120 lowered to 90, the highest for Templar; Two Handed goal "
+           u"120 "
+           "lowered to 90, the highest for Templar; Meditate goal 5 lowered to 0, since Templar "
+           "cannot learn it; 5 skills lowered in all."_s;
+}
+
+void PlanTextTest::pastedNote() {
+    QFETCH(QString, text);
+    QFETCH(QString, note);
+    const auto read = PlanText::Read(text);
+    QVERIFY2(std::holds_alternative<PlanText::PastedPlan>(read), qPrintable(Summary(read)));
+    const auto &pasted = std::get<PlanText::PastedPlan>(read);
+    CharacterPlan plan;
+    plan.race = 6;
+    plan.ResetSkills();
+    pasted.StoreInto(plan);
+    plan.Recalculate();
+    QCOMPARE(PlanText::PastedNote(pasted, plan), note);
 }
 
 void PlanTextTest::roundTrip_data() {
