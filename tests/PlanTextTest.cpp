@@ -272,9 +272,6 @@ void PlanTextTest::pastedNote_data() {
     QTest::addColumn<QString>("text"); // pasted into a reset ArchTemplar plan
     QTest::addColumn<QString>("note");
 
-    QTest::newRow("goal") << u"Race: Templar\nSword 35 8 50 120\nTwo Handed 1 0 1 1"_s
-                          << u"Plan pasted: Sword goal 120 lowered to 90, the highest for "
-                             "Templar."_s;
     QTest::newRow("base, both, a skill the race cannot learn")
         << u"Race: Templar\nSword 150 0 0 0\nTwo Handed 100 0 0 100\nConcentrate 5 0 0 30"_s
         << u"Plan pasted: Sword base 150 lowered to 90, the highest for Templar; Two Handed base "
