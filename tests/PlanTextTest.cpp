@@ -56,8 +56,6 @@ private Q_SLOTS:
     void read();
     void spellings_data();
     void spellings();
-    void pastedNote_data();
-    void pastedNote();
     void roundTrip_data();
     void roundTrip();
 };
@@ -265,38 +263,6 @@ void PlanTextTest::spellings() {
     const auto result = PlanText::Read(text);
     const auto *error = std::get_if<PlanText::ReadError>(&result);
     QCOMPARE(error ? u"%1: %2"_s.arg(error->line).arg(error->reason) : Summary(result), read);
-}
-
-// The note names the levels that the race's limits lowered, and only those.
-void PlanTextTest::pastedNote_data() {
-    QTest::addColumn<QString>("text"); // pasted into a reset ArchTemplar plan
-    QTest::addColumn<QString>("note");
-
-    QTest::newRow("base, both, a skill the race cannot learn")
-        << u"Race: Templar\nSword 150 0 0 0\nTwo Handed 100 0 0 100\nConcentrate 5 0 0 30"_s
-        << u"Plan pasted: Sword base 150 lowered to 90, the highest for Templar; Two Handed base "
-           "100 and goal 100 lowered to 90, the highest for Templar; Concentrate base 5 and goal "
-           "30 lowered to 0, since Templar cannot learn it."_s;
-    QTest::newRow("more than three named")
-        << u"Race: Templar\nSword 1 0 0 120\nTwo Handed 1 0 0 120\nMeditate 0 0 0 5\n"
-           "Concentrate 9 0 0 0\nStun 1 0 0 120"_s
-        << u"Plan pasted: Sword goal 120 lowered to 90, the highest for Templar; Two Handed goal "
-           "120 lowered to 90, the highest for Templar; Meditate goal 5 lowered to 0, since "
-           "Templar cannot learn it; 5 skills lowered in all."_s;
-}
-
-void PlanTextTest::pastedNote() {
-    QFETCH(QString, text);
-    QFETCH(QString, note);
-    const auto read = PlanText::Read(text);
-    QVERIFY2(std::holds_alternative<PlanText::PastedPlan>(read), qPrintable(Summary(read)));
-    const auto &pasted = std::get<PlanText::PastedPlan>(read);
-    CharacterPlan plan;
-    plan.race = 6;
-    plan.ResetSkills();
-    pasted.StoreInto(plan);
-    plan.Recalculate();
-    QCOMPARE(PlanText::PastedNote(pasted, plan), note);
 }
 
 void PlanTextTest::roundTrip_data() {

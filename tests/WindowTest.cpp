@@ -1210,10 +1210,13 @@ void WindowTest::pasteIntoThePlan_data() {
                        u"Sword            30   2    39   60    220,762"_s}
         << u"Plan pasted."_s;
     QTest::newRow("a goal above the race's highest")
-        << u"| Race | Templar |\n| Sword | 30 | 2 | 38 | 120 |"_s
-        << QStringList{u"Race: Templar"_s, u"Strength         10   0    10   10    "_s,
-                       u"Sword            30   2    38   90    1,188,783"_s}
-        << u"Plan pasted: Sword goal 120 lowered to 90, the highest for Templar."_s;
+        << u"| Race | Templar |\n| Sword | 30 | 2 | 38 | 120 |\nStrength 200 0 0 100\n"
+           "Concentrate 5 0 0 30\nStun 1 0 0 120"_s
+        << QStringList{u"Race: Templar"_s, u"Strength         90   0    90   90    "_s,
+                       u"Sword            30   2    54   90    1,188,783"_s}
+        << u"Plan pasted: Sword goal 120 lowered to 90, the highest for Templar; Strength base "
+           "200 and goal 100 lowered to 90, the highest for Templar; Concentrate base 5 and goal "
+           "30 lowered to 0, since Templar cannot learn it; 4 skills lowered in all."_s;
 }
 
 void WindowTest::pasteIntoThePlan() {
