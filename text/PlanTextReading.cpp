@@ -254,7 +254,7 @@ QString UnknownRace(QStringView name) {
                                            "the race is not one the planner knows (perhaps %1)")
             .arg(races[*near]);
     }
-    return Translate("the race is not one the planner knows");
+    return QCoreApplication::translate("PlanText", "the race is not one the planner knows");
 }
 
 // The line without blanks and emphasis around it.
@@ -514,7 +514,8 @@ std::optional<SkillNumber> MeantSkill(QStringView written, const QStringList &na
 QString UnknownSkill(QStringView written, const QStringList &names) {
     const QString quoted = MessageText::ShortQuote(written.toString(), NameExcerptLength);
     if (const std::optional<SkillNumber> meant = MeantSkill(written, names)) {
-        return Translate("%1 is not a skill the planner knows (perhaps %2)")
+        return QCoreApplication::translate("PlanText",
+                                           "%1 is not a skill the planner knows (perhaps %2)")
             .arg(quoted, names[*meant]);
     }
     return QCoreApplication::translate("PlanText", "%1 is not a skill the planner knows")
