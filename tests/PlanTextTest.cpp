@@ -8,6 +8,9 @@
 
 #include <QTest>
 
+#include <array>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 using namespace Tarrowind_Module;
 
@@ -123,8 +126,18 @@ void PlanTextTest::read_data() {
         << u"Race: Warrior\r    Two Handed       4    0    10   50    112\u202f523"_s
         << u"Warrior; Two Handed 4 0 50"_s;
     QTest::newRow("remarks skipped")
-        << u"Sword is the best\nStep 1 2 3\nBest 3 of them\nResistance 1 0 5 1\nHealing is 2nd"_s
+        << u"Sword is the best\nStep 1, 2 and 3\nBest 3 of them\nResistance 1 0 5 1\nHealing is 2nd"_s
         << u"-; Resistance 1 0 1"_s;
+    QTest::newRow("prose, totals in any locale and headers stay remarks")
+        << u"Goal Cost Total: 4 563 113\nGoal Cost Total: 4\u202f563\u202f113\nGoal Cost Total: "
+           "45,63,113\n| Goal Cost Total | | | | | 4.563.113 |\nMy ArchTemplar build:\n"
+           "Level 10 20 30 by the weekend\nRacer notes\n| Skill | Base | EQ | Mod | Goal |\n"
+           "|---|:---:|---:|\nSword 4 0 10 50"_s
+        << u"-; Sword 4 0 50"_s;
+    QTest::newRow("table rows and list bullets")
+        << u"| Race | Templar |\n| Sword | 35 | 8 | 50 | 90 | 2,113,579 |\n||Dagger||1||0||2||3||\n"
+           "- Heal 2 0 3 4\n2. Light 4 0 5 6\n\u2022 Stun 1 0 1 1"_s
+        << u"Templar; Sword 35 8 90; Dagger 1 0 3; Heal 2 0 4; Light 4 0 6; Stun 1 0 1"_s;
     QTest::newRow("unknown race")
         << u"Race: Elf\nSword 4 0 10 50"_s
         << u"Nothing was pasted: the race is not one the planner knows, in line 1: \"Race: Elf\""_s;
@@ -186,7 +199,10 @@ void PlanTextTest::spellings_data() {
         {u"**Race:** Templar", "Templar"},     {u"__Race__ = *Harakim*", "Harakim"},
         {u"RACE\uFF1AMercenary", "Mercenary"}, {u"Race\t\tSeyan\u2019Du", "Seyan'Du"},
         {u"Race: seyan\u02BCdu", "Seyan'Du"},  {u"race  sorceror", "Sorceror"},
-        {u"Race: SEYAN\u2018DU", "Seyan'Du"}};
+        {u"Race: SEYAN\u2018DU", "Seyan'Du"},  {u"Race=Warrior", "Warrior"},
+        {u"Class: Warrior", "Warrior"},        {u"RASSE = Templar", "Templar"},
+        {u"classe\tHarakim", "Harakim"},       {u"Sorceror", "Sorceror"},
+        {u"**Seyan'Du:**", "Seyan'Du"},        {u"- Race: ArchHarakim", "ArchHarakim"}};
     for (const auto &[line, race] : races) {
         const QString text = QString::fromUtf16(line);
         QTest::addRow("%s", qPrintable(text))
@@ -200,9 +216,45 @@ void PlanTextTest::spellings_data() {
     QTest::newRow("two edits") << u"Dagger 1 0 2 3\nHand to Hnd 4 0 10 50"_s
                                << unknown.arg(2).arg(u"Hand to Hnd", u"Hand to Hand");
     QTest::newRow("short name") << u"Haal 1 0 1 1"_s << unknown.arg(1).arg(u"Haal", u"Heal");
+    // A line shaped like a skill line whose words name no skill, and the skill meant, if plain.
+    const std::array<std::array<const char16_t *, 3>, 8> unknowns{{
+        {u"Hel 1 0 1 1", u"Hel", u"Heal"},
+        {u"Long Sword 35 8 50 120 3,796,879", u"Long Sword", u"Sword"},
+        {u"My Sword 35 8 50 120 3 796 879", u"My Sword", u"Sword"},
+        {u"HtH 10 0 12 40", u"HtH", u"Hand to Hand"},
+        {u"Ghost Comp 5 0 10 30", u"Ghost Comp", u"Ghost Companion"},
+        {u"Enhance\t10\t0\t12\t40", u"Enhance", u"Enhance Weapon"},
+        {u"| Swrod | 35 | 8 | 50 | 120 |", u"Swrod", u"Sword"},
+        {u"Step 1 2 3", u"Step", nullptr},
+    }};
+    for (const auto &[line, written, meant] : unknowns) {
+        const QString name = QString::fromUtf16(written);
+        QTest::addRow("%s", qPrintable(QString::fromUtf16(line)))
+            << u"Dagger 1 0 2 3\n"_s + QString::fromUtf16(line)
+            << (meant ? unknown.arg(2).arg(name, QString::fromUtf16(meant))
+                      : u"2: %1 is not a skill the planner knows"_s.arg(name));
+    }
+    const QString fourNumbers = u"1: Sword needs four whole numbers from -32768 to 32767"_s;
+    QTest::newRow("three numbers in a table row") << u"| Sword | 4 | 0 | 10 |"_s << fourNumbers;
+    QTest::newRow("beyond 32 bits") << u"Sword 4 0 10 4294967346"_s << fourNumbers;
+    const QString unknownRace = u"1: the race is not one the planner knows%1"_s;
+    const std::pair<const char16_t *, const char *> misspeltRaces[] = {
+        {u"Race: Sorcerer", " (perhaps Sorceror)"},
+        {u"Race: Seyan Du", " (perhaps Seyan'Du)"},
+        {u"Class Sorcerer", " (perhaps Sorceror)"},
+        {u"Sorcerer", " (perhaps Sorceror)"},
+        {u"Race\tElf", ""}};
+    for (const auto &[line, hint] : misspeltRaces) {
+        QTest::addRow("%s", qPrintable(QString::fromUtf16(line)))
+            << QString::fromUtf16(line) + u"\nSword 35 8 50 120"_s
+            << unknownRace.arg(QLatin1String(hint));
+    }
     const QString raceLike = u"2: the line begins like a race line but cannot be read"_s;
     QTest::newRow("races") << u"Sword 35 8 50 120\nRaces: ArchTemplar"_s << raceLike;
     QTest::newRow("race remark") << u"Sword 35 8 50 120\nRace matters"_s << raceLike;
+    QTest::newRow("races in capitals") << u"Sword 35 8 50 120\nRACES: Warrior"_s << raceLike;
+    QTest::newRow("classes") << u"Sword 35 8 50 120\nClasses: Warrior"_s << raceLike;
+    QTest::newRow("class remark") << u"Sword 35 8 50 120\nClass matters"_s << raceLike;
 }
 
 void PlanTextTest::spellings() {

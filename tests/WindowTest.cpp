@@ -1207,20 +1207,32 @@ void WindowTest::pasteRoundTrip() {
 void WindowTest::pasteIntoThePlan_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("shownRows"); // race, Strength, Sword
+    QTest::addColumn<QString>("note");
 
     QTest::newRow("spreadsheet cells with a race")
         << u"Race\tWarrior\nSkill Name\tBase\tEQ\tMod\tGoal\tGoal Cost\nSword\t30\t2\t36\t60\t0\n"_s
         << QStringList{u"Race: Warrior"_s, u"Strength         10   0    10   10    "_s,
-                       u"Sword            30   2    38   60    367,952"_s};
+                       u"Sword            30   2    38   60    367,952"_s}
+        << u"Plan pasted."_s;
     QTest::newRow("no race line: the rest of the plan stays")
         << u"Sword            30   2    38   60    1,008,465"_s
         << QStringList{u"Race: ArchTemplar"_s, u"Strength         10   5    15   10    "_s,
-                       u"Sword            30   2    39   60    220,762"_s};
+                       u"Sword            30   2    39   60    220,762"_s}
+        << u"Plan pasted."_s;
+    QTest::newRow("a goal above the race's highest")
+        << u"| Race | Templar |\n| Sword | 30 | 2 | 38 | 120 |\nStrength 200 0 0 100\n"
+           "Concentrate 5 0 0 30\nStun 1 0 0 120"_s
+        << QStringList{u"Race: Templar"_s, u"Strength         90   0    90   90    "_s,
+                       u"Sword            30   2    54   90    1,188,783"_s}
+        << u"Plan pasted: Sword goal 120 lowered to 90, the highest for Templar; Strength base "
+           "200 and goal 100 lowered to 90, the highest for Templar; Concentrate base 5 and goal "
+           "30 lowered to 0, since Templar cannot learn it; 4 skills lowered in all."_s;
 }
 
 void WindowTest::pasteIntoThePlan() {
     QFETCH(QString, text);
     QFETCH(QStringList, shownRows);
+    QFETCH(QString, note);
     clickRow(4);
     type("txtEQ", u"5"_s);
     press("cmdUpdate");
@@ -1236,6 +1248,7 @@ void WindowTest::pasteIntoThePlan() {
     QVERIFY(pastePlan()->isShortcutVisibleInContextMenu());
     pastePlan()->trigger();
     QCOMPARE((QStringList{shown()[0], row(4), row(10)}), shownRows);
+    QCOMPARE(QToolTip::text(), note);
     QCOMPARE(list()->currentRow(), 4);
 }
 

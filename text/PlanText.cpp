@@ -4,10 +4,13 @@
 #include "text/PlanText.h"
 
 #include "rules/Tarrowind_Module.h"
+#include "text/GameNames.h"
 #include "text/SkillRow.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <initializer_list>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +27,9 @@ QString HtmlRow(std::initializer_list<QString> cells, const QString &tag = u"td"
     }
     return row + u"</tr>\n"_s;
 }
+
+// A paste's note names at most this many lowered levels, and how many more there are.
+constexpr qsizetype NamedLoweredLevels = 3;
 
 // A copied line ends at its last character: the fill that lines up the window's columns is
 // left out where nothing follows it.
@@ -76,6 +82,65 @@ void PastedPlan::StoreInto(CharacterPlan &plan) const {
     for (const SkillLevels &levels : skills) {
         plan.SetLevels(levels.skill, levels.Base, levels.EQ, levels.Goal);
     }
+}
+
+QStringList LoweredLevels(const PastedPlan &pasted, const CharacterPlan &plan) {
+    QStringList lowered;
+    const QString race = GameNames::Race(plan.race);
+    for (const SkillLevels &entered : pasted.skills) {
+        const SkillPlanEntry &stored = plan.skills.at(entered.skill);
+        const bool base = stored.Base < entered.Base;
+        const bool goal = stored.Goal < entered.Goal;
+        if (!base && !goal) {
+            continue;
+        }
+        const QString skill = GameNames::Skill(entered.skill);
+        const QString enteredBase = QString::number(entered.Base);
+        const QString enteredGoal = QString::number(entered.Goal);
+        // Recalculation lowers a level only to the race's highest, and a base and goal lowered
+        // together end at the same highest.
+        const QString highest = QString::number(goal ? stored.Goal : stored.Base);
+        if (RaceMax(plan.race, entered.skill) == 0) {
+            lowered << (base && goal
+                            ? QCoreApplication::translate(
+                                  "PlanText", "%1 base %2 and goal %3 lowered to 0, since %4 "
+                                              "cannot learn it")
+                                  .arg(skill, enteredBase, enteredGoal, race)
+                        : base
+                            ? QCoreApplication::translate(
+                                  "PlanText", "%1 base %2 lowered to 0, since %3 cannot learn it")
+                                  .arg(skill, enteredBase, race)
+                            : QCoreApplication::translate(
+                                  "PlanText", "%1 goal %2 lowered to 0, since %3 cannot learn it")
+                                  .arg(skill, enteredGoal, race));
+        } else {
+            lowered << (base && goal ? QCoreApplication::translate(
+                                           "PlanText",
+                                           "%1 base %2 and goal %3 lowered to %4, the highest for "
+                                           "%5")
+                                           .arg(skill, enteredBase, enteredGoal, highest, race)
+                        : base ? QCoreApplication::translate(
+                                     "PlanText", "%1 base %2 lowered to %3, the highest for %4")
+                                     .arg(skill, enteredBase, highest, race)
+                               : QCoreApplication::translate(
+                                     "PlanText", "%1 goal %2 lowered to %3, the highest for %4")
+                                     .arg(skill, enteredGoal, highest, race));
+        }
+    }
+    return lowered;
+}
+
+QString PastedNote(const PastedPlan &pasted, const CharacterPlan &plan) {
+    const QStringList lowered = LoweredLevels(pasted, plan);
+    if (lowered.isEmpty()) {
+        return QCoreApplication::translate("PlanText", "Plan pasted.");
+    }
+    const QString named = lowered.first(std::min(lowered.size(), NamedLoweredLevels)).join(u"; ");
+    if (lowered.size() <= NamedLoweredLevels) {
+        return QCoreApplication::translate("PlanText", "Plan pasted: %1.").arg(named);
+    }
+    return QCoreApplication::translate("PlanText", "Plan pasted: %1; %2 skills lowered in all.")
+        .arg(named, QString::number(lowered.size()));
 }
 
 } // namespace PlanText

@@ -7,6 +7,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -60,18 +61,33 @@ struct ReadError {
 };
 
 // Reads a plan, line by line, as written, copied or edited by hand. Names match regardless of
-// case, of runs of blanks, of invisible format characters and of the kind of apostrophe.
-// - A race line is "Race", then a colon (also full-width), "=", a tab or blanks, then the race's
-//   name; Markdown emphasis around either part is ignored.
+// case, of runs of blanks, of invisible format characters and of the kind of apostrophe; the "|"
+// between the cells of a Markdown or forum table separates like a tab, and a list's bullet in
+// front of a line ("- ", "1. ") is left out.
+// - A race line is "Race", "Class", "Rasse" or "Classe" (in any case), then a colon (also
+//   full-width), "=", a tab or blanks, then the race's name; or a race's name alone. Markdown
+//   emphasis around either part is ignored.
 // - A skill line starts with a skill's name, an optional colon and numbers; Markdown emphasis is
 //   ignored. The 1st, 2nd and 4th of at least four whole numbers, separated by blanks or only by
 //   a sign, are its base, equipment bonus and goal.
 // - Every other line is a remark and skipped, unless it looks meant as a race or a skill: a line
-//   whose first word is "Race" or "Races", or whose words before the first two numbers are a
-//   skill's name with letters added or one or two edits from it, is refused.
+//   whose first word is one of the race line's labels or their plurals ("Races", "Classes",
+//   "Rassen"); a line that is a race's name misspelt; a line whose words before the first two
+//   numbers are a skill's name with letters added or one or two edits from it; and a line shaped
+//   like a skill line (one to four words, then at least three whole numbers, then nothing but
+//   numbers), except the total line "Goal Cost Total", are refused, with the name meant where
+//   one is plain.
 // The text is refused as a whole, naming the line, when a race is unknown or named twice, a
 // skill is named twice, a skill line's numbers cannot be read, a line looks meant as a race or
 // skill but is neither, or no skill line is found.
 std::variant<PastedPlan, ReadError> Read(const QString &text);
+
+// The levels of the pasted skills that the race's limits lowered once `plan`, into which
+// `pasted` was stored, was recalculated, one entry per skill in the order of the text: "Sword
+// goal 120 lowered to 90, the highest for Templar".
+QStringList LoweredLevels(const PastedPlan &pasted, const Tarrowind_Module::CharacterPlan &plan);
+
+// The note after a paste: "Plan pasted.", followed by the first few of the LoweredLevels.
+QString PastedNote(const PastedPlan &pasted, const Tarrowind_Module::CharacterPlan &plan);
 
 } // namespace PlanText

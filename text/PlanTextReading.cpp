@@ -8,6 +8,7 @@
 
 #include "rules/Tarrowind_Module.h"
 #include "text/FailureText.h"
+#include "text/GameNames.h"
 #include "text/MessageText.h"
 
 #include <QCoreApplication>
@@ -64,8 +65,10 @@ qsizetype Skip(QStringView text, qsizetype at, bool (*skipped)(QChar)) {
 }
 
 // The line as it was meant: without invisible format characters (zero-width space, byte-order
-// mark, soft hyphen and their kind) and with typographic apostrophes as "'". Blanks stay, since a
-// tab can separate the race from its label.
+// mark, soft hyphen and their kind), with typographic apostrophes as "'", and with the "|"
+// between the cells of a Markdown or forum table as a tab, the cell separator of a spreadsheet.
+// Blanks stay, since a tab can separate the race from its label. A list's bullet ("- ", "+ ",
+// "• ", "1. ", "1) ") in front of the line is left out.
 QString Cleaned(QStringView line) {
     QString cleaned;
     cleaned.reserve(line.size());
@@ -75,10 +78,26 @@ QString Cleaned(QStringView line) {
         }
         if (c == QChar(0x2019) || c == QChar(0x2018) || c == QChar(0x02BC)) {
             c = u'\'';
+        } else if (c == u'|') {
+            c = u'\t';
         }
         cleaned += c;
     }
-    return cleaned.trimmed();
+    cleaned = cleaned.trimmed();
+    qsizetype bullet = 0;
+    if (!cleaned.isEmpty() && (IsSign(cleaned[0]) || cleaned[0] == QChar(0x2022))) {
+        bullet = 1;
+    } else {
+        bullet = Skip(cleaned, 0, IsDigit);
+        bullet = bullet > 0 && bullet < cleaned.size() &&
+                         (cleaned[bullet] == u'.' || cleaned[bullet] == u')')
+                     ? bullet + 1
+                     : 0;
+    }
+    if (bullet > 0 && bullet < cleaned.size() && IsBlank(cleaned[bullet])) {
+        cleaned = cleaned.sliced(bullet).trimmed();
+    }
+    return cleaned;
 }
 
 // The edits (insert, delete, replace, swap two neighbours) that turn one text into the other,
@@ -148,7 +167,7 @@ bool IsNumberWord(QStringView word) {
 QStringList SkillNames() {
     QStringList names;
     for (SkillNumber s = 0; s < SkillCount; ++s) {
-        names << QString::fromStdString(SkillName(s));
+        names << GameNames::Skill(s);
     }
     return names;
 }
@@ -156,7 +175,7 @@ QStringList SkillNames() {
 RaceNumber RaceByName(QStringView name) {
     const QString folded = name.toString().simplified();
     for (RaceNumber race = 0; race < RaceCount; ++race) {
-        if (folded.compare(QString::fromStdString(RaceName(race)), Qt::CaseInsensitive) == 0) {
+        if (folded.compare(GameNames::Race(race), Qt::CaseInsensitive) == 0) {
             return race;
         }
     }
@@ -188,45 +207,142 @@ QList<QStringView> SplitLines(QStringView text) {
 // What one line says: nothing (a remark), a race, a skill's levels, or why it cannot be read.
 using LineReading = std::variant<std::monostate, RaceNumber, SkillLevels, QString>;
 
-// A line whose first word is "Race" or "Races", in any case and with or without emphasis: the
-// race, when "Race" is followed by a colon, "=", a tab or just blanks and then the race's name;
+// How close a written word or words are to a name: 0 for the name with letters added, otherwise
+// the edits between them, at most two (one for a name of four letters, where ordinary words lie
+// that close); nothing when they are further apart.
+std::optional<qsizetype> Closeness(QStringView written, const QString &name) {
+    if (written.size() > name.size() && written.startsWith(name, Qt::CaseInsensitive) &&
+        std::all_of(written.begin() + name.size(), written.end(),
+                    [](QChar c) { return c.isLetter(); })) {
+        return 0;
+    }
+    const qsizetype allowed = name.size() <= 4 ? 1 : 2;
+    if (std::abs(written.size() - name.size()) > allowed) {
+        return std::nullopt;
+    }
+    const qsizetype distance = EditDistance(written, name);
+    return distance <= allowed ? std::optional(distance) : std::nullopt;
+}
+
+// The name in `names` closest to `written` (Closeness), the first of equally close ones.
+std::optional<qsizetype> Nearest(QStringView written, const QStringList &names) {
+    std::optional<qsizetype> nearest;
+    qsizetype nearestDistance = 0;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const std::optional<qsizetype> distance = Closeness(written, names[i]);
+        if (distance && (!nearest || *distance < nearestDistance)) {
+            nearest = i;
+            nearestDistance = *distance;
+        }
+    }
+    return nearest;
+}
+
+QStringList RaceNames() {
+    QStringList names;
+    for (RaceNumber race = 0; race < RaceCount; ++race) {
+        names << GameNames::Race(race);
+    }
+    return names;
+}
+
+// Why a race name is not read: unknown, with the race it is close to where there is one.
+QString UnknownRace(QStringView name) {
+    const QStringList races = RaceNames();
+    if (const std::optional<qsizetype> near = Nearest(name, races)) {
+        return QCoreApplication::translate("PlanText",
+                                           "the race is not one the planner knows (perhaps %1)")
+            .arg(races[*near]);
+    }
+    return QCoreApplication::translate("PlanText", "the race is not one the planner knows");
+}
+
+// The line without blanks and emphasis around it.
+QStringView Unframed(QStringView text) {
+    const auto isFrame = [](QChar c) {
+        return IsBlank(c) || IsEmphasis(c);
+    };
+    while (!text.isEmpty() && isFrame(text.front())) {
+        text = text.sliced(1);
+    }
+    while (!text.isEmpty() && isFrame(text.back())) {
+        text.chop(1);
+    }
+    return text;
+}
+
+enum class RaceLabel { None, One, Several };
+
+// The word that labels a race line, in any case: "Race" and the words players write for it
+// ("Class", "Rasse", "Classe"), or their plurals, which label no single race.
+RaceLabel LabelOf(QStringView word) {
+    for (const QStringView one : {u"race", u"class", u"rasse", u"classe"}) {
+        if (word.compare(one, Qt::CaseInsensitive) == 0) {
+            return RaceLabel::One;
+        }
+    }
+    for (const QStringView several : {u"races", u"classes", u"rassen"}) {
+        if (word.compare(several, Qt::CaseInsensitive) == 0) {
+            return RaceLabel::Several;
+        }
+    }
+    return RaceLabel::None;
+}
+
+// A line whose first word labels a race line (LabelOf), with or without emphasis: the race,
+// when the label is followed by a colon, "=", a tab or just blanks and then the race's name;
 // otherwise why not. Nothing for any other line.
 std::optional<LineReading> ReadRaceLine(QStringView line) {
     qsizetype at = Skip(line, 0, IsEmphasis);
-    if (!line.sliced(at).startsWith(u"race", Qt::CaseInsensitive)) {
+    const qsizetype wordStart = at;
+    while (at < line.size() && line[at].isLetter()) {
+        ++at;
+    }
+    const RaceLabel label = LabelOf(line.sliced(wordStart, at - wordStart));
+    if (label == RaceLabel::None) {
         return std::nullopt;
     }
-    at += 4;
-    const bool plural = at < line.size() && line[at].toLower() == u's';
-    at += plural ? 1 : 0;
     if (at < line.size() && !IsBlank(line[at]) && !IsColon(line[at]) && line[at] != u'=' &&
         !IsEmphasis(line[at])) {
-        return std::nullopt; // another word, such as "Racer"
+        return std::nullopt; // another word, such as "Race's"
     }
     at = Skip(line, at, IsEmphasis);
     const qsizetype blanks = at;
     at = Skip(line, at, IsBlank);
     const bool tab = line.sliced(blanks, at - blanks).contains(u'\t');
     const bool separator = at < line.size() && (IsColon(line[at]) || line[at] == u'=');
-    QStringView name = line.sliced(at + (separator ? 1 : 0));
-    const auto isFrame = [](QChar c) {
-        return IsBlank(c) || IsEmphasis(c);
-    };
-    while (!name.isEmpty() && isFrame(name.front())) {
-        name = name.sliced(1);
-    }
-    while (!name.isEmpty() && isFrame(name.back())) {
-        name.chop(1);
-    }
+    const QStringView name = Unframed(line.sliced(at + (separator ? 1 : 0)));
     const RaceNumber race = RaceByName(name);
-    // Without a separator only a race's own name makes it a race line: "Race Warrior".
-    if (plural || (!separator && !tab && race < 0)) {
+    if (race >= 0 && label == RaceLabel::One) {
+        return race;
+    }
+    // Without a separator only a race's name, or one close to it, makes it a race line:
+    // "Race Warrior", but not "Race matters".
+    if (label == RaceLabel::Several ||
+        (!separator && !tab && !Nearest(name.toString().simplified(), RaceNames()))) {
         return Translate("the line begins like a race line but cannot be read");
     }
-    if (race < 0) {
-        return Translate("the race is not one the planner knows");
+    return UnknownRace(name.toString().simplified());
+}
+
+// A line that holds nothing but a race's name, with or without emphasis and a colon after it:
+// that race; for a name close to a race's, why it is not read. Nothing for any other line.
+std::optional<LineReading> ReadRaceName(QStringView line) {
+    QStringView name = Unframed(line);
+    while (!name.isEmpty() && IsColon(name.back())) {
+        name.chop(1);
     }
-    return race;
+    const QString written = Unframed(name).toString().simplified();
+    if (written.isEmpty() || HasDigit(written)) {
+        return std::nullopt;
+    }
+    if (const RaceNumber race = RaceByName(written); race >= 0) {
+        return race;
+    }
+    if (Nearest(written, RaceNames())) {
+        return UnknownRace(written);
+    }
+    return std::nullopt;
 }
 
 // The skill whose name begins the line, regardless of case, followed by a blank, a colon or the
@@ -264,21 +380,13 @@ LineReading ReadSkillLevels(SkillNumber skill, QStringView rest, const QString &
     return SkillLevels{skill, numbers[0], numbers[1], numbers[3]};
 }
 
-// How close a written word or words are to a skill's name: 0 for the name with letters added,
-// otherwise the edits between them, at most two (one for a name of four letters, where ordinary
-// words lie that close); nothing when they are further apart.
-std::optional<qsizetype> Closeness(QStringView written, const QString &name) {
-    if (written.size() > name.size() && written.startsWith(name, Qt::CaseInsensitive) &&
-        std::all_of(written.begin() + name.size(), written.end(),
-                    [](QChar c) { return c.isLetter(); })) {
-        return 0;
+// The words before the number `number` of `line`, without a colon after them.
+QStringView WordsBefore(QStringView line, QStringView number) {
+    QStringView written = line.first(number.data() - line.data()).trimmed();
+    while (!written.isEmpty() && IsColon(written.back())) {
+        written.chop(1);
     }
-    const qsizetype allowed = name.size() <= 4 ? 1 : 2;
-    if (std::abs(written.size() - name.size()) > allowed) {
-        return std::nullopt;
-    }
-    const qsizetype distance = EditDistance(written, name);
-    return distance <= allowed ? std::optional(distance) : std::nullopt;
+    return written.trimmed();
 }
 
 // Why a line that begins with something close to a skill's name cannot be read: the words before
@@ -291,21 +399,8 @@ std::optional<QString> NearSkill(QStringView line, const QStringList &names) {
         !IsNumberWord(*(number + 1))) {
         return std::nullopt;
     }
-    QStringView written = line.first(number->data() - line.data()).trimmed();
-    while (!written.isEmpty() && IsColon(written.back())) {
-        written.chop(1);
-    }
-    written = written.trimmed();
-
-    std::optional<SkillNumber> nearest;
-    qsizetype nearestDistance = 0;
-    for (SkillNumber s = 0; s < SkillCount; ++s) {
-        const std::optional<qsizetype> distance = Closeness(written, names[s]);
-        if (distance && (!nearest || *distance < nearestDistance)) {
-            nearest = s;
-            nearestDistance = *distance;
-        }
-    }
+    const QStringView written = WordsBefore(line, *number);
+    const std::optional<qsizetype> nearest = Nearest(written, names);
     if (!nearest) {
         return std::nullopt;
     }
@@ -313,9 +408,126 @@ std::optional<QString> NearSkill(QStringView line, const QStringList &names) {
         .arg(MessageText::ShortQuote(written.toString(), NameExcerptLength), names[*nearest]);
 }
 
+// How many whole numbers a word holds: one for "12" or "-5", two for "-12345-12335", where a
+// sign runs the numbers together; none for any other word.
+int WholeNumbers(QStringView word) {
+    int count = 0;
+    qsizetype at = 0;
+    while (at < word.size()) {
+        at += IsSign(word[at]) ? 1 : 0;
+        const qsizetype digits = Skip(word, at, IsDigit);
+        if (digits == at) {
+            return 0;
+        }
+        at = digits;
+        ++count;
+    }
+    return count;
+}
+
+// Whether a word is a number as a locale writes it: digits with group separators or a decimal
+// point, such as "3,796,879", "3.796.879" or "3'796'879".
+bool IsNumberLike(QStringView word) {
+    return IsNumberWord(word) && std::all_of(word.begin(), word.end(), [](QChar c) {
+               return IsDigit(c) || IsSign(c) || c == u',' || c == u'.' || c == u'\'';
+           });
+}
+
+// The words of a line shaped like a skill line: one to four words, then at least three whole
+// numbers, then nothing but numbers (such as a grouped goal cost). Nothing for any other line,
+// and for the planner's own total line, whose number the locale may write as three
+// ("Goal Cost Total: 4 563 113"). `line` has its blanks folded.
+std::optional<QStringView> SkillShapedWords(QStringView line) {
+    const QList<QStringView> words = line.split(u' ', Qt::SkipEmptyParts);
+    const auto first = std::find_if(words.begin(), words.end(), IsNumberWord);
+    const auto named = first - words.begin();
+    if (named < 1 || named > 4) {
+        return std::nullopt;
+    }
+    auto after = first;
+    int wholes = 0;
+    for (; after != words.end() && WholeNumbers(*after) > 0; ++after) {
+        wholes += WholeNumbers(*after);
+    }
+    if (wholes < 3 || !std::all_of(after, words.end(), IsNumberLike)) {
+        return std::nullopt;
+    }
+    const QStringView written = WordsBefore(line, *first);
+    if (written.compare(u"Goal Cost Total", Qt::CaseInsensitive) == 0) {
+        return std::nullopt;
+    }
+    return written;
+}
+
+// The first letters of a name's words: "HtH" for "Hand to Hand"; nothing for a one-word name.
+QString Initials(const QString &name) {
+    const QStringList words = name.split(u' ');
+    QString initials;
+    for (const QString &word : words) {
+        initials += word.front();
+    }
+    return words.size() > 1 ? initials : QString();
+}
+
+// The skill a player most likely meant by `written`: a close spelling (Closeness), otherwise
+// the longest name among the words ("Long Sword"), otherwise the one name that begins with them
+// ("Ghost Comp", "Enhance") or whose initials they are ("HtH"). Nothing when none fits.
+std::optional<SkillNumber> MeantSkill(QStringView written, const QStringList &names) {
+    if (const std::optional<qsizetype> near = Nearest(written, names)) {
+        return static_cast<SkillNumber>(*near);
+    }
+    const QString padded = u' ' + written.toString() + u' ';
+    std::optional<SkillNumber> within;
+    std::optional<SkillNumber> begun;
+    std::optional<SkillNumber> initialled;
+    int begunCount = 0;
+    int initialledCount = 0;
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        const QString &name = names[s];
+        if (padded.contains(u' ' + name + u' ', Qt::CaseInsensitive) &&
+            (!within || name.size() > names[*within].size())) {
+            within = s;
+        }
+        if (written.size() >= 3 && name.startsWith(written, Qt::CaseInsensitive)) {
+            begun = s;
+            ++begunCount;
+        }
+        const QString initials = Initials(name);
+        if (!initials.isEmpty() && written.compare(initials, Qt::CaseInsensitive) == 0) {
+            initialled = s;
+            ++initialledCount;
+        }
+    }
+    if (within) {
+        return within;
+    }
+    if (begunCount == 1) {
+        return begun;
+    }
+    if (initialledCount == 1) {
+        return initialled;
+    }
+    return std::nullopt;
+}
+
+// Why a line shaped like a skill line, whose words name no skill, cannot be read.
+QString UnknownSkill(QStringView written, const QStringList &names) {
+    const QString quoted = MessageText::ShortQuote(written.toString(), NameExcerptLength);
+    if (const std::optional<SkillNumber> meant = MeantSkill(written, names)) {
+        return QCoreApplication::translate("PlanText",
+                                           "%1 is not a skill the planner knows (perhaps %2)")
+            .arg(quoted, names[*meant]);
+    }
+    return QCoreApplication::translate("PlanText", "%1 is not a skill the planner knows")
+        .arg(quoted);
+}
+
 LineReading ReadLine(QStringView line, const QStringList &names) {
     const QString cleaned = Cleaned(line);
     if (std::optional<LineReading> race = ReadRaceLine(cleaned)) {
+        return *std::move(race);
+    }
+    if (std::optional<LineReading> race = ReadRaceName(cleaned)) {
         return *std::move(race);
     }
     // Emphasis on a skill line is only ever Markdown's: "**Sword** 4 0 10 50".
@@ -330,6 +542,9 @@ LineReading ReadLine(QStringView line, const QStringList &names) {
     }
     if (std::optional<QString> near = NearSkill(folded, names)) {
         return *std::move(near);
+    }
+    if (const std::optional<QStringView> written = SkillShapedWords(folded)) {
+        return UnknownSkill(*written, names);
     }
     return {};
 }

@@ -4,7 +4,8 @@
 // Pasting a plan: any bytes, as UTF-8 text, give a plan to store or a refusal in one short line
 // that names a line of the text and quotes its start. Lines end at "\r\n", "\n" or "\r". The same
 // bytes also make a plan of any race, levels and bonuses; once recalculated, its copied text, in
-// one of a few locales, pastes back as the same plan.
+// one of a few locales, pastes back as the same plan. A line shaped like a skill line is never a
+// remark.
 #include "FuzzCheck.h"
 #include "SkillLineFuzz.h"
 
@@ -114,5 +115,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     FuzzInput input(data, size);
     CheckRoundTrip(input);
     CheckSkillLineNeverSkipped(data, size);
+    CheckSkillShapedLineNeverSkipped(data, size);
     return 0;
 }

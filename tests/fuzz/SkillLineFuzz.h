@@ -11,6 +11,9 @@
 #include "rules/Tarrowind_Module.h"
 #include "text/PlanText.h"
 
+#include <QString>
+#include <QStringList>
+
 #include <array>
 #include <string>
 #include <variant>
@@ -46,4 +49,39 @@ inline void CheckSkillLineNeverSkipped(const unsigned char *data, std::size_t si
     const auto &skills = std::get<PlanText::PastedPlan>(read).skills;
     FUZZ_CHECK(skills.size() == 1 && skills.front().skill == skill, "another skill read: %s",
                text.c_str());
+}
+
+// A line shaped like a skill line, whatever its words, is read or refused, never skipped: one to
+// four words, three to six whole numbers, then numbers grouped as a locale writes a goal cost,
+// each followed by blanks, a tab or "|", the row perhaps begun by "|" as a table's. The total
+// line ("Goal Cost Total: 4 563 113") is the one such line that is a remark.
+inline void CheckSkillShapedLineNeverSkipped(const unsigned char *data, std::size_t size) {
+    FuzzInput input(data, size);
+    const auto separator = [&input] {
+        return QString::fromUtf16(std::array{u" ", u"\t", u" | ", u"|", u" \t "}[input.Byte() % 5]);
+    };
+    QString line = (input.Byte() & 1) != 0 ? QStringLiteral("| ") : QString();
+    QStringList words(input.Byte() % 4 + 1);
+    for (QString &word : words) {
+        for (unsigned letters = input.Byte() % 8 + 1; word.size() < letters;) {
+            const unsigned c = input.Byte();
+            word += c % 27 == 26 ? QChar(u'\'') : QChar((c & 0x80 ? u'A' : u'a') + c % 27);
+        }
+    }
+    line += words.join(u' ') + separator();
+    for (unsigned count = input.Byte() % 4 + 3; count > 0; --count) {
+        line += QString::number(input.Int16()) + separator();
+    }
+    for (unsigned groups = input.Byte() % 3; groups > 0; --groups) {
+        const QChar group = u",.'\u202F \u00A0"[input.Byte() % 6];
+        line += u'3' + group + QStringLiteral("796") + group + QStringLiteral("879") + separator();
+    }
+    if (words.join(u' ').compare(QStringLiteral("Goal Cost Total"), Qt::CaseInsensitive) == 0) {
+        return;
+    }
+    const auto read = PlanText::Read(line);
+    const auto *error = std::get_if<PlanText::ReadError>(&read);
+    const auto *pasted = std::get_if<PlanText::PastedPlan>(&read);
+    FUZZ_CHECK(error ? error->line == 1 : !pasted->race && pasted->skills.size() == 1,
+               "skill-shaped line skipped or misread: %s", line.toStdString().c_str());
 }

@@ -202,6 +202,8 @@ void PlanClipboard::PastePlan() {
     if (const std::exception_ptr failure = m_host.document->Apply(
             tr("Paste Plan"), [&pasted](CharacterPlan &plan) { pasted.StoreInto(plan); })) {
         ShowNote(FailureText::NothingChanged(failure));
+    } else {
+        ShowNote(PlanText::PastedNote(pasted, m_host.document->plan()));
     }
 }
 
