@@ -4,6 +4,7 @@
 #ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
 #include "text/PlanText.h"
 #include "rules/Tarrowind_Module.h"
+#include "text/PlanCodeText.h"
 #endif
 
 #include <QTest>
@@ -58,6 +59,8 @@ private Q_SLOTS:
     void spellings();
     void roundTrip_data();
     void roundTrip();
+    void readCode_data();
+    void readCode();
 };
 
 void PlanTextTest::format_data() {
@@ -291,6 +294,60 @@ void PlanTextTest::roundTrip() {
         std::get<PlanText::PastedPlan>(read).StoreInto(back);
         back.Recalculate();
         QVERIFY2(back == plan, qPrintable(PlanText::Format(back, locale)));
+    }
+}
+
+// A plan code anywhere in a text: the plan it gives ("known plan" for KnownPlan()), "no code",
+// or why it is refused.
+void PlanTextTest::readCode_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read");
+
+    const QString code = PlanText::Code(KnownPlan());
+    QString changed = code;
+    changed.back() = changed.back() == u'A' ? u'B' : u'A';
+    const QString other = PlanText::Code([] {
+        CharacterPlan plan = KnownPlan();
+        plan.skills[10].Goal = 90;
+        plan.Recalculate();
+        return plan;
+    }());
+    QTest::newRow("alone") << code << u"known plan"_s;
+    QTest::newRow("in a chat line, twice")
+        << u"my build: "_s + code + u" (same as "_s + code + u")"_s << u"known plan"_s;
+    QTest::newRow("before the readable plan")
+        << code + u"\nRace: Warrior\nSword 1 0 1 1"_s << u"known plan"_s;
+    QTest::newRow("in a word") << u"XTWP1-AAAA"_s << u"no code"_s;
+    QTest::newRow("none") << u"Race: Warrior\nSword 1 0 1 1"_s << u"no code"_s;
+    QTest::newRow("changed")
+        << u"a\n"_s + changed
+        << u"Nothing was pasted: the plan code was changed: its check sum does "
+           "not match, in line 2: \"%1\""_s.arg(changed.left(23) + u'\u2026');
+    QTest::newRow("cut short")
+        << code.left(12)
+        << u"Nothing was pasted: the plan code is cut short or was changed; copy all of it again, "
+           "in line 1: \"%1\""_s.arg(code.left(12));
+    QTest::newRow("unknown version")
+        << u"TWP7-"_s + code.mid(5)
+        << u"Nothing was pasted: the plan code is of a version this planner does not know, in line "
+           "1: \"TWP7-%1\""_s.arg(code.mid(5, 18) + u'\u2026');
+    QTest::newRow("two different codes")
+        << code + u"\n"_s + other
+        << u"Nothing was pasted: the text holds two different plan codes, in line 2: \"%1\""_s.arg(
+               other.left(23) + u'\u2026');
+}
+
+void PlanTextTest::readCode() {
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    const auto found = PlanText::ReadCode(text);
+    if (!found) {
+        QCOMPARE(u"no code"_s, read);
+    } else if (const auto *error = std::get_if<PlanText::ReadError>(&*found)) {
+        QCOMPARE(error->Message(), read);
+    } else {
+        QVERIFY(std::get<CharacterPlan>(*found).SameLevels(KnownPlan()));
+        QCOMPARE(u"known plan"_s, read);
     }
 }
 
