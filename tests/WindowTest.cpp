@@ -1083,16 +1083,34 @@ void WindowTest::optimiseGoalsCheapest_data() {
     QTest::addColumn<bool>("attributesMayFall");
     QTest::addColumn<QString>("cheapest");
     QTest::addColumn<bool>("applies");
+    // Ctrl+C in one of the window's tables copies all of it, as text and as HTML.
+    QTest::addColumn<QString>("copiedTable");
+    QTest::addColumn<QString>("copiedText");
+    QTest::addColumn<QString>("copiedHtml");
     QTest::newRow("example, German") << QLocale(u"de_DE"_s) << u"example"_s << false
                                      << u"This plan: 4.563.113. The same values at goal: "
                                         u"3.130.683. Saving: 1.432.430 (31 %)."_s
-                                     << true;
+                                     << true << u"tblReach"_s
+                                     << u"Skill\tGoal now\tSuggested goal\tExperience added\n"
+                                        u"Braveness\t50\t51\t31.250\nTotal\t\t\t31.250\n"_s
+                                     << u"<td>Total</td><td></td><td></td><td>31.250</td>"_s;
     QTest::newRow("example, attributes free")
         << QLocale(u"en_US"_s) << u"example"_s << true
         << u"This plan: 4,563,113. The same values at goal: 3,078,226. Saving: 1,484,887 (33 %)."_s
-        << true;
+        << true << u"tblCheapest"_s
+        << u"Skill\tGoal now\tSuggested goal\tModded at goal now\tModded at goal after\n"
+           u"Braveness\t50\t41\t50\t41\nWillpower\t10\t19\t10\t19\nIntuition\t10\t20\t10\t20\n"
+           u"Agility\t10\t51\t10\t51\nStrength\t10\t48\t15\t53\nSword\t120\t106\t143\t143\n"
+           u"Perception\t60\t48\t66\t66\n"_s
+        << u"<tr><th>Skill</th><th>Goal now</th>"_s;
     QTest::newRow("Max Goals") << QLocale(u"en_US"_s) << u"Max Goals"_s << false
-                               << u"This plan is already the cheapest for these values"_s << false;
+                               << u"This plan is already the cheapest for these values"_s << false
+                               << u"tblReachRaces"_s
+                               << u"Race\tAdded\nMercenary\tcannot reach 90\nWarrior\tcannot reach "
+                                  u"90\nSorceror\tcannot reach 90\nHarakim\tcannot reach 90\n"
+                                  u"ArchHarakim\tcannot reach 90\nTemplar\tcannot reach 90\n"
+                                  u"ArchTemplar (current)\t0\nSeyan'Du\t0\n"_s
+                               << u"<td>ArchTemplar (current)</td><td>0</td>"_s;
 }
 
 void WindowTest::optimiseGoalsCheapest() {
@@ -1101,6 +1119,9 @@ void WindowTest::optimiseGoalsCheapest() {
     QFETCH(bool, attributesMayFall);
     QFETCH(QString, cheapest);
     QFETCH(bool, applies);
+    QFETCH(QString, copiedTable);
+    QFETCH(QString, copiedText);
+    QFETCH(QString, copiedHtml);
     const QLocale before;
     QLocale::setDefault(locale);
     window = std::make_unique<Tarrowind_Char_Planner>();
@@ -1119,7 +1140,13 @@ void WindowTest::optimiseGoalsCheapest() {
         QTest::keyClick(check, Qt::Key_Space);
     }
     const QString shownCheapest = FindControl<QLabel>(optimise, "lblCheapest")->text();
+    auto *table = FindControl<QTableView>(optimise, copiedTable.toLatin1().constData());
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     QLocale::setDefault(before);
+    QCOMPARE(copied->text(), copiedText);
+    QVERIFY2(copied->html().contains(copiedHtml), qPrintable(copied->html()));
     QCOMPARE(shownCheapest, cheapest);
     QCOMPARE(FindControl<QPushButton>(optimise, "cmdApplyCheapest")->isEnabled(), applies);
     QCOMPARE(FindControl<QTableView>(optimise, "tblCheapest")->model()->rowCount() > 0, applies);
