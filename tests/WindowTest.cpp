@@ -1034,6 +1034,16 @@ void WindowTest::optimiseGoalsAppliesOneStep() {
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(target, u"169"_s);
     auto *reach = FindControl<QTableView>(optimise, "tblReach");
+    // The columns are sized once, for the widest texts they can hold, and keep their widths
+    // whatever the rows become.
+    const auto widths = [reach] {
+        QList<int> sections;
+        for (int column = 0; column < reach->model()->columnCount(); ++column) {
+            sections << reach->columnWidth(column);
+        }
+        return sections;
+    };
+    const QList<int> widthsAtOpening = widths();
     QCOMPARE(Cell(reach, reach->model()->rowCount() - 1, 3).toString(), u"2,157,072"_s);
     const QString result = FindControl<QLabel>(optimise, "lblOwnGoal")->text();
     QVERIFY(result.endsWith(u"cannot get there."_s));
@@ -1057,6 +1067,7 @@ void WindowTest::optimiseGoalsAppliesOneStep() {
     }
     QVERIFY(rows() != shownBefore.mid(2, 37));
     QCOMPARE(target->minimum(), 169); // the window follows the plan it changed
+    QCOMPARE(widths(), widthsAtOpening);
 
     QVERIFY(ShowActive(window.get()));
     QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
@@ -1481,6 +1492,7 @@ void WindowTest::compareRacesBesideThePlanner() {
              u"ArchTemplar (current)\t"_s + Cell(table, 6, 1).toString() + u"\t0\t0"_s);
     QVERIFY(copied->html().contains(u"<td>ArchTemplar (current)</td>"_s));
 
+    const QString maxGoals = Cell(table, 6, 1).toString();
     // The planner's keys work here too: undo takes "Max Goals" back in both windows.
     QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(total(), u"Goal Cost Total: "_s);
@@ -1490,6 +1502,9 @@ void WindowTest::compareRacesBesideThePlanner() {
     QTest::keySequence(table, closeKey);
     QVERIFY(!compare->isVisible());
     QVERIFY(window->isVisible());
+    // Closed, it does no work for a change; opened again, it shows the plan as it is then.
+    press("cmdMaxGoal");
+    QCOMPARE(Cell(table, 6, 1).toString(), u"0"_s);
 
     // Ctrl+R brings a minimised comparison back, active.
     compare->show();
@@ -1498,6 +1513,7 @@ void WindowTest::compareRacesBesideThePlanner() {
     QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
     QVERIFY(!compare->isMinimized());
     QVERIFY(QTest::qWaitForWindowActive(compare));
+    QCOMPARE(Cell(table, 6, 1).toString(), maxGoals);
 }
 
 void WindowTest::coloursFollowThePalette_data() {

@@ -36,8 +36,8 @@ protected:
     // The alignment of a cell: the row's name to the left, numbers to the right.
     static QVariant Alignment(const QModelIndex &index);
     // Calls `store`, which replaces what the model holds by `rows` rows, and tells the views
-    // that every cell may have changed. Rows are added or taken at the end, so that the views
-    // keep their column widths, their selection and their current cell where it still is.
+    // that every cell may have changed. Rows are added or taken at the end, not the model reset,
+    // so that the views keep their selection and their current cell where it still is.
     void Replace(int rows, const std::function<void()> &store);
 
 private:
