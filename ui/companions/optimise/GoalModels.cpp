@@ -7,7 +7,6 @@
 #include "text/GameNames.h"
 #include "text/NumberText.h"
 
-#include <algorithm>
 #include <utility>
 
 using namespace Tarrowind_Module;
@@ -210,10 +209,18 @@ QVariant CheapestModel::data(const QModelIndex &index, int role) const {
         return {};
     }
     const Row &row = m_rows.at(static_cast<std::size_t>(index.row()));
-    const std::int32_t numbers[] = {row.goalNow, row.goalAfter, row.moddedNow, row.moddedAfter};
-    return index.column() == 0 ? GameNames::Skill(row.skill)
-                               : Amount(numbers[std::min<std::size_t>(
-                                     static_cast<std::size_t>(index.column()) - 1, 3)]);
+    switch (index.column()) {
+    case 0:
+        return GameNames::Skill(row.skill);
+    case 1:
+        return Amount(row.goalNow);
+    case 2:
+        return Amount(row.goalAfter);
+    case 3:
+        return Amount(row.moddedNow);
+    default:
+        return Amount(row.moddedAfter);
+    }
 }
 
 QStringList CheapestModel::WidestTexts(int column) const {
