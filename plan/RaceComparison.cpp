@@ -10,6 +10,13 @@
 
 using namespace Tarrowind_Module;
 
+CharacterPlan PlanForRace(const CharacterPlan &plan, RaceNumber race) {
+    CharacterPlan other = plan;
+    other.race = race;
+    other.Recalculate();
+    return other;
+}
+
 std::array<RaceCost, RaceCount> CompareRaces(const CharacterPlan &plan) {
     std::array<RaceCost, RaceCount> costs{};
     for (RaceNumber race = 0; race < RaceCount; ++race) {
@@ -28,11 +35,8 @@ std::array<RaceCost, RaceCount> CompareRaces(const CharacterPlan &plan) {
             }
         }
 
-        CharacterPlan other = plan;
-        other.race = race;
         try {
-            other.Recalculate();
-            other.GoalTotal(cost.total);
+            PlanForRace(plan, race).GoalTotal(cost.total);
             cost.recalculated = true;
         } catch (const std::overflow_error &) {
             // Another race can raise a base (from 0 to 1) or its attributes differently, so a

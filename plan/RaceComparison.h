@@ -26,6 +26,13 @@ struct RaceCost {
     friend bool operator==(const RaceCost &, const RaceCost &) = default;
 };
 
+// The plan's stored bases, equipment bonuses and goals with the race set to `race`, recalculated
+// as the planner's own recalculation does, without a reset: what the plan would be for that race.
+// Throws as the recalculation does: UnknownRace for an invalid race, std::overflow_error when a
+// modded value leaves 16 bits for that race, which another race's bases (raised from 0 to 1) or
+// attributes can cause in a plan that fits its own. The plan itself is left alone.
+CharacterPlan PlanForRace(const CharacterPlan &plan, Tarrowind_Module::RaceNumber race);
+
 // The plan's stored bases, equipment bonuses and goals with the race set to each race in turn,
 // recalculated as the planner's own recalculation does, without a reset. One entry per race,
 // in race order. The plan itself is left alone.

@@ -26,7 +26,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <algorithm>
@@ -459,7 +459,7 @@ void DesktopUseTest::scaledWindow() {
     auto *compare = FindControl<QWidget>(window.get(), "compareRaces");
     QVERIFY(QTest::qWaitForWindowExposed(compare));
     QVERIFY(window->screen()->availableGeometry().contains(compare->frameGeometry()));
-    auto *table = FindControl<QTableWidget>(compare, "raceTable");
+    auto *table = FindControl<QTableView>(compare, "raceTable");
     QVERIFY(table->horizontalScrollBar()->maximum() + table->viewport()->width() >=
             table->horizontalHeader()->length());
     QVERIFY(table->verticalScrollBar()->maximum() + table->viewport()->height() >=

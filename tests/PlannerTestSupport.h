@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
@@ -23,4 +24,10 @@ inline bool ShowActive(QWidget *window) {
     window->activateWindow();
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
+}
+
+// What a table's model gives for one of its cells, such as the text the cell shows.
+inline QVariant Cell(const QAbstractItemView *table, int row, int column,
+                     int role = Qt::DisplayRole) {
+    return table->model()->index(row, column).data(role);
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <stdexcept>
 
 using namespace Tarrowind_Module;
 
@@ -41,6 +42,11 @@ TEST_P(RaceComparisonTest, WorkedPlanForEachRace) {
     const CharacterPlan plan = WorkedPlan();
     const CharacterPlan before = plan;
     EXPECT_EQ(CompareRaces(plan).at(static_cast<std::size_t>(expected.race)), expected);
+    const CharacterPlan other = PlanForRace(plan, expected.race);
+    EXPECT_EQ(other.race, expected.race);
+    std::int32_t total = 0;
+    other.GoalTotal(total);
+    EXPECT_EQ(total, expected.total);
     EXPECT_EQ(plan, before);
 }
 
@@ -65,6 +71,7 @@ TEST(RaceComparison, OverflowForOneRaceLeavesTheOthers) {
     for (const RaceCost &cost : costs) {
         EXPECT_EQ(cost.recalculated, RaceMax(cost.race, Dagger) == 0) << RaceName(cost.race);
     }
+    EXPECT_THROW((void)PlanForRace(plan, 0), std::overflow_error);
     EXPECT_EQ(costs[6], (RaceCost{6, true, 206164, 0, 1})); // the equipment is kept, in vain
 }
 

@@ -3,6 +3,8 @@
 
 #include "ui/shared/CompanionWindow.h"
 
+#include "document/PlanDocument.h"
+
 #include <QAction>
 #include <QActionEvent>
 #include <QKeySequence>
@@ -11,11 +13,8 @@
 
 #include <algorithm>
 
-namespace CompanionWindow {
-
 namespace {
 
-constexpr char PlacedProperty[] = "companionPlaced";
 constexpr int Gap = 8;
 
 bool IsWindowWideKey(const QAction *action) {
@@ -59,8 +58,11 @@ private:
 
 } // namespace
 
-void Prepare(QWidget *window, QWidget *planner) {
-    auto *close = new QAction(QObject::tr("Close"), window);
+CompanionWindow::CompanionWindow(const PlanDocument *document, QWidget *planner)
+    : QWidget(planner, Qt::Window), m_planner(planner) {
+    // Closing a companion never ends the program; closing the planner closes both.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto *close = new QAction(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeCompanion"));
     QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Cancel);
     const QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
@@ -74,12 +76,24 @@ void Prepare(QWidget *window, QWidget *planner) {
         keys.append(ctrlW); // some desktops bind Close to Ctrl+F4 alone
     }
     close->setShortcuts(keys);
-    QObject::connect(close, &QAction::triggered, window, &QWidget::close);
-    window->addAction(close);
-    new FollowsPlanner(window, planner);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+    new FollowsPlanner(this, planner);
+    connect(document, &PlanDocument::changed, this, [this] {
+        if (isVisible()) {
+            ShowPlan();
+        }
+    });
 }
 
-QPoint PlaceBeside(const QRect &planner, const QSize &frame, const QRect &available, int gap) {
+void CompanionWindow::Opening(bool shown) {
+    if (!shown) {
+        ShowPlan();
+    }
+}
+
+QPoint CompanionWindow::PlaceBeside(const QRect &planner, const QSize &frame,
+                                    const QRect &available, int gap) {
     int x = planner.right() + 1 + gap;
     if (x + frame.width() > available.right() + 1) {
         x = planner.left() - gap - frame.width();
@@ -93,29 +107,27 @@ QPoint PlaceBeside(const QRect &planner, const QSize &frame, const QRect &availa
     return {x, y};
 }
 
-void Show(QWidget *window, const QWidget *planner) {
-    if (!window->property(PlacedProperty).toBool()) {
-        window->setProperty(PlacedProperty, true);
+void CompanionWindow::Bring() {
+    Opening(isVisible());
+    if (!m_placed) {
+        m_placed = true;
         // The planner's decoration stands for the companion's, which is unknown before it is
         // first shown.
-        const QRect frame = planner->frameGeometry();
-        const QSize decoration = frame.size() - planner->geometry().size();
-        const QRect available = planner->screen()->availableGeometry();
+        const QRect frame = m_planner->frameGeometry();
+        const QSize decoration = frame.size() - m_planner->geometry().size();
+        const QRect available = m_planner->screen()->availableGeometry();
         // Not QWidget::adjustSize, which keeps a window to two thirds of the screen: the content
         // may use all of it, and scroll bars reach whatever does not fit.
-        const QSize size = window->sizeHint()
-                               .expandedTo(window->minimumSizeHint())
-                               .boundedTo(available.size() - decoration);
-        window->setMinimumSize(size);
-        window->resize(size);
-        window->move(PlaceBeside(frame, size + decoration, available, Gap));
+        const QSize size =
+            sizeHint().expandedTo(minimumSizeHint()).boundedTo(available.size() - decoration);
+        setMinimumSize(size);
+        resize(size);
+        move(PlaceBeside(frame, size + decoration, available, Gap));
     }
-    if (window->isMinimized()) {
-        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    show();
+    raise();
+    activateWindow();
 }
-
-} // namespace CompanionWindow

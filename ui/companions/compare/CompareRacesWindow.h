@@ -3,38 +3,35 @@
 
 #pragma once
 
-#ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
-#include "plan/CharacterPlan.h"
-#endif
-
-#include <QWidget>
+#include "ui/shared/CompanionWindow.h"
 
 class PlanDocument;
-class QTableWidget;
+class RaceCostModel;
+class ResultTable;
 struct PlannerHost;
 
 // A separate window beside the planner: what the document's plan would cost for every race, how
 // many of its skills each race would lower, and how many it cannot learn at all. It follows
-// every change of the plan while it is shown and never changes the plan. It is the planner
-// window's child, so it goes when the planner goes, and it closes when the planner closes.
-class CompareRacesWindow : public QWidget {
+// every change of the plan while it is shown and never changes the plan.
+class CompareRacesWindow : public CompanionWindow {
     Q_OBJECT
 
 public:
     CompareRacesWindow(const PlanDocument *document, QWidget *planner);
 
-    // Fills the table from the plan: one row per race in race order, the plan's race marked.
-    void ShowPlan(const Tarrowind_Module::CharacterPlan &plan);
-
-    // Shows the planner's comparison window, creating it on first use, and brings it forward.
+    // Shows the planner's comparison window, creating it on first use, on the plan's race, and
+    // brings it forward.
     static CompareRacesWindow *Open(const PlanDocument *document, QWidget *planner);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Fills the table from the plan: one row per race in race order, the plan's race marked.
+    void ShowPlan() override;
+    void Opening(bool shown) override;
 
 private:
     const PlanDocument *m_document;
-    QTableWidget *m_table;
+    RaceCostModel *m_costs;
+    ResultTable *m_table;
 };
 
 // Adds "Compare Races" (Ctrl+R anywhere in the planner) to the planner's menu.
