@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <tuple>
@@ -168,6 +169,43 @@ TEST_F(PlanDocumentTest, WouldLosePlanFollowsTheOpenedAndTheCopiedPlan) {
         }
     }
     EXPECT_EQ(answers, told);
+}
+
+} // namespace
+
+namespace {
+
+// The history keeps its last 10,000 steps: the oldest go, the newest stay.
+TEST_F(PlanDocumentTest, HistoryKeepsTenThousandSteps) {
+    for (int step = 1; step <= 10'001; ++step) {
+        ASSERT_EQ(document.Apply(u"step"_s,
+                                 [step](CharacterPlan &plan) {
+                                     plan.skills[Sword].Goal =
+                                         static_cast<std::int16_t>(step % 2 ? 60 : 50);
+                                 }),
+                  nullptr);
+    }
+    EXPECT_EQ(document.history()->count(), 10'000);
+}
+
+// A follower that fails while an undo or redo is shown makes it no step: the plan stays the one
+// shown before, and the history's place with it.
+TEST_F(PlanDocumentTest, FailedUndoOrRedoKeepsThePlanAndItsPlace) {
+    ASSERT_EQ(document.Apply(u"Max Goals"_s, [](CharacterPlan &plan) { plan.MaxGoals(); }),
+              nullptr);
+    ASSERT_EQ(document.Apply(u"Max Bases"_s, [](CharacterPlan &plan) { plan.MaxBases(); }),
+              nullptr);
+    ASSERT_EQ(document.Undo(), nullptr);
+    const QMetaObject::Connection failing =
+        QObject::connect(&document, &PlanDocument::changed, [] { throw std::runtime_error("x"); });
+    for (const bool undo : {true, false}) {
+        const CharacterPlan shown = document.plan();
+        const int index = document.history()->index();
+        EXPECT_TRUE(Is<std::runtime_error>(undo ? document.Undo() : document.Redo()));
+        EXPECT_EQ(document.plan(), shown);
+        EXPECT_EQ(document.history()->index(), index);
+    }
+    QObject::disconnect(failing);
 }
 
 } // namespace

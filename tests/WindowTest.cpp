@@ -786,6 +786,8 @@ void WindowTest::undoAndRedo_data() {
                                << "Max Goals";
     QTest::newRow("race change") << "cmbRace"
                                  << "race change to Seyan'Du";
+    QTest::newRow("paste") << "paste"
+                           << "Paste Plan";
 }
 
 void WindowTest::undoAndRedo() {
@@ -802,6 +804,9 @@ void WindowTest::undoAndRedo() {
         auto *races = this->control<QComboBox>("cmbRace");
         races->setFocus();
         QTest::keyClick(races, Qt::Key_Down);
+    } else if (control == u"paste") {
+        QGuiApplication::clipboard()->setText(u"Sword 35 8 50 120"_s);
+        QTest::keyClick(list(), Qt::Key_V, Qt::ControlModifier);
     } else {
         press(qPrintable(control));
     }
