@@ -198,16 +198,17 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
         const char *what;
         std::optional<std::int16_t> value;
     };
-    Field fields[] = {
-        {txtBase, "Base level", {}}, {txtEQ, "Equipment bonus", {}}, {txtGoal, "Goal level", {}}};
+    Field fields[] = {{txtBase, QT_TR_NOOP("Base level"), {}},
+                      {txtEQ, QT_TR_NOOP("Equipment bonus"), {}},
+                      {txtGoal, QT_TR_NOOP("Goal level"), {}}};
     DetailBox *firstInvalid = nullptr;
     for (Field &field : fields) {
         field.value = NumberText::ReadLevel(field.box->text());
         if (!field.value) {
-            MarkInvalid(field.box, tr("%1: \"%2\" is not a whole number from %3.")
-                                       .arg(QLatin1String(field.what),
-                                            MessageText::ShortQuote(field.box->text()),
-                                            FailureText::LevelRange));
+            MarkInvalid(field.box,
+                        tr("%1: \"%2\" is not a whole number from %3.")
+                            .arg(tr(field.what), MessageText::ShortQuote(field.box->text()),
+                                 FailureText::LevelRangeText()));
             if (!firstInvalid) {
                 firstInvalid = field.box;
             }
