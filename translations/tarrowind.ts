@@ -344,6 +344,14 @@
     </message>
 </context>
 <context>
+    <name>PlannerAccessibility</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A drop-down list as a screen reader names it: %1 is its name, %2 its entry.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Undo</source>
