@@ -59,6 +59,7 @@ QString Format(const CharacterPlan &plan, const QLocale &locale) {
 }
 
 QString FormatHtml(const CharacterPlan &plan) {
+    // Like RaceCaption, Header and TotalCaption, the table's words are the same in every language.
     QString html = u"<html><head><meta charset=\"utf-8\"></head><body><table>\n"_s;
     html += HtmlRow({u"Race"_s, GameNames::Race(plan.race)});
     html += HtmlRow({u"Skill Name"_s, u"Base"_s, u"EQ"_s, u"Mod"_s, u"Goal"_s, u"Goal Cost"_s},
