@@ -303,6 +303,88 @@
         <source>Plan copied: %1 skills.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A clipboard manager is running: the plan will stay on the clipboard after the planner has closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanCodeText</name>
+    <message>
+        <source>this is not a plan code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan code is of a version this planner does not know</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan code is cut short or was changed; copy all of it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan code was changed: its check sum does not match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan code holds levels that its race cannot have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text holds two different plan codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>there is no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a part of its path is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2, in line %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be found after saving</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanText</name>
@@ -340,6 +422,50 @@
     </message>
     <message>
         <source>the text names no skill with its levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 base %2 and goal %3 lowered to 0, since %4 cannot learn it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 base %2 lowered to 0, since %3 cannot learn it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 goal %2 lowered to 0, since %3 cannot learn it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 base %2 and goal %3 lowered to %4, the highest for %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 base %2 lowered to %3, the highest for %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 goal %2 lowered to %3, the highest for %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan pasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan pasted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan pasted: %1; %2 skills lowered in all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the race is not one the planner knows (perhaps %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a skill the planner knows</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -602,10 +728,6 @@ At goal: modded %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tarrowind Character Planner</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Reset Skills</source>
         <translation type="unfinished"></translation>
     </message>
@@ -650,7 +772,7 @@ At goal: modded %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>refused</source>
+        <source>Tarrowind Character Planner[*]</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
