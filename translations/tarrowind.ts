@@ -478,7 +478,7 @@
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>PlannerHistory</name>
     <message>
         <source>Undo</source>
         <translation type="unfinished"></translation>
@@ -487,6 +487,9 @@
         <source>Redo</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>QObject</name>
     <message>
         <source>Close</source>
         <translation type="unfinished"></translation>

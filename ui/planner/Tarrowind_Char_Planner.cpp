@@ -5,6 +5,7 @@
 
 #include "rules/Tarrowind_Module.h"
 #include "text/FailureText.h"
+#include "text/GameNames.h"
 #include "text/MessageText.h"
 #include "text/NumberText.h"
 #include "text/SkillRow.h"
@@ -129,7 +130,7 @@ void Tarrowind_Char_Planner::RefreshList() {
     const QSignalBlocker blocker(lstSkills);
     const CharacterPlan &plan = m_document->plan();
     for (SkillNumber s = 0; s < SkillCount; ++s) {
-        const QString row = SkillRowText(QString::fromStdString(SkillName(s)), plan.skills[s]);
+        const QString row = SkillRowText(GameNames::Skill(s), plan.skills[s]);
         if (lstSkills->count() > s) {
             QListWidgetItem *item = lstSkills->item(s);
             if (item->text() != row) {
@@ -259,7 +260,7 @@ void Tarrowind_Char_Planner::cmbRace_Click() {
 
 void Tarrowind_Char_Planner::lstSkills_Click() {
     const int row = lstSkills->currentRow();
-    lblName->setText(QString::fromStdString(SkillName(static_cast<SkillNumber>(row))));
+    lblName->setText(GameNames::Skill(static_cast<SkillNumber>(row)));
     if (!IsSkill(row)) {
         return;
     }
