@@ -5,7 +5,8 @@
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build test test-asan test-clang fuzz bench docs run package clean
+.PHONY: all deps configure build test test-asan test-clang fuzz bench docs run package clean \
+	translations translations-check
 
 all: build
 
@@ -66,6 +67,14 @@ docs: build
 
 run: build
 	scripts/run-planner $(BUILD_DIR)/ui/tarrowind-planner
+
+# translations/*.ts brought up to date with the texts of the code, read by lupdate.
+translations: deps
+	scripts/update-translations
+
+# Fails when translations/*.ts is out of date with the code, or lupdate cannot read a text.
+translations-check: deps
+	scripts/update-translations --check
 
 # The Debian package, written to $(BUILD_DIR)/packages.
 package: build

@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QHeaderView>
@@ -21,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
@@ -38,6 +38,9 @@
 using namespace Qt::StringLiterals;
 
 using namespace Tarrowind_Module;
+
+// Families and how far each of their characters advances, in pixels.
+using FaceAdvances = QMap<QString, qreal>;
 
 // The planner as the desktop meets it: its icon, what a screen reader hears, a whole plan made
 // with the keyboard alone, and the window at the scale factor of the environment
@@ -468,21 +471,51 @@ void DesktopUseTest::scaledWindow() {
 
 void DesktopUseTest::fixedPitchFace_data() {
     QTest::addColumn<QStringList>("installed");
-    QTest::newRow("no fixed-pitch family") << QStringList{u"DejaVu Sans"_s, u"Liberation Sans"_s};
-    QTest::newRow("no family at all") << QStringList();
+    // The families whose every character advances this far; any other draws proportionally.
+    QTest::addColumn<FaceAdvances>("monospaced");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<qreal>("spacing");
+
+    const FaceAdvances generic{{u"monospace"_s, 7.8125}};
+    QTest::newRow("no fixed-pitch family") << QStringList{u"DejaVu Sans"_s, u"Liberation Sans"_s}
+                                           << generic << u"monospace"_s << 0.1875;
+    QTest::newRow("no family at all") << QStringList() << generic << u"monospace"_s << 0.1875;
+    // The generic face is Noto Sans Mono where it is installed: it draws every character alike,
+    // but its fontconfig entry has no spacing, so QFontInfo calls it proportional.
+    QTest::newRow("monospaced by its advances alone")
+        << QStringList{u"Noto Sans Mono"_s} << FaceAdvances{{u"monospace"_s, 7.796875}}
+        << u"monospace"_s << 0.203125;
+    // Courier New stands first, but here a proportional face stands in for it.
+    QTest::newRow("the first chosen family that draws fixed-pitch")
+        << QStringList{u"DejaVu Sans Mono"_s, u"Courier New"_s, u"Liberation Mono"_s}
+        << FaceAdvances{{u"DejaVu Sans Mono"_s, 7.8125}, {u"Liberation Mono"_s, 7.796875}}
+        << u"Liberation Mono"_s << 0.203125;
 }
 
-// Whatever the system has, the list and its header get a fixed-pitch face, and a correction of
-// its spacing only as small as the difference between faces that are metric-compatible.
+// The list and its header get the first candidate that draws every character alike, whatever the
+// face says of itself, and a correction of its spacing only as small as the difference between
+// faces that are metric-compatible. The faces are described to the choice, not read from the
+// machine, so that the answer does not depend on the fonts installed.
 void DesktopUseTest::fixedPitchFace() {
     QFETCH(QStringList, installed);
+    QFETCH(FaceAdvances, monospaced);
+    QFETCH(QString, chosen);
+    QFETCH(qreal, spacing);
+    const auto describe = [&monospaced](const QFont &font) {
+        const QString family = font.families().value(0, font.family());
+        const qsizetype count = PlannerFonts::PitchSample.size();
+        if (const auto face = monospaced.constFind(family); face != monospaced.constEnd()) {
+            return PlannerFonts::Advances(count, *face);
+        }
+        PlannerFonts::Advances proportional(count, 7.0);
+        proportional[count - 1] = 3.5; // the blank
+        return proportional;
+    };
     for (bool bold : {false, true}) {
-        const QFont font = PlannerFonts::FixedPitch(bold, installed);
-        QVERIFY2(QFontInfo(font).fixedPitch(), qPrintable(QFontInfo(font).family()));
-        QVERIFY(std::abs(font.letterSpacing()) < 1.0);
-        const QFontMetricsF metrics(font);
-        QCOMPARE(metrics.horizontalAdvance(u"iiiiiiiiii"_s),
-                 metrics.horizontalAdvance(u"WWWWWWWWWW"_s));
+        const QFont font = PlannerFonts::FixedPitch(bold, installed, describe);
+        QCOMPARE(font.families().value(0, font.family()), chosen);
+        QCOMPARE(font.bold(), bold);
+        QCOMPARE(font.letterSpacing(), spacing);
     }
 }
 

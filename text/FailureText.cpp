@@ -11,33 +11,34 @@
 
 namespace FailureText {
 
-namespace {
-
-QString Translate(const char *text) {
-    return QCoreApplication::translate("FailureText", text);
+QString LevelRangeText() {
+    return QCoreApplication::translate("FailureText", "-32768 to 32767");
 }
-
-} // namespace
 
 QString Reason(const std::exception_ptr &failure) {
     if (!failure) {
-        return Translate("the planner ran into a fault of its own");
+        return QCoreApplication::translate("FailureText",
+                                           "the planner ran into a fault of its own");
     }
     try {
         std::rethrow_exception(failure);
     } catch (const std::overflow_error &) {
-        return Translate("a modded value would leave the range %1").arg(LevelRange);
+        return QCoreApplication::translate("FailureText", "a modded value would leave the range %1")
+            .arg(LevelRangeText());
     } catch (const Tarrowind_Module::UnknownRace &) {
-        return Translate("the race is not one the planner knows");
+        return QCoreApplication::translate("FailureText", "the race is not one the planner knows");
     } catch (const std::out_of_range &) {
-        return Translate("a level lies outside what the rules cover");
+        return QCoreApplication::translate("FailureText",
+                                           "a level lies outside what the rules cover");
     } catch (...) {
-        return Translate("the planner ran into a fault of its own");
+        return QCoreApplication::translate("FailureText",
+                                           "the planner ran into a fault of its own");
     }
 }
 
 QString NothingChanged(const std::exception_ptr &failure) {
-    return Translate("Nothing was changed: %1.").arg(Reason(failure));
+    return QCoreApplication::translate("FailureText", "Nothing was changed: %1.")
+        .arg(Reason(failure));
 }
 
 } // namespace FailureText

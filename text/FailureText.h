@@ -11,10 +11,15 @@
 // The one way from a failure of the planner's core to what the user reads.
 namespace FailureText {
 
-// The range of every level and bonus the planner stores, as its messages name it.
+// The range of every level and bonus the planner stores, as its messages name it, in the user's
+// language: "-32768 to 32767".
+QString LevelRangeText();
+
+// The same range in English whatever the language; no message should name it so. Kept only until
+// the last message that quotes it names the range with LevelRangeText().
 inline constexpr QStringView LevelRange = u"-32768 to 32767";
 
-// Why the core failed, as a clause for a message: a modded value leaving LevelRange
+// Why the core failed, as a clause for a message: a modded value leaving LevelRangeText()
 // (std::overflow_error), a race the planner does not know (UnknownRace), a level or skill the
 // rules have no entry for (std::out_of_range), and for anything else a fault of the planner's
 // own. Never the exception's own text, which is written for developers.

@@ -5,6 +5,7 @@
 
 #include "rules/Tarrowind_Module.h"
 #include "text/GameNames.h"
+#include "text/NumberText.h"
 #include "text/SkillRow.h"
 
 #include <QCoreApplication>
@@ -45,26 +46,27 @@ QString WithoutTrailingBlanks(QString line) {
 QString Format(const CharacterPlan &plan, const QLocale &locale) {
     QStringList lines;
     lines.reserve(SkillCount + 3);
-    lines << u"Race: "_s + QString::fromStdString(RaceName(plan.race))
-          << QLatin1String(SkillListHeader);
+    lines << QLatin1String(RaceCaption) + GameNames::Race(plan.race) << QLatin1String(Header);
     for (SkillNumber s = 0; s < SkillCount; ++s) {
         lines << WithoutTrailingBlanks(
-            SkillRowText(QString::fromStdString(SkillName(s)), plan.skills.at(s), locale));
+            SkillRowText(GameNames::Skill(s), plan.skills.at(s), locale));
     }
     std::int32_t total = 0;
     plan.GoalTotal(total);
-    lines << WithoutTrailingBlanks(GoalTotalText(total, locale));
+    lines << WithoutTrailingBlanks(QLatin1String(TotalCaption) +
+                                   NumberText::GroupedText(total, locale));
     return lines.join(u'\n');
 }
 
 QString FormatHtml(const CharacterPlan &plan) {
+    // Like RaceCaption, Header and TotalCaption, the table's words are the same in every language.
     QString html = u"<html><head><meta charset=\"utf-8\"></head><body><table>\n"_s;
-    html += HtmlRow({u"Race"_s, QString::fromStdString(RaceName(plan.race))});
+    html += HtmlRow({u"Race"_s, GameNames::Race(plan.race)});
     html += HtmlRow({u"Skill Name"_s, u"Base"_s, u"EQ"_s, u"Mod"_s, u"Goal"_s, u"Goal Cost"_s},
                     u"th"_s);
     for (SkillNumber s = 0; s < SkillCount; ++s) {
         const SkillPlanEntry &entry = plan.skills.at(s);
-        html += HtmlRow({QString::fromStdString(SkillName(s)), QString::number(entry.Base),
+        html += HtmlRow({GameNames::Skill(s), QString::number(entry.Base),
                          QString::number(entry.EQ), QString::number(entry.Mod),
                          QString::number(entry.Goal), QString::number(entry.GoalCost)});
     }

@@ -18,14 +18,20 @@
 // that text, from a spreadsheet's tab-separated cells or from a player's own note.
 namespace PlanText {
 
-// "Race: <race>", the column header, the 37 skill rows and the total label's text, one per line,
-// joined by '\n' with none after the last, and no blanks at the end of a line. The plan must be
-// recalculated.
+// The plan as text's own words, the same in every language, so that a plan copied in one
+// language is read in any other. The window shows its own, translated captions in their place.
+inline constexpr char RaceCaption[] = "Race: ";
+inline constexpr char Header[] = "Skill Name        Base EQ   Mod  Goal  Goal Cost";
+inline constexpr char TotalCaption[] = "Goal Cost Total: ";
+
+// RaceCaption and the race, the Header, the 37 skill rows and TotalCaption with the grouped total
+// (as the window shows them in English), one per line, joined by '\n' with none after the last, and
+// no blanks at the end of a line. The plan must be recalculated.
 QString Format(const Tarrowind_Module::CharacterPlan &plan, const QLocale &locale = QLocale());
 
 // An HTML table: the race in a row of its own, a header row, one row per skill (name, base,
-// equipment bonus, modded value, goal, goal cost) and the total in a row of its own. Numbers are
-// bare digits, so that spreadsheets take them as numbers.
+// equipment bonus, modded value, goal, goal cost) and the total in a row of its own, its words
+// the same in every language. Numbers are bare digits, so that spreadsheets take them as numbers.
 QString FormatHtml(const Tarrowind_Module::CharacterPlan &plan);
 
 struct SkillLevels {

@@ -32,10 +32,6 @@ constexpr qsizetype ExcerptLength = 39;
 // A misspelt name quoted inside the reason is cut shorter.
 constexpr qsizetype NameExcerptLength = 20;
 
-QString Translate(const char *text) {
-    return QCoreApplication::translate("PlanText", text);
-}
-
 bool IsBlank(QChar c) {
     return c.isSpace(); // tabs and no-break spaces too
 }
@@ -320,7 +316,8 @@ std::optional<LineReading> ReadRaceLine(QStringView line) {
     // "Race Warrior", but not "Race matters".
     if (label == RaceLabel::Several ||
         (!separator && !tab && !Nearest(name.toString().simplified(), RaceNames()))) {
-        return Translate("the line begins like a race line but cannot be read");
+        return QCoreApplication::translate("PlanText",
+                                           "the line begins like a race line but cannot be read");
     }
     return UnknownRace(name.toString().simplified());
 }
@@ -372,8 +369,8 @@ LineReading ReadSkillLevels(SkillNumber skill, QStringView rest, const QString &
         at = Skip(rest, at, IsBlank);
         const std::optional<std::int16_t> read = ReadNumber(rest, at);
         if (!read) {
-            return Translate("%1 needs four whole numbers from %2")
-                .arg(name, FailureText::LevelRange);
+            return QCoreApplication::translate("PlanText", "%1 needs four whole numbers from %2")
+                .arg(name, FailureText::LevelRangeText());
         }
         value = *read;
     }
@@ -404,7 +401,8 @@ std::optional<QString> NearSkill(QStringView line, const QStringList &names) {
     if (!nearest) {
         return std::nullopt;
     }
-    return Translate("%1 is not a skill the planner knows (perhaps %2)")
+    return QCoreApplication::translate("PlanText",
+                                       "%1 is not a skill the planner knows (perhaps %2)")
         .arg(MessageText::ShortQuote(written.toString(), NameExcerptLength), names[*nearest]);
 }
 
@@ -553,9 +551,9 @@ LineReading ReadLine(QStringView line, const QStringList &names) {
 
 QString ReadError::Message() const {
     if (line == 0) {
-        return Translate("Nothing was pasted: %1.").arg(reason);
+        return QCoreApplication::translate("PlanText", "Nothing was pasted: %1.").arg(reason);
     }
-    return Translate("Nothing was pasted: %1, in line %2: \"%3\"")
+    return QCoreApplication::translate("PlanText", "Nothing was pasted: %1, in line %2: \"%3\"")
         .arg(reason, QString::number(line), excerpt);
 }
 
@@ -573,21 +571,27 @@ std::variant<PastedPlan, ReadError> Read(const QString &text) {
         }
         if (const auto *race = std::get_if<RaceNumber>(&reading)) {
             if (pasted.race) {
-                return ErrorAt(number, line, Translate("the race is named a second time"));
+                return ErrorAt(
+                    number, line,
+                    QCoreApplication::translate("PlanText", "the race is named a second time"));
             }
             pasted.race = *race;
         } else if (const auto *levels = std::get_if<SkillLevels>(&reading)) {
             bool &seen = listed.at(static_cast<std::size_t>(levels->skill));
             if (seen) {
                 return ErrorAt(number, line,
-                               Translate("%1 is named a second time").arg(names[levels->skill]));
+                               QCoreApplication::translate("PlanText", "%1 is named a second time")
+                                   .arg(names[levels->skill]));
             }
             seen = true;
             pasted.skills.push_back(*levels);
         }
     }
     if (pasted.skills.empty()) {
-        return ReadError{0, {}, Translate("the text names no skill with its levels")};
+        return ReadError{
+            0,
+            {},
+            QCoreApplication::translate("PlanText", "the text names no skill with its levels")};
     }
     return pasted;
 }

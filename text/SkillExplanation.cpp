@@ -7,6 +7,7 @@
 #include "rules/ExpCost.h"
 #include "rules/RaceTable.h"
 #include "rules/SkillCatalogue.h"
+#include "text/GameNames.h"
 #include "text/NumberText.h"
 
 #include <QCoreApplication>
@@ -19,14 +20,6 @@
 using namespace Tarrowind_Module;
 
 namespace {
-
-QString Tr(const char *text) {
-    return QCoreApplication::translate("SkillExplanation", text);
-}
-
-QString Name(SkillNumber skill) {
-    return QString::fromStdString(SkillName(skill));
-}
 
 // The attributes behind a skill's bonus, each named once in the order of its first place, with
 // its count where it counts more than once: "Braveness, Strength ×2".
@@ -44,7 +37,10 @@ QString AttributeList(SkillNumber skill) {
     }
     QStringList names;
     for (const auto &[attribute, count] : counted) {
-        names << (count == 1 ? Name(attribute) : Tr("%1 \u00d7%2").arg(Name(attribute)).arg(count));
+        names << (count == 1 ? GameNames::Skill(attribute)
+                             : QCoreApplication::translate("SkillExplanation", "%1 \u00d7%2")
+                                   .arg(GameNames::Skill(attribute))
+                                   .arg(count));
     }
     return names.join(QLatin1String(", "));
 }
@@ -53,80 +49,108 @@ QString AttributeList(SkillNumber skill) {
 
 QString SkillExplanation(const CharacterPlan &plan, SkillNumber skill, const QLocale &locale) {
     const SkillPlanEntry &entry = plan.skills.at(skill);
-    const QString race = QString::fromStdString(RaceName(plan.race));
+    const QString race = GameNames::Race(plan.race);
     const Level max = RaceMax(plan.race, skill);
     const DifficultyClass d = RaceDifficulty(plan.race, skill);
-    const QString name = Name(skill);
+    const QString name = GameNames::Skill(skill);
 
     if (max == 0) {
-        QString text = Tr("%1 (%2, cannot be learned)\n"
-                          "%2 cannot learn %1: base, modded value, goal and experience stay 0")
+        QString text = QCoreApplication::translate(
+                           "SkillExplanation",
+                           "%1 (%2, cannot be learned)\n"
+                           "%2 cannot learn %1: base, modded value, goal and experience stay 0")
                            .arg(name, race);
         if (entry.EQ != 0) {
-            text += Tr("; the equipment bonus %1 adds nothing").arg(entry.EQ);
+            text += QCoreApplication::translate("SkillExplanation",
+                                                "; the equipment bonus %1 adds nothing")
+                        .arg(entry.EQ);
         }
         return text;
     }
 
-    QString text = Tr("%1 (%2, difficulty class %3, at most %4)\n").arg(name, race).arg(d).arg(max);
-    text += Tr("Modded %1 = base %2 + equipment %3").arg(entry.Mod).arg(entry.Base).arg(entry.EQ);
+    QString text = QCoreApplication::translate("SkillExplanation",
+                                               "%1 (%2, difficulty class %3, at most %4)\n")
+                       .arg(name, race)
+                       .arg(d)
+                       .arg(max);
+    text += QCoreApplication::translate("SkillExplanation", "Modded %1 = base %2 + equipment %3")
+                .arg(entry.Mod)
+                .arg(entry.Base)
+                .arg(entry.EQ);
     if (skill < AttributeCount) {
-        text += Tr("; an attribute gets no attribute bonus");
+        text += QCoreApplication::translate("SkillExplanation",
+                                            "; an attribute gets no attribute bonus");
     } else {
-        text += Tr(" + attribute bonus %1 (%2)").arg(plan.StatMod(skill)).arg(AttributeList(skill));
+        text += QCoreApplication::translate("SkillExplanation", " + attribute bonus %1 (%2)")
+                    .arg(plan.StatMod(skill))
+                    .arg(AttributeList(skill));
     }
 
     text += QLatin1Char('\n');
     if (entry.Goal > entry.Base) {
-        text += Tr("Goal %1: %2 experience")
+        text += QCoreApplication::translate("SkillExplanation", "Goal %1: %2 experience")
                     .arg(entry.Goal)
                     .arg(NumberText::GroupedAmount(entry.GoalCost, locale));
     } else {
-        text += Tr("Goal %1: reached, no experience needed").arg(entry.Goal);
+        text += QCoreApplication::translate("SkillExplanation",
+                                            "Goal %1: reached, no experience needed")
+                    .arg(entry.Goal);
     }
     if (entry.Base < max) {
         const auto next = static_cast<Level>(entry.Base + 1);
-        text += Tr("; the next level, %1 to %2, costs %3")
-                    .arg(entry.Base)
-                    .arg(next)
-                    .arg(NumberText::GroupedAmount(ExpToGoal(entry.Base, next, d), locale));
+        text +=
+            QCoreApplication::translate("SkillExplanation", "; the next level, %1 to %2, costs %3")
+                .arg(entry.Base)
+                .arg(next)
+                .arg(NumberText::GroupedAmount(ExpToGoal(entry.Base, next, d), locale));
     } else {
-        text += Tr("; %1 is the most %2 can reach").arg(max).arg(race);
+        text += QCoreApplication::translate("SkillExplanation", "; %1 is the most %2 can reach")
+                    .arg(max)
+                    .arg(race);
     }
-    text += Tr("\nAt goal: modded %1").arg(ModdedAtGoal(plan, skill));
+    text += QCoreApplication::translate("SkillExplanation", "\nAt goal: modded %1")
+                .arg(ModdedAtGoal(plan, skill));
     return text;
 }
 
 QString SpokenSkillExplanation(const CharacterPlan &plan, SkillNumber skill,
                                const QLocale &locale) {
     const SkillPlanEntry &entry = plan.skills.at(skill);
-    const QString race = QString::fromStdString(RaceName(plan.race));
+    const QString race = GameNames::Race(plan.race);
     const Level max = RaceMax(plan.race, skill);
     const DifficultyClass d = RaceDifficulty(plan.race, skill);
 
     if (max == 0) {
-        QString text = Tr("%1 cannot learn it").arg(race);
+        QString text =
+            QCoreApplication::translate("SkillExplanation", "%1 cannot learn it").arg(race);
         if (entry.EQ != 0) {
-            text += Tr("; the equipment bonus adds nothing");
+            text += QCoreApplication::translate("SkillExplanation",
+                                                "; the equipment bonus adds nothing");
         }
         return text;
     }
 
-    QString text = Tr("%1: difficulty class %2, at most %3").arg(race).arg(d).arg(max);
+    QString text =
+        QCoreApplication::translate("SkillExplanation", "%1: difficulty class %2, at most %3")
+            .arg(race)
+            .arg(d)
+            .arg(max);
     if (skill >= AttributeCount) {
         text +=
-            Tr(". Attribute bonus %1 from %2, %3, %4")
+            QCoreApplication::translate("SkillExplanation", ". Attribute bonus %1 from %2, %3, %4")
                 .arg(plan.StatMod(skill))
-                .arg(Name(StatDependencyTable.at(skill, 0)), Name(StatDependencyTable.at(skill, 1)),
-                     Name(StatDependencyTable.at(skill, 2)));
+                .arg(GameNames::Skill(StatDependencyTable.at(skill, 0)),
+                     GameNames::Skill(StatDependencyTable.at(skill, 1)),
+                     GameNames::Skill(StatDependencyTable.at(skill, 2)));
     }
     if (entry.Base < max) {
         const auto next = static_cast<Level>(entry.Base + 1);
-        text += Tr(". The next level costs %1")
+        text += QCoreApplication::translate("SkillExplanation", ". The next level costs %1")
                     .arg(NumberText::GroupedAmount(ExpToGoal(entry.Base, next, d), locale));
     } else {
-        text += Tr(". The base is at its maximum");
+        text += QCoreApplication::translate("SkillExplanation", ". The base is at its maximum");
     }
-    text += Tr(". At goal: modded %1").arg(ModdedAtGoal(plan, skill));
+    text += QCoreApplication::translate("SkillExplanation", ". At goal: modded %1")
+                .arg(ModdedAtGoal(plan, skill));
     return text;
 }

@@ -5,6 +5,8 @@
 
 #include "text/NumberText.h"
 
+#include <QCoreApplication>
+
 QString SkillRowText(const QString &name, const Tarrowind_Module::SkillPlanEntry &entry,
                      const QLocale &locale) {
     using NumberText::SignedText;
@@ -16,5 +18,14 @@ QString SkillRowText(const QString &name, const Tarrowind_Module::SkillPlanEntry
 }
 
 QString GoalTotalText(std::int32_t total, const QLocale &locale) {
-    return QLatin1String(GoalTotalCaption) + NumberText::GroupedText(total, locale);
+    //: The label below the skill list; %1 is the total, or nothing while it is 0.
+    return QCoreApplication::translate("SkillRow", "Goal Cost Total: %1")
+        .arg(NumberText::GroupedText(total, locale));
+}
+
+QString SkillListHeaderText() {
+    //: Over the skill list's columns of 16, 5, 5, 5 and 7 characters: each word starts where its
+    //: column starts, so keep the blanks that put it there.
+    return QCoreApplication::translate("SkillRow",
+                                       "Skill Name        Base EQ   Mod  Goal  Goal Cost");
 }

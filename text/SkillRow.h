@@ -16,9 +16,11 @@
 QString SkillRowText(const QString &name, const Tarrowind_Module::SkillPlanEntry &entry,
                      const QLocale &locale = QLocale());
 
-// The total label: GoalTotalCaption and the grouped total.
-inline constexpr char GoalTotalCaption[] = "Goal Cost Total: ";
+// The total label in the user's language: "Goal Cost Total: " and the grouped total. The plan as
+// text has a caption of its own (PlanText::TotalCaption), which stays the same in every language.
 QString GoalTotalText(std::int32_t total, const QLocale &locale = QLocale());
 
-// The header over those columns.
-inline constexpr char SkillListHeader[] = "Skill Name        Base EQ   Mod  Goal  Goal Cost";
+// The header over those columns in the user's language, each word starting over its column:
+// "Skill Name        Base EQ   Mod  Goal  Goal Cost". The plan as text has one of its own
+// (PlanText::Header).
+QString SkillListHeaderText();

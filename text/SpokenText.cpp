@@ -4,24 +4,27 @@
 #include "text/SpokenText.h"
 
 #include "rules/Tarrowind_Module.h"
+#include "text/GameNames.h"
 #include "text/NumberText.h"
-#include "text/SkillRow.h"
 
+#include <QCoreApplication>
 #include <QStringList>
-
-using namespace Qt::StringLiterals;
 
 namespace SpokenText {
 
 QString SkillRow(const QString &name, const Tarrowind_Module::SkillPlanEntry &entry,
                  const QLocale &locale) {
-    return u"%1: base %2, equipment %3, modded %4, goal %5, cost %6"_s.arg(
-        name, QString::number(entry.Base), QString::number(entry.EQ), QString::number(entry.Mod),
-        QString::number(entry.Goal), NumberText::GroupedAmount(entry.GoalCost, locale));
+    //: What a screen reader says for a row of the skill list: %1 is the skill's name.
+    return QCoreApplication::translate("SpokenText",
+                                       "%1: base %2, equipment %3, modded %4, goal %5, cost %6")
+        .arg(name, QString::number(entry.Base), QString::number(entry.EQ),
+             QString::number(entry.Mod), QString::number(entry.Goal),
+             NumberText::GroupedAmount(entry.GoalCost, locale));
 }
 
 QString Total(std::int32_t total, const QLocale &locale) {
-    return QLatin1String(GoalTotalCaption) + NumberText::GroupedAmount(total, locale);
+    return QCoreApplication::translate("SpokenText", "Goal Cost Total: %1")
+        .arg(NumberText::GroupedAmount(total, locale));
 }
 
 QString PlanChange(const Tarrowind_Module::CharacterPlan &before,
@@ -29,39 +32,53 @@ QString PlanChange(const Tarrowind_Module::CharacterPlan &before,
     using namespace Tarrowind_Module;
     QStringList sentences;
     if (after.race != before.race) {
-        sentences << u"Race: "_s + QString::fromStdString(RaceName(after.race));
+        sentences << QCoreApplication::translate("SpokenText", "Race: %1")
+                         .arg(GameNames::Race(after.race));
     }
     const SkillNumber s = after.selected;
     if (s >= 0 && s < SkillCount &&
         (after.race != before.race || s != before.selected ||
          !(after.skills[s] == before.skills[s]))) {
-        sentences << SkillRow(QString::fromStdString(SkillName(s)), after.skills[s], locale);
+        sentences << SkillRow(GameNames::Skill(s), after.skills[s], locale);
     }
     std::int32_t total = 0;
     after.GoalTotal(total);
     sentences << Total(total, locale);
-    return sentences.join(u". "_s);
+    //: Between the sentences said after a change, such as "Race: Templar" and the total.
+    return sentences.join(QCoreApplication::translate("SpokenText", ". "));
 }
 
 QString HistoryStep(HistoryMove move, const QString &step) {
-    return (move == HistoryMove::Undone ? u"Undone: %1."_s : u"Redone: %1."_s).arg(step);
+    //: %1 is the step's name, such as "Max Goals".
+    return (move == HistoryMove::Undone ? QCoreApplication::translate("SpokenText", "Undone: %1.")
+                                        : QCoreApplication::translate("SpokenText", "Redone: %1."))
+        .arg(step);
 }
 
 QString LiveCost(std::int32_t cost, const QLocale &locale) {
-    return u"Experience to Goal: "_s + NumberText::GroupedAmount(cost, locale);
+    return QCoreApplication::translate("SpokenText", "Experience to Goal: %1")
+        .arg(NumberText::GroupedAmount(cost, locale));
 }
 
 QString DetailBoxDescription(DetailBox box, const QString &skillName) {
     switch (box) {
     case DetailBox::Base:
-        return u"Base level of %1; Enter stores it within what the race allows"_s.arg(skillName);
+        return QCoreApplication::translate(
+                   "SpokenText", "Base level of %1; Enter stores it within what the race allows")
+            .arg(skillName);
     case DetailBox::Equipment:
-        return u"What the character's equipment adds to %1; Enter stores it"_s.arg(skillName);
+        return QCoreApplication::translate(
+                   "SpokenText", "What the character's equipment adds to %1; Enter stores it")
+            .arg(skillName);
     case DetailBox::Goal:
-        return u"The base level %1 should reach; Enter stores it within what the race allows"_s.arg(
-            skillName);
+        return QCoreApplication::translate(
+                   "SpokenText",
+                   "The base level %1 should reach; Enter stores it within what the race allows")
+            .arg(skillName);
     case DetailBox::Cost:
-        return u"Experience needed to raise %1 from its base level to its goal"_s.arg(skillName);
+        return QCoreApplication::translate(
+                   "SpokenText", "Experience needed to raise %1 from its base level to its goal")
+            .arg(skillName);
     }
     return {};
 }

@@ -72,7 +72,7 @@ std::optional<QString> ClipboardText(QString &refusal) {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (data && data->formats().isEmpty() &&
         DesktopClipboard::ClipboardHasOwner().value_or(false)) {
-        refusal = QObject::tr("The clipboard did not answer; nothing was pasted.");
+        refusal = PlanClipboard::tr("The clipboard did not answer; nothing was pasted.");
         return std::nullopt;
     }
     if (data && data->hasText()) {
@@ -81,7 +81,7 @@ std::optional<QString> ClipboardText(QString &refusal) {
             return text;
         }
     }
-    refusal = QObject::tr("The clipboard holds no text to paste.");
+    refusal = PlanClipboard::tr("The clipboard holds no text to paste.");
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QTimer>
 #include <QToolTip>
@@ -139,7 +140,8 @@ public:
             if (name.isEmpty() || entry.isEmpty()) {
                 return name + entry;
             }
-            return name + u": "_s + entry;
+            //: A drop-down list as a screen reader names it: %1 is its name, %2 its entry.
+            return QCoreApplication::translate("PlannerAccessibility", "%1: %2").arg(name, entry);
         }
         case QAccessible::Value:
             return comboBox()->currentText();

@@ -4,7 +4,6 @@
 #include "ui/desktop/PlannerFonts.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QStringList>
 
@@ -37,7 +36,26 @@ constexpr QLatin1String DejaVuSans("DejaVu Sans");
 
 } // namespace
 
-QFont FixedPitch(bool bold, const QStringList &installed) {
+Advances MeasuredAdvances(const QFont &font) {
+    const QFontMetricsF metrics(font);
+    Advances advances;
+    advances.reserve(PitchSample.size());
+    for (const QChar c : PitchSample) {
+        advances.append(metrics.horizontalAdvance(c));
+    }
+    return advances;
+}
+
+bool AdvanceAlike(const Advances &advances) {
+    // Advances come in 1/64 px steps; hinting may round one glyph a step apart from the rest.
+    constexpr qreal Step = 1.0 / 64;
+    return !advances.isEmpty() &&
+           std::all_of(advances.begin(), advances.end(), [&advances](qreal advance) {
+               return std::abs(advance - advances.front()) <= Step;
+           });
+}
+
+QFont FixedPitch(bool bold, const QStringList &installed, const MeasureFace &measure) {
     const QStringList chosen{QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
                              QStringLiteral("DejaVu Sans Mono")};
     QList<QFont> candidates;
@@ -53,19 +71,22 @@ QFont FixedPitch(bool bold, const QStringList &installed) {
         font.setBold(bold);
         font.setFixedPitch(true);
     }
-    // Without any fixed-pitch face the columns cannot hold; the rows are at least legible.
-    const auto fixed = std::find_if(candidates.begin(), candidates.end(),
-                                    [](const QFont &font) { return QFontInfo(font).fixedPitch(); });
-    QFont font = fixed != candidates.end() ? *fixed : candidates.front();
-
-    // Faces metric-compatible with Courier New advance 7.8 px at 13 px; spacing makes it 8. Any
-    // larger correction would squeeze or stretch a face that was never meant for these columns.
-    const qreal correction =
-        CharacterAdvance - QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
-    if (fixed != candidates.end() && std::abs(correction) < 1.0) {
-        font.setLetterSpacing(QFont::AbsoluteSpacing, correction);
+    for (const QFont &candidate : candidates) {
+        const Advances advances = measure(candidate);
+        if (!AdvanceAlike(advances)) {
+            continue;
+        }
+        // Faces metric-compatible with Courier New advance 7.8 px at 13 px; spacing makes it 8.
+        // Any larger correction would squeeze or stretch a face never meant for these columns.
+        QFont font = candidate;
+        const qreal correction = CharacterAdvance - advances.front();
+        if (std::abs(correction) < 1.0) {
+            font.setLetterSpacing(QFont::AbsoluteSpacing, correction);
+        }
+        return font;
     }
-    return font;
+    // Without any fixed-pitch face the columns cannot hold; the rows are at least legible.
+    return candidates.front();
 }
 
 QFont FixedPitch(bool bold) {

@@ -10,6 +10,7 @@
 #include "ui/shared/DetailBox.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QUndoStack>
@@ -89,10 +90,12 @@ void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
     // "Undo Max Goals", "Redo race change to Templar"; plain "Undo" when there is none. The
     // actions step through the document rather than the stack, so that a step that cannot be
     // shown is told to the user.
-    QAction *undo = history->createUndoAction(host.window, QObject::tr("Undo"));
+    QAction *undo = history->createUndoAction(
+        host.window, QCoreApplication::translate("PlannerHistory", "Undo"));
     undo->setObjectName(QStringLiteral("undoAction"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction *redo = history->createRedoAction(host.window, QObject::tr("Redo"));
+    QAction *redo = history->createRedoAction(
+        host.window, QCoreApplication::translate("PlannerHistory", "Redo"));
     redo->setObjectName(QStringLiteral("redoAction"));
     redo->setShortcuts(RedoKeys());
     for (QAction *action : {undo, redo}) {

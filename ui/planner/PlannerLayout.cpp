@@ -5,6 +5,7 @@
 #include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include "rules/RaceTable.h"
+#include "text/GameNames.h"
 #include "text/SkillRow.h"
 #include "ui/desktop/PlannerAccessibility.h"
 #include "ui/desktop/PlannerFonts.h"
@@ -37,6 +38,7 @@ Widget *Place(QWidget *window, const char *name, int x, int y, int width, int he
     return widget;
 }
 
+// `text` is a number, the same in every language.
 template <typename Box = DetailBox>
 Box *TextBox(QWidget *window, const char *name, int x, int width, const char *text) {
     auto *box = Place<Box>(window, name, x, 264, width, 21);
@@ -88,19 +90,19 @@ QString TenDigits(const QFont &font) {
     return QString(10, widest);
 }
 
-QPushButton *Button(QWidget *window, const char *name, int x, const char *text) {
+QPushButton *Button(QWidget *window, const char *name, int x, const QString &text) {
     auto *button = Place<QPushButton>(window, name, x, 296, 73, 33);
     button->setFont(PlannerFonts::SansSerif(11));
-    button->setText(QLatin1String(text));
+    button->setText(text);
     return button;
 }
 
-QLabel *Label(QWidget *window, const char *name, QRect geometry, const char *text,
+QLabel *Label(QWidget *window, const char *name, QRect geometry, const QString &text,
               const QFont &font) {
     auto *label = Place<QLabel>(window, name, geometry.x(), geometry.y(), geometry.width(),
                                 geometry.height());
     label->setFont(font);
-    label->setText(QLatin1String(text));
+    label->setText(text);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
@@ -125,7 +127,7 @@ QComboBox *RaceList(QWidget *window) {
     races->setFont(PlannerFonts::SansSerif(11));
     races->setEditable(false);
     for (Tarrowind_Module::RaceNumber race = 0; race < Tarrowind_Module::RaceCount; ++race) {
-        races->addItem(QString::fromStdString(Tarrowind_Module::RaceName(race)));
+        races->addItem(GameNames::Race(race));
     }
     races->setCurrentIndex(-1);
     return races;
@@ -144,7 +146,8 @@ QFrame *Line(QWidget *window) {
 // tooltips, so the base box is announced as "Base Skill Level" rather than as an edit field.
 // Labels that show a value keep it as their name and buttons their caption; the list and the
 // race box also announce their current entry. The descriptions say what each control is for;
-// lstSkills_Click puts the selected skill's name into those of the four boxes.
+// lstSkills_Click puts the selected skill's name into those of the four boxes. The texts are
+// translated where they are set.
 struct Description {
     const char *control;
     const char *toolTip;
@@ -153,29 +156,54 @@ struct Description {
 };
 
 constexpr Description Descriptions[] = {
-    {"lstSkills", nullptr, "Skills",
-     "One row per skill: name, base level, equipment bonus, modded value, goal level and the "
-     "experience to reach the goal"},
-    {"cmbRace", nullptr, "Race", "The character's race; choosing one resets every skill"},
-    {"lblName", "Skill/Stat Name", nullptr,
-     "Skill/Stat Name: the skill shown in the boxes beside it"},
-    {"txtBase", "Base Skill Level", "Base Skill Level",
-     "Base level of the selected skill; Enter stores it within what the race allows"},
-    {"txtEQ", "Bonus from Equipment", "Bonus from Equipment",
-     "What the character's equipment adds to the selected skill; Enter stores it"},
-    {"lblMod", "Overal Modded Value", nullptr,
-     "Overall Modded Value: base level, equipment bonus and the bonus from attributes"},
-    {"txtGoal", "Goal (Base) Skill Level", "Goal Skill Level",
-     "The base level the selected skill should reach; Enter stores it within what the race "
-     "allows"},
-    {"txtGoalCost", "Exp to get to Goal", "Experience to Goal",
-     "Experience needed to raise the selected skill from its base level to its goal"},
+    {"lstSkills", nullptr, QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Skills"),
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "One row per skill: name, base level, equipment bonus, modded value, goal "
+                       "level and the experience to reach the goal")},
+    {"cmbRace", nullptr, QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Race"),
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "The character's race; choosing one resets every skill")},
+    {"lblName", QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Skill/Stat Name"), nullptr,
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "Skill/Stat Name: the skill shown in the boxes beside it")},
+    {"txtBase", QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Base Skill Level"),
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Base Skill Level"),
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "Base level of the selected skill; Enter stores it within what the race "
+                       "allows")},
+    {"txtEQ", QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Bonus from Equipment"),
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Bonus from Equipment"),
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "What the character's equipment adds to the selected skill; Enter stores "
+                       "it")},
+    {"lblMod", QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Overal Modded Value"), nullptr,
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "Overall Modded Value: base level, equipment bonus and the bonus from "
+                       "attributes")},
+    {"txtGoal", QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Goal (Base) Skill Level"),
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Goal Skill Level"),
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "The base level the selected skill should reach; Enter stores it within "
+                       "what the race allows")},
+    {"txtGoalCost", QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Exp to get to Goal"),
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner", "Experience to Goal"),
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "Experience needed to raise the selected skill from its base level to its "
+                       "goal")},
     {"cmdReset", nullptr, nullptr,
-     "Sets every skill back to its starting level, without equipment bonus or goal"},
-    {"cmdMaxBase", nullptr, nullptr, "Sets every skill's base level to the most the race allows"},
-    {"cmdMaxGoal", nullptr, nullptr, "Sets every skill's goal level to the most the race allows"},
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "Sets every skill back to its starting level, without equipment bonus or "
+                       "goal")},
+    {"cmdMaxBase", nullptr, nullptr,
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "Sets every skill's base level to the most the race allows")},
+    {"cmdMaxGoal", nullptr, nullptr,
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "Sets every skill's goal level to the most the race allows")},
     {"cmdUpdate", nullptr, nullptr,
-     "Stores the selected skill's base, equipment bonus and goal from the boxes"},
+     QT_TRANSLATE_NOOP("Tarrowind_Char_Planner",
+                       "Stores the selected skill's base, equipment bonus and goal from the "
+                       "boxes")},
 };
 
 void DescribeControls(const QWidget *window) {
@@ -183,12 +211,12 @@ void DescribeControls(const QWidget *window) {
         auto *control =
             window->findChild<QWidget *>(QLatin1String(entry.control), Qt::FindDirectChildrenOnly);
         if (entry.toolTip) {
-            control->setToolTip(QLatin1String(entry.toolTip));
+            control->setToolTip(Tarrowind_Char_Planner::tr(entry.toolTip));
         }
         if (entry.name) {
-            control->setAccessibleName(QLatin1String(entry.name));
+            control->setAccessibleName(Tarrowind_Char_Planner::tr(entry.name));
         }
-        control->setAccessibleDescription(QLatin1String(entry.description));
+        control->setAccessibleDescription(Tarrowind_Char_Planner::tr(entry.description));
     }
 }
 
@@ -212,8 +240,8 @@ void Tarrowind_Char_Planner::CreateControls() {
     // "[*]" marks a plan that closing would lose (setWindowModified).
     setWindowTitle(tr("Tarrowind Character Planner[*]"));
 
-    Label1 =
-        Label(this, "Label1", {8, 8, 401, 17}, SkillListHeader, PlannerFonts::FixedPitch(false));
+    Label1 = Label(this, "Label1", {8, 8, 401, 17}, SkillListHeaderText(),
+                   PlannerFonts::FixedPitch(false));
     Label1->setLayoutDirection(Qt::LeftToRight); // it stands over the list's columns
     lstSkills = SkillList(this);
     m_listMenu = new QMenu(lstSkills);
@@ -224,27 +252,30 @@ void Tarrowind_Char_Planner::CreateControls() {
         lstSkills->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstSkills) + 1);
 
     cmbRace = RaceList(this);
-    lblGoalTotal = Label(this, "lblGoalTotal", {224, 224, 177, 25}, "Goal Cost Total:  0",
+    lblGoalTotal = Label(this, "lblGoalTotal", {224, 224, 177, 25}, GoalTotalText(0),
                          PlannerFonts::SansSerif(13));
     // Hidden, and not a control of the window: it only speaks.
     m_announcer = new Announcer(lblGoalTotal);
     Line1 = Line(this);
 
-    lblName = Label(this, "lblName", {32, 264, 97, 17}, "Stun:", PlannerFonts::SansSerif(11));
+    // A skill's name; lstSkills_Click writes the selected one before the window is first shown.
+    lblName = Label(this, "lblName", {32, 264, 97, 17}, QStringLiteral("Stun:"),
+                    PlannerFonts::SansSerif(11));
     txtBase = TextBox(this, "txtBase", 136, 33, "120");
     txtEQ = TextBox(this, "txtEQ", 176, 33, "0");
-    lblMod = Label(this, "lblMod", {216, 264, 33, 17}, "300", PlannerFonts::SansSerif(11));
+    lblMod = Label(this, "lblMod", {216, 264, 33, 17}, QStringLiteral("300"),
+                   PlannerFonts::SansSerif(11));
     txtGoal = TextBox(this, "txtGoal", 256, 33, "120");
     txtGoalCost = CostBox(this);
 
     // Alt and the underlined letter press a button; the captions read as before.
-    cmdReset = Button(this, "cmdReset", 32, "&Reset Skills");
-    cmdMaxBase = Button(this, "cmdMaxBase", 112, "Max &Bases");
-    cmdMaxGoal = Button(this, "cmdMaxGoal", 192, "Max &Goals");
-    cmdUpdate = Button(this, "cmdUpdate", 288, "&Update");
+    cmdReset = Button(this, "cmdReset", 32, tr("&Reset Skills"));
+    cmdMaxBase = Button(this, "cmdMaxBase", 112, tr("Max &Bases"));
+    cmdMaxGoal = Button(this, "cmdMaxGoal", 192, tr("Max &Goals"));
+    cmdUpdate = Button(this, "cmdUpdate", 288, tr("&Update"));
     cmdUpdate->setDefault(true);
 
-    Label2 = Label(this, "Label2", {232, 336, 185, 17}, "Planner by the Tarrowind team",
+    Label2 = Label(this, "Label2", {232, 336, 185, 17}, tr("Planner by the Tarrowind team"),
                    PlannerFonts::Credit());
 
     FitDetailRow();

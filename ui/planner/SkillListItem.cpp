@@ -4,7 +4,7 @@
 #include "ui/planner/SkillListItem.h"
 
 #include "document/PlanDocument.h"
-#include "rules/SkillCatalogue.h"
+#include "text/GameNames.h"
 #include "text/SkillExplanation.h"
 #include "text/SpokenText.h"
 #include "ui/desktop/PlannerFonts.h"
@@ -26,8 +26,7 @@ SkillListItem::SkillListItem(const Tarrowind_Module::CharacterPlan &plan,
 
 QVariant SkillListItem::data(int role) const {
     if (role == Qt::AccessibleTextRole) {
-        return SpokenText::SkillRow(QString::fromStdString(Tarrowind_Module::SkillName(m_skill)),
-                                    m_plan->skills[m_skill]);
+        return SpokenText::SkillRow(GameNames::Skill(m_skill), m_plan->skills[m_skill]);
     }
     if (role == Qt::SizeHintRole && listWidget()) {
         // The list measures every row for its horizontal extent. In its fixed-pitch font a row is

@@ -5,6 +5,7 @@
 
 #include "rules/Tarrowind_Module.h"
 #include "text/FailureText.h"
+#include "text/GameNames.h"
 #include "text/MessageText.h"
 #include "text/NumberText.h"
 #include "text/SkillRow.h"
@@ -129,7 +130,7 @@ void Tarrowind_Char_Planner::RefreshList() {
     const QSignalBlocker blocker(lstSkills);
     const CharacterPlan &plan = m_document->plan();
     for (SkillNumber s = 0; s < SkillCount; ++s) {
-        const QString row = SkillRowText(QString::fromStdString(SkillName(s)), plan.skills[s]);
+        const QString row = SkillRowText(GameNames::Skill(s), plan.skills[s]);
         if (lstSkills->count() > s) {
             QListWidgetItem *item = lstSkills->item(s);
             if (item->text() != row) {
@@ -198,16 +199,17 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
         const char *what;
         std::optional<std::int16_t> value;
     };
-    Field fields[] = {
-        {txtBase, "Base level", {}}, {txtEQ, "Equipment bonus", {}}, {txtGoal, "Goal level", {}}};
+    Field fields[] = {{txtBase, QT_TR_NOOP("Base level"), {}},
+                      {txtEQ, QT_TR_NOOP("Equipment bonus"), {}},
+                      {txtGoal, QT_TR_NOOP("Goal level"), {}}};
     DetailBox *firstInvalid = nullptr;
     for (Field &field : fields) {
         field.value = NumberText::ReadLevel(field.box->text());
         if (!field.value) {
-            MarkInvalid(field.box, tr("%1: \"%2\" is not a whole number from %3.")
-                                       .arg(QLatin1String(field.what),
-                                            MessageText::ShortQuote(field.box->text()),
-                                            FailureText::LevelRange));
+            MarkInvalid(field.box,
+                        tr("%1: \"%2\" is not a whole number from %3.")
+                            .arg(tr(field.what), MessageText::ShortQuote(field.box->text()),
+                                 FailureText::LevelRangeText()));
             if (!firstInvalid) {
                 firstInvalid = field.box;
             }
@@ -258,7 +260,7 @@ void Tarrowind_Char_Planner::cmbRace_Click() {
 
 void Tarrowind_Char_Planner::lstSkills_Click() {
     const int row = lstSkills->currentRow();
-    lblName->setText(QString::fromStdString(SkillName(static_cast<SkillNumber>(row))));
+    lblName->setText(GameNames::Skill(static_cast<SkillNumber>(row)));
     if (!IsSkill(row)) {
         return;
     }

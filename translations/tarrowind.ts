@@ -1,0 +1,782 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" sourcelanguage="en">
+<context>
+    <name>CompareRacesWindow</name>
+    <message>
+        <source>Race</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot learn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The experience all goals of the plan would cost for this race</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skills whose base or goal is above what this race allows: the recalculation lowers them to its maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skills this race cannot learn at all, of those that the plan raises above their start level or gives an equipment bonus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Races</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be recalculated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare Races</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each race with this plan&apos;s bases, equipment and goals, recalculated as Update does, without a reset. Lowered: skills with a base or goal above the race&apos;s maximum. Cannot learn: skills the plan raises above their start level or equips, which the race cannot learn at all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modded value would leave the range %1 for this race</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No race can be compared: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FailureText</name>
+    <message>
+        <source>-32768 to 32767</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the planner ran into a fault of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a modded value would leave the range %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the race is not one the planner knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a level lies outside what the rules cover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameNames</name>
+    <message>
+        <source>%1 (current)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OptimiseGoalsWindow</name>
+    <message>
+        <source>Suggested goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghost Companion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Races</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be worked out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheapest goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modded at goal now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modded at goal after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes may end lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optimise Goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target modded value at goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply the suggested goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply the cheapest goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The experience each race would add for the same skill and target, with this plan recalculated for that race as &quot;Compare Races&quot; does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skill:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Modded at goal at least:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reach a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same values for less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot reach %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already %2 at its goal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 for %3 more; raising the goal of %1 alone would add %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 for %3 more; raising the goal of %1 alone cannot get there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No suggestion: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot learn %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan: %1. The same values at goal: %2. Saving: %3 (%4 %).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan is already the cheapest for these values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reach %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optimise Goals…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanClipboard</name>
+    <message>
+        <source>The clipboard did not answer; nothing was pasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text to paste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan has not been copied since its last change. Copy it to the clipboard before closing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Plan and Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close Without Copying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No clipboard manager is running: once the planner has closed, copied text lasts only while another program holds it. To keep the plan, choose Cancel, copy it and paste it into another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where no clipboard manager runs, copied text lasts only while another program holds it. To be sure to keep the plan, choose Cancel, copy it and paste it into another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was copied: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan copied: %1 skills.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A clipboard manager is running: the plan will stay on the clipboard after the planner has closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanCodeText</name>
+    <message>
+        <source>this is not a plan code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan code is of a version this planner does not know</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan code is cut short or was changed; copy all of it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan code was changed: its check sum does not match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan code holds levels that its race cannot have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text holds two different plan codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>there is no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a part of its path is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2, in line %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be found after saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanText</name>
+    <message>
+        <source>the line begins like a race line but cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the race is not one the planner knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs four whole numbers from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a skill the planner knows (perhaps %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1, in line %2: &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the race is named a second time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is named a second time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text names no skill with its levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 base %2 and goal %3 lowered to 0, since %4 cannot learn it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 base %2 lowered to 0, since %3 cannot learn it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 goal %2 lowered to 0, since %3 cannot learn it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 base %2 and goal %3 lowered to %4, the highest for %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 base %2 lowered to %3, the highest for %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 goal %2 lowered to %3, the highest for %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan pasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan pasted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan pasted: %1; %2 skills lowered in all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the race is not one the planner knows (perhaps %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a skill the planner knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlannerAccessibility</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A drop-down list as a screen reader names it: %1 is its name, %2 its entry.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlannerHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkillExplanation</name>
+    <message>
+        <source>%1 ×%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2, cannot be learned)
+%2 cannot learn %1: base, modded value, goal and experience stay 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the equipment bonus %1 adds nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2, difficulty class %3, at most %4)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modded %1 = base %2 + equipment %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; an attribute gets no attribute bonus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> + attribute bonus %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal %1: %2 experience</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal %1: reached, no experience needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the next level, %1 to %2, costs %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; %1 is the most %2 can reach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+At goal: modded %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot learn it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the equipment bonus adds nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: difficulty class %2, at most %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Attribute bonus %1 from %2, %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. The next level costs %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. The base is at its maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. At goal: modded %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkillRow</name>
+    <message>
+        <source>Goal Cost Total: %1</source>
+        <extracomment>The label below the skill list; %1 is the total, or nothing while it is 0.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skill Name        Base EQ   Mod  Goal  Goal Cost</source>
+        <extracomment>Over the skill list&apos;s columns of 16, 5, 5, 5 and 7 characters: each word starts where its column starts, so keep the blanks that put it there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpokenText</name>
+    <message>
+        <source>%1: base %2, equipment %3, modded %4, goal %5, cost %6</source>
+        <extracomment>What a screen reader says for a row of the skill list: %1 is the skill&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal Cost Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Race: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>Between the sentences said after a change, such as &quot;Race: Templar&quot; and the total.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <extracomment>%1 is the step&apos;s name, such as &quot;Max Goals&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redone: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience to Goal: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base level of %1; Enter stores it within what the race allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the character&apos;s equipment adds to %1; Enter stores it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The base level %1 should reach; Enter stores it within what the race allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience needed to raise %1 from its base level to its goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tarrowind_Char_Planner</name>
+    <message>
+        <source>Skills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One row per skill: name, base level, equipment bonus, modded value, goal level and the experience to reach the goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The character&apos;s race; choosing one resets every skill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skill/Stat Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skill/Stat Name: the skill shown in the boxes beside it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base Skill Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base level of the selected skill; Enter stores it within what the race allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bonus from Equipment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the character&apos;s equipment adds to the selected skill; Enter stores it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overal Modded Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overall Modded Value: base level, equipment bonus and the bonus from attributes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal (Base) Skill Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal Skill Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The base level the selected skill should reach; Enter stores it within what the race allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exp to get to Goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience to Goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience needed to raise the selected skill from its base level to its goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets every skill back to its starting level, without equipment bonus or goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets every skill&apos;s base level to the most the race allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets every skill&apos;s goal level to the most the race allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stores the selected skill&apos;s base, equipment bonus and goal from the boxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset Skills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max &amp;Bases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max &amp;Goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planner by the Tarrowind team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equipment bonus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>race change to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarrowind Character Planner[*]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
