@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
 #include <exception>
 
@@ -14,10 +13,6 @@ namespace FailureText {
 // The range of every level and bonus the planner stores, as its messages name it, in the user's
 // language: "-32768 to 32767".
 QString LevelRangeText();
-
-// The same range in English whatever the language; no message should name it so. Kept only until
-// the last message that quotes it names the range with LevelRangeText().
-inline constexpr QStringView LevelRange = u"-32768 to 32767";
 
 // Why the core failed, as a clause for a message: a modded value leaving LevelRangeText()
 // (std::overflow_error), a race the planner does not know (UnknownRace), a level or skill the

@@ -2,45 +2,74 @@
 <!DOCTYPE TS>
 <TS version="2.1" sourcelanguage="en">
 <context>
+    <name>CheapestModel</name>
+    <message>
+        <source>Skill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modded at goal now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modded at goal after</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CheapestPanel</name>
+    <message>
+        <source>The same values for less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheapest goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes may end lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply the cheapest goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan: %1. The same values at goal: %2. Saving: %3 (%4 %).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan is already the cheapest for these values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No suggestion: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompanionWindow</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CompareRacesWindow</name>
     <message>
-        <source>Race</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Experience</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lowered</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot learn</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The experience all goals of the plan would cost for this race</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Skills whose base or goal is above what this race allows: the recalculation lowers them to its maximum</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Skills this race cannot learn at all, of those that the plan raises above their start level or gives an equipment bonus</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Races</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (current)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot be recalculated</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -49,18 +78,6 @@
     </message>
     <message>
         <source>Each race with this plan&apos;s bases, equipment and goals, recalculated as Update does, without a reset. Lowered: skills with a base or goal above the race&apos;s maximum. Cannot learn: skills the plan raises above their start level or equips, which the race cannot learn at all.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A modded value would leave the range %1 for this race</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot be compared</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No race can be compared: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -101,151 +118,7 @@
 <context>
     <name>OptimiseGoalsWindow</name>
     <message>
-        <source>Suggested goals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Skill</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Goal now</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Suggested goal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Experience added</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ghost Companion</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Races</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Race</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Added</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (current)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot be worked out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cheapest goals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modded at goal now</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modded at goal after</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Attributes may end lower</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Optimise Goals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Target modded value at goal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Apply the suggested goals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Apply the cheapest goals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The experience each race would add for the same skill and target, with this plan recalculated for that race as &quot;Compare Races&quot; does</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Skill:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Modded at goal at least:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reach a value</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The same values for less</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>at most %1 for %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot reach %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is already %2 at its goal.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2 for %3 more; raising the goal of %1 alone would add %4.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2 for %3 more; raising the goal of %1 alone cannot get there.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No suggestion: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot learn %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot reach %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This plan: %1. The same values at goal: %2. Saving: %3 (%4 %).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This plan is already the cheapest for these values</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reach %1 %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -489,9 +362,166 @@
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>RaceCostModel</name>
     <message>
-        <source>Close</source>
+        <source>Race</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The experience all goals of the plan would cost for this race</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skills whose base or goal is above what this race allows: the recalculation lowers them to its maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot learn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skills this race cannot learn at all, of those that the plan raises above their start level or gives an equipment bonus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be recalculated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No race can be compared: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modded value would leave the range %1 for this race</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReachModel</name>
+    <message>
+        <source>Skill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReachPanel</name>
+    <message>
+        <source>Reach a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Races</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply the suggested goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target modded value at goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skill:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Modded at goal at least:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot reach %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already %2 at its goal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 for %3 more; raising the goal of %1 alone would add %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 for %3 more; raising the goal of %1 alone cannot get there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No suggestion: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reach %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReachRacesModel</name>
+    <message>
+        <source>Race</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The experience each race would add for the same skill and target, with this plan recalculated for that race as &quot;Compare Races&quot; does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot learn %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be worked out</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -63,7 +63,7 @@ QString RaceCostModel::TotalTip(int race) const {
     }
     if (!m_costs.at(static_cast<std::size_t>(race)).recalculated) {
         return tr("A modded value would leave the range %1 for this race")
-            .arg(FailureText::LevelRange);
+            .arg(FailureText::LevelRangeText());
     }
     return {};
 }
