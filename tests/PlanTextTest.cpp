@@ -61,6 +61,8 @@ private Q_SLOTS:
     void roundTrip();
     void readCode_data();
     void readCode();
+    void readPlans_data();
+    void readPlans();
 };
 
 void PlanTextTest::format_data() {
@@ -349,6 +351,82 @@ void PlanTextTest::readCode() {
         QVERIFY(std::get<CharacterPlan>(*found).SameLevels(KnownPlan()));
         QCOMPARE(u"known plan"_s, read);
     }
+}
+
+// Several plans in one text: "name: race; skill base eq goal; ... | next plan", the names as
+// made unique, or the refusal.
+void PlanTextTest::readPlans_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read");
+
+    const QString names[] = {u"Sword\u2019s  build"_s, u"Templar"_s, u"42"_s, u"Sword"_s,
+                             QString(40, u'x')};
+    std::vector<std::pair<QString, CharacterPlan>> plans;
+    for (const QString &name : names) {
+        plans.emplace_back(name, KnownPlan());
+    }
+    QTest::newRow("written, names kept")
+        << PlanText::FormatPlans(plans, QLocale(u"fr_FR"_s))
+        << u"Sword\u2019s  build: ArchTemplar | Templar: "
+           "ArchTemplar | 42: ArchTemplar | Sword: ArchTemplar | "
+           "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx: ArchTemplar"_s;
+    QTest::newRow("a name twice, by hand")
+        << u"my plans\nplan:  Main \nRace: Templar\nSword 5 0 6 9\nPlan: Main\nrace warrior\n"
+           "PLAN: Main\nRace: Harakim"_s
+        << u"Main: Templar; Sword 5 0 9 | Main (2): Warrior | Main (3): Harakim; renamed Main (2), "
+           "Main (3)"_s;
+    QTest::newRow("no Plan: line") << u"Race: Templar\nSword 5 0 6 9"_s << u"none"_s;
+    QTest::newRow("a plan without its race")
+        << u"Plan: A\nRace: Templar\n\nPlan: B\nSword 5 0 6 9"_s
+        << u"Nothing was pasted: this plan has no race line, in line 4: \"Plan: B\""_s;
+    QTest::newRow("a skill before the first plan")
+        << u"Sword 5 0 6 9\nPlan: A\nRace: Templar"_s
+        << u"Nothing was pasted: the text names a race or skill before its first Plan: line, in "
+           "line 2: \"Plan: A\""_s;
+    QTest::newRow("a bad line inside a plan")
+        << u"Plan: A\nRace: Templar\nSwrod 5 0 6 9"_s
+        << u"Nothing was pasted: Swrod is not a skill the planner knows (perhaps Sword), in "
+           "line 3: \"Swrod 5 0 6 9\""_s;
+    QTest::newRow("an empty name") << u"Plan:  \nRace: Templar"_s
+                                   << u"Nothing was pasted: a plan's name cannot be empty, in line "
+                                      "1: \"Plan:\""_s;
+    QTest::newRow("a name too long")
+        << u"Plan: "_s + QString(41, u'y') + u"\nRace: Templar"_s
+        << u"Nothing was pasted: a plan's name can have at most 40 characters, in line 1: \"Plan: "
+           "yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy\u2026\""_s;
+    QTest::newRow("an invisible character in the name")
+        << u"Plan: A\u200BB\nRace: Templar"_s
+        << u"Nothing was pasted: a plan's name cannot hold line breaks, tabs or invisible "
+           "characters, in line 1: \"Plan: A\u200BB\""_s;
+}
+
+void PlanTextTest::readPlans() {
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    const auto found = PlanText::ReadPlans(text);
+    if (!found) {
+        QCOMPARE(u"none"_s, read);
+        return;
+    }
+    if (const auto *error = std::get_if<PlanText::ReadError>(&*found)) {
+        QCOMPARE(error->Message(), read);
+        return;
+    }
+    const auto &pasted = std::get<PlanText::PastedPlans>(*found);
+    QStringList parts;
+    for (const PlanText::PastedNamedPlan &plan : pasted.plans) {
+        QString summary = Summary(plan.levels);
+        // The written plans list every skill; only their race is checked here.
+        if (plan.levels.skills.size() == SkillCount) {
+            summary = summary.section(u';', 0, 0);
+        }
+        parts << plan.name + u": "_s + summary;
+    }
+    QString shown = parts.join(u" | "_s);
+    if (!pasted.renamed.isEmpty()) {
+        shown += u"; renamed "_s + pasted.renamed.join(u", "_s);
+    }
+    QCOMPARE(shown, read);
 }
 
 QTEST_GUILESS_MAIN(PlanTextTest)

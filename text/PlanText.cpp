@@ -58,6 +58,15 @@ QString Format(const CharacterPlan &plan, const QLocale &locale) {
     return lines.join(u'\n');
 }
 
+QString FormatPlans(const std::vector<std::pair<QString, CharacterPlan>> &plans,
+                    const QLocale &locale) {
+    QStringList texts;
+    for (const auto &[name, plan] : plans) {
+        texts << QLatin1String(PlanCaption) + u' ' + name + u'\n' + Format(plan, locale);
+    }
+    return texts.join(u"\n\n"_s);
+}
+
 QString FormatHtml(const CharacterPlan &plan) {
     // Like RaceCaption, Header and TotalCaption, the table's words are the same in every language.
     QString html = u"<html><head><meta charset=\"utf-8\"></head><body><table>\n"_s;

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -87,6 +88,44 @@ struct ReadError {
 // skill is named twice, a skill line's numbers cannot be read, a line looks meant as a race or
 // skill but is neither, or no skill line is found.
 std::variant<PastedPlan, ReadError> Read(const QString &text);
+
+// The words that start the line naming each plan of a text of several plans, the same in every
+// language, like "Race:".
+inline constexpr char PlanCaption[] = "Plan:";
+// The most characters a plan's name has.
+inline constexpr qsizetype PlanNameLength = 40;
+
+// A plan's name as kept: `typed` without blanks at either end. Nothing, with `reason` set, when
+// that is empty, longer than PlanNameLength or holds a control, format or line-separator
+// character, none of which would come back the same through the clipboard.
+std::optional<QString> CheckedPlanName(const QString &typed, QString &reason);
+
+// `wanted` where none of `taken` is, else "wanted (2)", "wanted (3)", ..., the first that is
+// free, shortened before the number where it would be too long.
+QString UniquePlanName(const QString &wanted, const QStringList &taken);
+
+// Several plans in one text: each plan's text preceded by a line "Plan: NAME".
+QString FormatPlans(const std::vector<std::pair<QString, Tarrowind_Module::CharacterPlan>> &plans,
+                    const QLocale &locale = QLocale());
+
+struct PastedNamedPlan {
+    QString name;
+    PastedPlan levels;
+};
+
+struct PastedPlans {
+    std::vector<PastedNamedPlan> plans;
+    // The names that a name repeated in the text made unique ("Plan 1 (2)").
+    QStringList renamed;
+};
+
+// A text of several plans: nothing when no line begins with "Plan:" (any case), which comes
+// before every other reading of a line; then the rest of the line is the plan's name and the
+// lines up to the next "Plan:" line are that plan, read as Read reads a plan, but each needs its
+// own race line and a skill it does not name stays at its start for the race. Lines before the
+// first plan must be remarks. A name repeated in the text is made unique. Refused as a whole, as
+// Read refuses, naming the line.
+std::optional<std::variant<PastedPlans, ReadError>> ReadPlans(const QString &text);
 
 // The levels of the pasted skills that the race's limits lowered once `plan`, into which
 // `pasted` was stored, was recalculated, one entry per skill in the order of the text: "Sword

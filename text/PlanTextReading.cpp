@@ -21,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+using namespace Qt::StringLiterals;
 using namespace Tarrowind_Module;
 
 namespace PlanText {
@@ -557,12 +558,16 @@ QString ReadError::Message() const {
         .arg(reason, QString::number(line), excerpt);
 }
 
-std::variant<PastedPlan, ReadError> Read(const QString &text) {
+namespace {
+
+// The lines [from, to) of a text as one plan; line numbers count in the whole text. Without
+// `skillsRequired` a plan that names no skill is read too, every skill at its start.
+std::variant<PastedPlan, ReadError> ReadLines(const QList<QStringView> &lines, qsizetype from,
+                                              qsizetype to, bool skillsRequired) {
     const QStringList names = SkillNames();
     PastedPlan pasted;
     std::array<bool, SkillCount> listed{};
-    const QList<QStringView> lines = SplitLines(text);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
+    for (qsizetype i = from; i < to; ++i) {
         const qsizetype number = i + 1;
         const QStringView line = lines[i].trimmed();
         const LineReading reading = ReadLine(line, names);
@@ -587,11 +592,122 @@ std::variant<PastedPlan, ReadError> Read(const QString &text) {
             pasted.skills.push_back(*levels);
         }
     }
-    if (pasted.skills.empty()) {
+    if (skillsRequired && pasted.skills.empty()) {
         return ReadError{
             0,
             {},
             QCoreApplication::translate("PlanText", "the text names no skill with its levels")};
+    }
+    return pasted;
+}
+
+// The name on a "Plan:" line, as written; nothing for any other line.
+std::optional<QStringView> PlanLineName(QStringView line) {
+    const QStringView trimmed = line.trimmed();
+    const QLatin1StringView caption(PlanCaption);
+    if (!trimmed.startsWith(caption, Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    return trimmed.sliced(caption.size());
+}
+
+} // namespace
+
+std::variant<PastedPlan, ReadError> Read(const QString &text) {
+    const QList<QStringView> lines = SplitLines(text);
+    return ReadLines(lines, 0, lines.size(), true);
+}
+
+std::optional<QString> CheckedPlanName(const QString &typed, QString &reason) {
+    const QString name = typed.trimmed();
+    if (name.isEmpty()) {
+        reason = QCoreApplication::translate("PlanText", "a plan's name cannot be empty");
+        return std::nullopt;
+    }
+    if (name.size() > PlanNameLength) {
+        reason =
+            QCoreApplication::translate("PlanText", "a plan's name can have at most %1 characters")
+                .arg(PlanNameLength);
+        return std::nullopt;
+    }
+    for (const QChar c : name) {
+        switch (c.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            reason = QCoreApplication::translate(
+                "PlanText", "a plan's name cannot hold line breaks, tabs or invisible characters");
+            return std::nullopt;
+        default:
+            break;
+        }
+    }
+    return name;
+}
+
+QString UniquePlanName(const QString &wanted, const QStringList &taken) {
+    if (!taken.contains(wanted)) {
+        return wanted;
+    }
+    for (int number = 2;; ++number) {
+        const QString suffix = u" (%1)"_s.arg(number);
+        const QString name = wanted.left(PlanNameLength - suffix.size()).trimmed() + suffix;
+        if (!taken.contains(name)) {
+            return name;
+        }
+    }
+}
+
+std::optional<std::variant<PastedPlans, ReadError>> ReadPlans(const QString &text) {
+    const QList<QStringView> lines = SplitLines(text);
+    QList<qsizetype> starts;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (PlanLineName(lines[i])) {
+            starts << i;
+        }
+    }
+    if (starts.isEmpty()) {
+        return std::nullopt;
+    }
+    // Before the first plan only remarks: a race or skill there would belong to no plan.
+    const auto before = ReadLines(lines, 0, starts.first(), false);
+    if (const auto *error = std::get_if<ReadError>(&before)) {
+        return *error;
+    }
+    const PastedPlan &loose = std::get<PastedPlan>(before);
+    if (loose.race || !loose.skills.empty()) {
+        return ErrorAt(
+            starts.first() + 1, lines[starts.first()].trimmed(),
+            QCoreApplication::translate(
+                "PlanText", "the text names a race or skill before its first Plan: line"));
+    }
+    PastedPlans pasted;
+    QStringList names;
+    for (qsizetype k = 0; k < starts.size(); ++k) {
+        const qsizetype start = starts[k];
+        const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : lines.size();
+        const QStringView planLine = lines[start].trimmed();
+        QString reason;
+        const std::optional<QString> name =
+            CheckedPlanName(PlanLineName(planLine)->toString(), reason);
+        if (!name) {
+            return ErrorAt(start + 1, planLine, reason);
+        }
+        auto levels = ReadLines(lines, start + 1, end, false);
+        if (const auto *error = std::get_if<ReadError>(&levels)) {
+            return *error;
+        }
+        if (!std::get<PastedPlan>(levels).race) {
+            return ErrorAt(start + 1, planLine,
+                           QCoreApplication::translate("PlanText", "this plan has no race line"));
+        }
+        const QString unique = UniquePlanName(*name, names);
+        if (unique != *name) {
+            pasted.renamed << unique;
+        }
+        names << unique;
+        pasted.plans.push_back({unique, std::get<PastedPlan>(std::move(levels))});
     }
     return pasted;
 }

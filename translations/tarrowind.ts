@@ -341,6 +341,26 @@
         <source>%1 is not a skill the planner knows</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>a plan&apos;s name cannot be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a plan&apos;s name can have at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a plan&apos;s name cannot hold line breaks, tabs or invisible characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text names a race or skill before its first Plan: line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this plan has no race line</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlannerAccessibility</name>
