@@ -1443,6 +1443,13 @@ void WindowTest::pasteRefused_data() {
     QTest::newRow("overflow")
         << u"Race: Warrior\nStrength 10 32767 10 10"_s
         << u"Nothing was changed: a modded value would leave the range -32768 to 32767."_s;
+    // The longest a refusal gets: a long unknown name with the skill meant, far down the text.
+    QTest::newRow("longest refusal")
+        << QString(u"Race: Warrior\n"_s + QString(u"a remark\n"_s).repeated(98) +
+                   u"The Ghost Companion Of 120 32767 120 120 32767 120"_s)
+        << u"Nothing was pasted: The Ghost Companion \u2026 is not a skill the planner knows "
+           u"(perhaps "
+           u"Ghost Companion), in line 100: \"The Ghost Companion Of 120 32767 120 12\u2026\""_s;
 }
 
 void WindowTest::pasteRefused() {
@@ -1491,6 +1498,27 @@ void WindowTest::pasteRefused() {
                 !note->geometry().intersects(QRect(below->mapToGlobal(QPoint()), below->size())));
         }
     }
+    // At scale 1 the whole note can be read: on the status bar's lines, or its start there and
+    // all of it in the tooltip. Each line fits the note's width.
+    StatusNote *status = window->statusNote();
+    const QStringList lines = status->text().split(u'\n');
+    QVERIFY(lines.size() <= StatusNote::Lines);
+    for (const QString &line : lines) {
+        QVERIFY2(QFontMetrics(status->font()).horizontalAdvance(line) <=
+                     status->contentsRect().width(),
+                 qPrintable(line));
+    }
+    if (status->isWhole()) {
+        QCOMPARE(lines.join(u' '), message);
+    } else {
+        QCOMPARE(status->toolTip(), message);
+        QVERIFY(lines.last().endsWith(u'\u2026'));
+        QVERIFY(message.startsWith(lines.first()));
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), message);
+    // It stays until the plan changes.
+    press("cmdMaxGoal");
+    QCOMPARE(note(), QString());
 }
 
 void WindowTest::closing_data() {

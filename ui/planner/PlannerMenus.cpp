@@ -8,6 +8,7 @@
 #include "text/GameNames.h"
 #include "text/NumberText.h"
 #include "ui/planner/PlannerHost.h"
+#include "ui/shared/StatusLine.h"
 #include "ui/shared/StatusNote.h"
 
 #include <QAction>
@@ -16,7 +17,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <cstddef>
@@ -81,17 +81,11 @@ void Tarrowind_Char_Planner::CreateBars() {
         connect(action, &QAction::triggered, this, entry.handler);
     }
 
-    auto *statusBar = new QStatusBar(this);
-    statusBar->setObjectName(QStringLiteral("statusBar"));
-    statusBar->setSizeGripEnabled(false); // the window has a fixed size
-    m_statusNote = new StatusNote(m_announcer, statusBar);
+    m_statusLine = new StatusLine(m_announcer, this);
+    m_statusLine->setObjectName(QStringLiteral("statusBar"));
+    m_statusNote = m_statusLine->note();
     m_statusNote->setObjectName(QStringLiteral("statusNote"));
-    statusBar->addWidget(m_statusNote, 1);
-    lblAtGoal = new QLabel(statusBar);
-    lblAtGoal->setObjectName(QStringLiteral("lblAtGoal"));
-    lblAtGoal->setTextFormat(Qt::PlainText);
-    lblAtGoal->setContentsMargins(4, 0, 6, 0); // clear of the window's edge
-    statusBar->addPermanentWidget(lblAtGoal);
+    m_statusLine->permanent()->setObjectName(QStringLiteral("lblAtGoal"));
 
     // The window is as large as the client area with the two bars, and cannot be resized.
     auto *layout = new QVBoxLayout(this);
@@ -100,7 +94,7 @@ void Tarrowind_Char_Planner::CreateBars() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setMenuBar(menuBar);
     layout->addWidget(m_clientArea);
-    layout->addWidget(statusBar);
+    layout->addWidget(m_statusLine);
 }
 
 void Tarrowind_Char_Planner::AddQuitAndHelpEntries() {
@@ -136,9 +130,7 @@ void Tarrowind_Char_Planner::ShowModdedAtGoal() {
             // A plan the rules cannot read has no value at goal to show.
         }
     }
-    if (lblAtGoal->text() != text) {
-        lblAtGoal->setText(text);
-    }
+    m_statusLine->SetPermanentText(text);
 }
 
 void Tarrowind_Char_Planner::ShowKeyboardShortcuts() {

@@ -23,6 +23,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class SkillListWidget;
+class StatusLine;
 class StatusNote;
 
 // The planner's window: the skill list with its total, the race list, the detail boxes of the
@@ -117,7 +118,7 @@ private:
     QWidget *m_clientArea;
     std::array<QMenu *, 4> m_barMenus{}; // in PlannerHost::BarMenu's order
     StatusNote *m_statusNote = nullptr;
-    QLabel *lblAtGoal = nullptr;
+    StatusLine *m_statusLine = nullptr;
 
     QLabel *Label1 = nullptr;
     SkillListWidget *lstSkills = nullptr;

@@ -9,10 +9,12 @@
 #include <QFontMetrics>
 #include <QTextLayout>
 
+#include <algorithm>
+
 StatusNote::StatusNote(Announcer *announcer, QWidget *parent)
     : QLabel(parent), m_announcer(announcer) {
     setTextFormat(Qt::PlainText);
-    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The lines are broken here, where the end of a long note is known; the label only draws them.
     setWordWrap(false);
     setFocusPolicy(Qt::NoFocus);
@@ -29,6 +31,18 @@ void StatusNote::Show(const QString &note) {
 void StatusNote::Clear() {
     m_note.clear();
     Fit();
+}
+
+void StatusNote::SetFirstLineRoom(int width) {
+    if (width != m_firstLineRoom) {
+        m_firstLineRoom = width;
+        Fit();
+    }
+}
+
+int StatusNote::firstLineRoom() const {
+    const int width = contentsRect().width();
+    return m_firstLineRoom < 0 ? width : std::min(m_firstLineRoom, width);
 }
 
 QSize StatusNote::sizeHint() const {
@@ -66,7 +80,7 @@ void StatusNote::Fit() {
         QStringList lines;
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
+            line.setLineWidth(lines.isEmpty() ? std::max(firstLineRoom(), 1) : width);
             if (lines.size() == Lines - 1) {
                 // The last line takes the rest, shortened at its end where it is too long.
                 const QString rest = m_note.mid(line.textStart());

@@ -7,17 +7,17 @@
 
 class Announcer;
 
-// The note in a window's status bar: what the window last said about something the user did
-// (copied, pasted, refused with its reason). A note that does not fit on one line wraps to a
-// second; one that needs more shows its start, ended by "…", with the whole note as its tooltip
-// and as what a screen reader reads of it. Each note is said once, in full, when it is shown. A
-// companion window's own status line can be one of these too.
+// The note in a window's status line (StatusLine): what the window last said about something the
+// user did (copied, pasted, refused with its reason). A note that does not fit on one line wraps
+// to the next; one that needs more than `Lines` shows its start, ended by "…", with the whole note
+// as its tooltip. A screen reader reads the whole note from it, and each note is said once, in
+// full, when it is shown.
 class StatusNote : public QLabel {
     Q_OBJECT
 
 public:
-    // The lines a note takes at most; the note is always that high.
-    static constexpr int Lines = 2;
+    // The lines a note takes at most.
+    static constexpr int Lines = 3;
 
     // `announcer` says each note; it may be null, and then nothing is said.
     StatusNote(Announcer *announcer, QWidget *parent);
@@ -29,6 +29,10 @@ public:
     const QString &note() const { return m_note; }
     // Whether the note shows whole, without a tooltip to read its end.
     bool isWhole() const { return toolTip().isEmpty(); }
+    // The width the first line may take, where something else stands right of it; by default
+    // the label's width.
+    void SetFirstLineRoom(int width);
+    int firstLineRoom() const;
 
     // It takes the width its status bar leaves it, whatever the note.
     QSize sizeHint() const override;
@@ -44,4 +48,5 @@ private:
 
     Announcer *m_announcer;
     QString m_note;
+    int m_firstLineRoom = -1;
 };

@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/shared/StatusLine.h"
+
+#include "ui/shared/StatusNote.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
+
+namespace {
+
+// Between the note's first line and the permanent part, and around both.
+constexpr int Gap = 6;
+constexpr int Margin = 3;
+
+} // namespace
+
+StatusLine::StatusLine(Announcer *announcer, QWidget *parent)
+    : QStatusBar(parent), m_note(new StatusNote(announcer, this)), m_permanent(new QLabel(this)) {
+    // Both stand where Place() puts them, not in the status bar's own row of widgets, which
+    // would give the note only the width the permanent part leaves.
+    setSizeGripEnabled(false);
+    m_permanent->setTextFormat(Qt::PlainText);
+    m_permanent->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Place();
+}
+
+void StatusLine::SetPermanentText(const QString &text) {
+    if (m_permanent->text() != text) {
+        m_permanent->setText(text);
+        Place();
+    }
+}
+
+void StatusLine::changeEvent(QEvent *event) {
+    QStatusBar::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        Place();
+    }
+}
+
+void StatusLine::resizeEvent(QResizeEvent *event) {
+    QStatusBar::resizeEvent(event);
+    Place();
+}
+
+void StatusLine::Place() {
+    const QFontMetrics metrics(m_note->font());
+    setFixedHeight(2 * Margin + StatusNote::Lines * metrics.lineSpacing());
+    const QRect area = rect().adjusted(Margin, Margin, -Margin, -Margin);
+    const int permanentWidth = m_permanent->sizeHint().width();
+    m_permanent->setGeometry(area.right() + 1 - permanentWidth, area.top(), permanentWidth,
+                             metrics.lineSpacing());
+    m_note->setGeometry(area);
+    m_note->SetFirstLineRoom(area.width() - permanentWidth - Gap);
+}
