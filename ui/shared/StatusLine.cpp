@@ -6,7 +6,6 @@
 #include "ui/shared/StatusNote.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QLabel>
 
 namespace {
@@ -47,12 +46,11 @@ void StatusLine::resizeEvent(QResizeEvent *event) {
 }
 
 void StatusLine::Place() {
-    const QFontMetrics metrics(m_note->font());
-    setFixedHeight(2 * Margin + StatusNote::Lines * metrics.lineSpacing());
+    setFixedHeight(2 * Margin + m_note->minimumSizeHint().height());
     const QRect area = rect().adjusted(Margin, Margin, -Margin, -Margin);
-    const int permanentWidth = m_permanent->sizeHint().width();
-    m_permanent->setGeometry(area.right() + 1 - permanentWidth, area.top(), permanentWidth,
-                             metrics.lineSpacing());
+    const QSize permanent = m_permanent->sizeHint();
+    m_permanent->setGeometry(area.right() + 1 - permanent.width(), area.top(), permanent.width(),
+                             permanent.height());
     m_note->setGeometry(area);
-    m_note->SetFirstLineRoom(area.width() - permanentWidth - Gap);
+    m_note->SetFirstLineRoom(area.width() - permanent.width() - Gap);
 }
