@@ -10,8 +10,9 @@
 
 namespace {
 
-// Between the note's first line and the permanent part, and around both.
+// Between the note's first line and the permanent part; beside both; above and below both.
 constexpr int Gap = 6;
+constexpr int SideMargin = 6;
 constexpr int Margin = 3;
 
 } // namespace
@@ -47,7 +48,7 @@ void StatusLine::resizeEvent(QResizeEvent *event) {
 
 void StatusLine::Place() {
     setFixedHeight(2 * Margin + m_note->minimumSizeHint().height());
-    const QRect area = rect().adjusted(Margin, Margin, -Margin, -Margin);
+    const QRect area = rect().adjusted(SideMargin, Margin, -SideMargin, -Margin);
     const QSize permanent = m_permanent->sizeHint();
     m_permanent->setGeometry(area.right() + 1 - permanent.width(), area.top(), permanent.width(),
                              permanent.height());
