@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Start-up probe: the planner's sixteen controls as plain Qt widgets with the default font, in
-// the same places and with similar texts, and none of the planner's own code: the part of the
-// start-up that any window with these controls has.
+// the same places and with similar texts, between a menu bar of the same four menus and a status
+// bar, and none of the planner's own code: the part of the start-up that any window with these
+// controls has.
 #include "ExposeProbe.h"
 
 #include <QComboBox>
@@ -11,15 +12,38 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarrowind Character Planner"));
     QWidget window;
-    DressLikeThePlanner(window);
-    auto place = [&window](QWidget *widget, int x, int y, int width, int height) {
-        widget->setParent(&window);
+    window.setWindowTitle(QStringLiteral("Tarrowind Character Planner"));
+    auto *area = new QWidget;
+    area->setFixedSize(426, 360);
+    auto *menuBar = new QMenuBar;
+    for (const char *title : {"&Plan", "&Edit", "&Tools", "&Help"}) {
+        QMenu *menu = menuBar->addMenu(QLatin1String(title));
+        for (int entry = 0; entry < 4; ++entry) {
+            menu->addAction(QStringLiteral("Entry %1").arg(entry));
+        }
+    }
+    auto *statusBar = new QStatusBar;
+    statusBar->setSizeGripEnabled(false);
+    statusBar->addWidget(new QLabel, 1);
+    statusBar->addPermanentWidget(new QLabel(QStringLiteral("Braveness: modded 10 at goal")));
+    auto *layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(area);
+    layout->addWidget(statusBar);
+    auto place = [area](QWidget *widget, int x, int y, int width, int height) {
+        widget->setParent(area);
         widget->setGeometry(x, y, width, height);
     };
     place(new QLabel(QStringLiteral("Skill Name        Base EQ   Mod  Goal  Goal Cost")), 8, 8, 401,

@@ -67,6 +67,11 @@ bool IsRefused(const QLineEdit *box) {
     return detail->isRefused();
 }
 
+// A menu entry as it reads, without the "&" of its letter.
+QString Read(const QAction *entry) {
+    return QString(entry->text()).remove(u'&');
+}
+
 QString Quoted(const QString &text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
@@ -594,12 +599,12 @@ private:
             return step ? verb + QLatin1Char(' ') + step->what : verb;
         };
         const Step *toRedo = done_ < history_.size() ? &history_[done_] : nullptr;
-        SESSION_CHECK(
-            undo_->text() == entry(u"Undo"_s, done_ > 0 ? &history_[done_ - 1] : nullptr) &&
-                undo_->isEnabled() == (done_ > 0) && redo_->text() == entry(u"Redo"_s, toRedo) &&
-                redo_->isEnabled() == (toRedo != nullptr),
-            QStringLiteral("menu shows ") + Quoted(undo_->text()) + QStringLiteral(" and ") +
-                Quoted(redo_->text()));
+        SESSION_CHECK(Read(undo_) == entry(u"Undo"_s, done_ > 0 ? &history_[done_ - 1] : nullptr) &&
+                          undo_->isEnabled() == (done_ > 0) &&
+                          Read(redo_) == entry(u"Redo"_s, toRedo) &&
+                          redo_->isEnabled() == (toRedo != nullptr),
+                      QStringLiteral("menu shows ") + Quoted(undo_->text()) +
+                          QStringLiteral(" and ") + Quoted(redo_->text()));
         SESSION_CHECK(race_->currentIndex() == plan.race,
                       QStringLiteral("race list shows %1, plan has race %2")
                           .arg(race_->currentIndex())

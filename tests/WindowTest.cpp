@@ -11,6 +11,7 @@
 #include "ui/planner/Tarrowind_Char_Planner.h"
 #include "ui/shared/CompanionWindow.h"
 #include "ui/shared/DetailBox.h"
+#include "ui/shared/StatusNote.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProxyStyle>
@@ -34,6 +36,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QStyleFactory>
 #include <QTableView>
 #include <QTest>
@@ -76,6 +79,8 @@ private Q_SLOTS:
     void escapeDoesNothing();
     void listMenuKeys_data();
     void listMenuKeys();
+    void menuBar_data();
+    void menuBar();
     void bulkButtonsKeepTheSelectedRow();
     void raceChangeResetsThePlan();
     void rowClickDiscardsUnstoredTyping();
@@ -123,6 +128,8 @@ private:
     QListWidget *list() const { return control<QListWidget>("lstSkills"); }
     QString row(int i) const { return list()->item(i)->text(); }
     QString total() const { return label("lblGoalTotal")->text(); }
+    // The status bar's note, as its lines read one after the other.
+    QString note() const { return window->statusNote()->note(); }
 
     void clickRow(int i);
     void press(const char *button) {
@@ -136,7 +143,8 @@ private:
     // What the window shows of the plan: race, header, rows and total.
     QStringList shown() const;
     QAction *pastePlan() const { return window->findChild<QAction *>(u"pastePlan"_s); }
-    // The skill list's menu entries, each as "text" or "text (disabled)".
+    // The skill list's menu entries, each as "text" or "text (disabled)", without the "&" of
+    // their letters.
     QStringList menu() const;
     // Whether "Paste Plan" can be chosen in the menu once it is open.
     bool pasteInTheOpenMenu() const;
@@ -216,7 +224,8 @@ QStringList WindowTest::menu() const {
     QStringList entries;
     for (const QAction *action : window->listMenu()->actions()) {
         if (!action->isSeparator()) {
-            entries << action->text() + (action->isEnabled() ? QString() : u" (disabled)"_s);
+            entries << QString(action->text()).remove(u'&') +
+                           (action->isEnabled() ? QString() : u" (disabled)"_s);
         }
     }
     return entries;
@@ -341,16 +350,24 @@ void WindowTest::layout() {
     QCOMPARE(widget->geometry(), geometry);
     QVERIFY(widget->isVisible());
     QVERIFY(widget->isEnabled());
-    QVERIFY(window->rect().contains(widget->geometry()));
+    QVERIFY(window->clientArea()->rect().contains(widget->geometry()));
 }
 
 void WindowTest::fixedSizeAndLook() {
-    QCOMPARE(window->size(), QSize(426, 360));
+    // The client area holds the controls, the menu bar stands above it and the status bar below.
+    QWidget *area = window->clientArea();
+    auto *menuBar = control<QMenuBar>("menuBar");
+    auto *statusBar = control<QStatusBar>("statusBar");
+    QCOMPARE(area->size(), QSize(426, 360));
+    const QSize whole(426, menuBar->height() + 360 + statusBar->height());
+    QCOMPARE(window->size(), whole);
+    QCOMPARE(area->y(), menuBar->geometry().bottom() + 1);
+    QCOMPARE(statusBar->y(), area->geometry().bottom() + 1);
     window->resize(600, 500);
-    QCOMPARE(window->size(), QSize(426, 360));
+    QCOMPARE(window->size(), whole);
     QCOMPARE(window->minimumSize(), window->maximumSize());
 
-    QCOMPARE(window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size(), 16);
+    QCOMPARE(area->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size(), 16);
     QCOMPARE(control<QFrame>("Line1")->frameShape(), QFrame::HLine);
     // The captions as they read, each with the letter of its Alt key underlined.
     QCOMPARE(control<QPushButton>("cmdReset")->text(), QStringLiteral("&Reset Skills"));
@@ -536,6 +553,7 @@ void WindowTest::updateStoresTheBoxes() {
     QCOMPARE(total(), QStringLiteral("Goal Cost Total: 112,523"));
     QCOMPARE(details(), (QStringList{u"Sword"_s, u"4"_s, u"0"_s, u"10"_s, u"50"_s, u"112523"_s}));
     QCOMPARE(list()->currentRow(), 10);
+    QCOMPARE(label("lblAtGoal")->text(), u"Sword: modded 56 at goal"_s); // in the status bar
 
     clickRow(4);
     type("txtEQ", u"5"_s);
@@ -663,6 +681,167 @@ void WindowTest::listMenuKeys() {
              qPrintable(u"menu at %1,%2"_s.arg(menu->x()).arg(menu->y())));
     QCOMPARE(menu->activeAction(), window->findChild<QAction *>(u"undoAction"_s));
     QVERIFY(!menu->activeAction()->isEnabled());
+}
+
+void WindowTest::menuBar_data() {
+    QTest::addColumn<QString>("menu");         // in the menu bar, as it reads
+    QTest::addColumn<QString>("entry");        // as it reads, without the "&" of its letter
+    QTest::addColumn<QKeySequence>("keys");    // the entry's own, as the menus show them
+    QTest::addColumn<QKeySequence>("started"); // started by keys: its own, or a button's Alt key
+    QTest::addColumn<bool>("inListMenu");
+    QTest::addColumn<QString>("clipboard"); // put there first, unless null
+    QTest::addColumn<QString>("note");      // in the status bar afterwards
+    QTest::addColumn<QString>("total");     // afterwards, unless null
+    QTest::addColumn<QString>("opens");     // the window it opens, closed again by the test
+
+    // Before each row: Sword's goal 50 stored (total 112,523), row 10 selected.
+    const QKeySequence none;
+    const QString any;
+    const QString reset = u"Goal Cost Total: "_s;
+    const QString stored = u"Goal Cost Total: 112,523"_s;
+    QTest::newRow("Reset Skills") << u"Plan"_s << u"Reset Skills"_s << none
+                                  << QKeySequence(Qt::ALT | Qt::Key_R) << false << any << QString()
+                                  << reset << QString();
+    QTest::newRow("Max Bases") << u"Plan"_s << u"Max Bases"_s << none
+                               << QKeySequence(Qt::ALT | Qt::Key_B) << false << any << QString()
+                               << reset << QString();
+    QTest::newRow("Max Goals") << u"Plan"_s << u"Max Goals"_s << none
+                               << QKeySequence(Qt::ALT | Qt::Key_G) << false << any << QString()
+                               << u"Goal Cost Total: 53,880,807"_s << QString();
+    QTest::newRow("Quit, cancelled")
+        << u"Plan"_s << u"Quit"_s << QKeySequence(u"Ctrl+Q"_s) << QKeySequence(u"Ctrl+Q"_s) << false
+        << any << QString() << stored << u"closingQuestion"_s;
+    QTest::newRow("Undo") << u"Edit"_s << u"Undo Update Sword"_s << QKeySequence(u"Ctrl+Z"_s)
+                          << QKeySequence(u"Ctrl+Z"_s) << true << any << QString() << reset
+                          << QString();
+    QTest::newRow("Copy Plan") << u"Edit"_s << u"Copy Plan"_s << QKeySequence(u"Ctrl+Shift+C"_s)
+                               << QKeySequence(u"Ctrl+Shift+C"_s) << true << any
+                               << u"Plan copied: 37 skills."_s << stored << QString();
+    QTest::newRow("Paste Plan") << u"Edit"_s << u"Paste Plan"_s << QKeySequence(u"Ctrl+Shift+V"_s)
+                                << QKeySequence(u"Ctrl+Shift+V"_s) << true
+                                << u"Race: Warrior\nSword 30 2 36 60"_s << u"Plan pasted."_s
+                                << u"Goal Cost Total: 367,952"_s << QString();
+    QTest::newRow("Paste Plan, refused")
+        << u"Edit"_s << u"Paste Plan"_s << QKeySequence(u"Ctrl+Shift+V"_s)
+        << QKeySequence(u"Ctrl+Shift+V"_s) << true << u"Race: Elf\nSword 4 0 10 50"_s
+        << u"Nothing was pasted: the race is not one the planner knows, in line 1: \"Race: Elf\""_s
+        << stored << QString();
+    // The entry can be chosen whatever the clipboard holds, and says when it holds no text.
+    QTest::newRow("Paste Plan, no text")
+        << u"Edit"_s << u"Paste Plan"_s << QKeySequence(u"Ctrl+Shift+V"_s)
+        << QKeySequence(u"Ctrl+Shift+V"_s) << true << u""_s
+        << u"The clipboard holds no text to paste."_s << stored << QString();
+    QTest::newRow("Compare Races")
+        << u"Tools"_s << u"Compare Races"_s << QKeySequence(u"Ctrl+R"_s)
+        << QKeySequence(u"Ctrl+R"_s) << true << any << QString() << stored << u"compareRaces"_s;
+    QTest::newRow("Optimise Goals")
+        << u"Tools"_s << u"Optimise Goals…"_s << QKeySequence(u"Ctrl+T"_s)
+        << QKeySequence(u"Ctrl+T"_s) << true << any << QString() << stored << u"optimiseGoals"_s;
+    QTest::newRow("Keyboard Shortcuts")
+        << u"Help"_s << u"Keyboard Shortcuts"_s << QKeySequence(QKeySequence::HelpContents)
+        << QKeySequence(QKeySequence::HelpContents) << false << any << QString() << stored
+        << u"keyboardShortcuts"_s;
+    QTest::newRow("About") << u"Help"_s << u"About the Planner"_s << none << none << false << any
+                           << QString() << stored << u"aboutPlanner"_s;
+}
+
+// Each entry of the menu bar is started from there by its menu's Alt key and a click, from the
+// skill list's menu where it is there too, and by keys; each way it does the same, and its note
+// stays in the status bar after the menu has closed.
+void WindowTest::menuBar() {
+    QFETCH(QString, menu);
+    QFETCH(QString, entry);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QKeySequence, started);
+    QFETCH(bool, inListMenu);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, note);
+    QFETCH(QString, total);
+    QFETCH(QString, opens);
+
+    enum class Way { MenuBar, ListMenu, Keys };
+    for (const Way way : {Way::MenuBar, Way::ListMenu, Way::Keys}) {
+        if ((way == Way::ListMenu && !inListMenu) || (way == Way::Keys && started.isEmpty())) {
+            continue;
+        }
+        window = std::make_unique<Tarrowind_Char_Planner>();
+        QVERIFY(ShowActive(window.get()));
+        clickRow(10);
+        type("txtGoal", u"50"_s);
+        press("cmdUpdate");
+        if (clipboard.isEmpty() && !clipboard.isNull()) {
+            QGuiApplication::clipboard()->clear(); // no text at all
+        } else if (!clipboard.isNull()) {
+            QGuiApplication::clipboard()->setText(clipboard);
+        }
+
+        QStringList titles;
+        QMenu *barMenu = nullptr;
+        for (QAction *title : control<QMenuBar>("menuBar")->actions()) {
+            titles << QString(title->text()).remove(u'&');
+            if (titles.last() == menu) {
+                barMenu = title->menu();
+            }
+        }
+        QCOMPARE(titles, (QStringList{u"Plan"_s, u"Edit"_s, u"Tools"_s, u"Help"_s}));
+        QAction *action = nullptr;
+        for (QAction *candidate : barMenu->actions()) {
+            if (QString(candidate->text()).remove(u'&') == entry) {
+                action = candidate;
+            }
+        }
+        QVERIFY2(action, qPrintable(entry));
+        QCOMPARE(action->shortcut(), keys);
+        QVERIFY(action->isShortcutVisibleInContextMenu() || keys.isEmpty());
+        QCOMPARE(window->listMenu()->actions().contains(action), inListMenu);
+        // No entry takes a button's Alt key, nor the letter of a menu.
+        for (const char *button : {"cmdReset", "cmdMaxBase", "cmdMaxGoal", "cmdUpdate"}) {
+            QVERIFY(!action->shortcuts().contains(
+                QKeySequence::mnemonic(control<QPushButton>(button)->text())));
+        }
+
+        // A window it opens is closed again once it shows; a question is answered Cancel.
+        QString opened;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&poll, &opened, &opens] {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (top->isVisible() && !opens.isEmpty() && top->objectName() == opens) {
+                    poll.stop();
+                    opened = opens;
+                    top->close();
+                    return;
+                }
+            }
+        });
+        poll.start(5);
+        if (way == Way::MenuBar) {
+            const QKeySequence letter = QKeySequence::mnemonic(barMenu->title());
+            QTest::keySequence(QApplication::focusWidget(), letter);
+            QTRY_VERIFY(barMenu->isVisible());
+            QTest::mouseClick(barMenu, Qt::LeftButton, {},
+                              barMenu->actionGeometry(action).center());
+        } else if (way == Way::ListMenu) {
+            list()->setFocus();
+            QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier);
+            QMenu *listMenu = window->listMenu();
+            QTRY_VERIFY(listMenu->isVisible());
+            QTest::mouseClick(listMenu, Qt::LeftButton, {},
+                              listMenu->actionGeometry(action).center());
+        } else {
+            QTest::keySequence(QApplication::focusWidget(), started);
+        }
+        QTRY_COMPARE(opened, opens);
+        poll.stop();
+        QVERIFY(window->isVisible());
+        QVERIFY(!barMenu->isVisible() && !window->listMenu()->isVisible());
+        QCOMPARE(this->note(), note);
+        if (!note.isEmpty()) {
+            QCOMPARE(window->findChild<QLabel *>(u"announcer"_s)->text(), note); // said in full
+        }
+        if (!total.isNull()) {
+            QTRY_COMPARE(this->total(), total); // a button's Alt key presses it a moment later
+        }
+    }
 }
 
 void WindowTest::bulkButtonsKeepTheSelectedRow() {
@@ -1206,7 +1385,7 @@ void WindowTest::copyPlan() {
     QCOMPARE(clipboard->text(), u"77"_s); // an edit box copies its own text
     QTest::keyClick(box("txtGoal"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QString text = clipboard->text();
-    QCOMPARE(QToolTip::text(), u"Plan copied: 37 skills."_s); // nothing else on screen changes
+    QCOMPARE(note(), u"Plan copied: 37 skills."_s); // nothing else on screen changes
     QStringList copied = shown(); // as shown, but without the fill at the end of a row
     for (QString &line : copied) {
         line = line.trimmed();
@@ -1283,8 +1462,8 @@ void WindowTest::pasteIntoThePlan() {
 
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    QVERIFY(!pasteInTheOpenMenu());
-    QVERIFY(pastePlan()->isEnabled()); // its key still answers
+    // An opening menu asks the clipboard nothing, whose owner may not answer.
+    QVERIFY(pasteInTheOpenMenu());
     clipboard->setText(text);
     QVERIFY(pasteInTheOpenMenu());
     QVERIFY(window->listMenu()->actions().contains(pastePlan()));
@@ -1292,7 +1471,7 @@ void WindowTest::pasteIntoThePlan() {
     QVERIFY(pastePlan()->isShortcutVisibleInContextMenu());
     pastePlan()->trigger();
     QCOMPARE((QStringList{shown()[0], row(4), row(10)}), shownRows);
-    QCOMPARE(QToolTip::text(), note);
+    QCOMPARE(this->note(), note);
     QCOMPARE(list()->currentRow(), 4);
 }
 
@@ -1311,6 +1490,13 @@ void WindowTest::pasteRefused_data() {
     QTest::newRow("overflow")
         << u"Race: Warrior\nStrength 10 32767 10 10"_s
         << u"Nothing was changed: a modded value would leave the range -32768 to 32767."_s;
+    // The longest a refusal gets: a long unknown name with the skill meant, far down the text.
+    QTest::newRow("longest refusal")
+        << QString(u"Race: Warrior\n"_s + QString(u"a remark\n"_s).repeated(98) +
+                   u"The Ghost Companion Of 120 32767 120 120 32767 120"_s)
+        << u"Nothing was pasted: The Ghost Companion \u2026 is not a skill the planner knows "
+           u"(perhaps "
+           u"Ghost Companion), in line 100: \"The Ghost Companion Of 120 32767 120 12\u2026\""_s;
 }
 
 void WindowTest::pasteRefused() {
@@ -1334,7 +1520,7 @@ void WindowTest::pasteRefused() {
     // The keys in a box and in the list, and the menu's entry, give the same answer.
     for (QWidget *at : {static_cast<QWidget *>(box("txtBase")), static_cast<QWidget *>(list())}) {
         for (const bool inTheMenu : {false, true}) {
-            QToolTip::hideText();
+            window->statusNote()->Clear();
             if (inTheMenu) {
                 pastePlan()->trigger();
             } else {
@@ -1343,7 +1529,7 @@ void WindowTest::pasteRefused() {
                                 at == list() ? Qt::ControlModifier
                                              : Qt::ControlModifier | Qt::ShiftModifier);
             }
-            QCOMPARE(QToolTip::text(), message);
+            QCOMPARE(note(), message);
         }
     }
     QCOMPARE(shown(), shownBefore);
@@ -1359,6 +1545,27 @@ void WindowTest::pasteRefused() {
                 !note->geometry().intersects(QRect(below->mapToGlobal(QPoint()), below->size())));
         }
     }
+    // At scale 1 the whole note can be read: on the status bar's lines, or its start there and
+    // all of it in the tooltip. Each line fits the note's width.
+    StatusNote *status = window->statusNote();
+    const QStringList lines = status->text().split(u'\n');
+    QVERIFY(lines.size() <= StatusNote::Lines);
+    for (const QString &line : lines) {
+        QVERIFY2(QFontMetrics(status->font()).horizontalAdvance(line) <=
+                     status->contentsRect().width(),
+                 qPrintable(line));
+    }
+    if (status->isWhole()) {
+        QCOMPARE(lines.join(u' '), message);
+    } else {
+        QCOMPARE(status->toolTip(), message);
+        QVERIFY(lines.last().endsWith(u'\u2026'));
+        QVERIFY(message.startsWith(lines.first()));
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), message);
+    // It stays until the plan changes.
+    press("cmdMaxGoal");
+    QCOMPARE(note(), QString());
 }
 
 void WindowTest::closing_data() {

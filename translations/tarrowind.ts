@@ -137,10 +137,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Copy Plan</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Paste Plan</source>
         <translation type="unfinished"></translation>
     </message>
@@ -178,6 +174,14 @@
     </message>
     <message>
         <source>A clipboard manager is running: the plan will stay on the clipboard after the planner has closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste Plan</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -373,11 +377,11 @@
 <context>
     <name>PlannerHistory</name>
     <message>
-        <source>Undo</source>
+        <source>&amp;Undo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Redo</source>
+        <source>&amp;Redo</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -826,6 +830,98 @@ At goal: modded %1</source>
     </message>
     <message>
         <source>Tarrowind Character Planner[*]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About the Planner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: modded %2 at goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press &quot;%1&quot;, the default button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 in the skill list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy or paste the whole plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift+F10 or the Menu key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the skill list&apos;s menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the menus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Escape or Ctrl+W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close a window beside the planner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About the Planner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarrowind Character Planner %1
+
+Plans the skills of one character of the game Tarrowind.
+
+Licence: GNU General Public License, version 3 or later.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -8,19 +8,16 @@
 #include "text/PlanText.h"
 #include "ui/desktop/ClipboardHandOver.h"
 #include "ui/desktop/DesktopClipboard.h"
-#include "ui/desktop/PlannerAccessibility.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 
-#include <algorithm>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -87,28 +84,17 @@ std::optional<QString> ClipboardText(QString &refusal) {
 
 } // namespace
 
-PlanClipboard::PlanClipboard(const PlannerHost &host, QAbstractItemView *list,
-                             const QList<QWidget *> &clearOf)
-    : QObject(host.window), m_host(host), m_list(list), m_clearOf(clearOf) {
-    QAction *copyPlan =
-        host.AddMenuEntry(tr("Copy Plan"), "copyPlan", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+PlanClipboard::PlanClipboard(const PlannerHost &host, QAbstractItemView *list)
+    : QObject(host.window), m_host(host) {
+    QAction *copyPlan = host.AddMenuEntry(
+        tr("&Copy Plan"), "copyPlan", Qt::CTRL | Qt::SHIFT | Qt::Key_C, PlannerHost::BarMenu::Edit);
     QAction *pastePlan =
-        host.AddMenuEntry(tr("Paste Plan"), "pastePlan", Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+        host.AddMenuEntry(tr("&Paste Plan"), "pastePlan", Qt::CTRL | Qt::SHIFT | Qt::Key_V,
+                          PlannerHost::BarMenu::Edit);
     connect(copyPlan, &QAction::triggered, this, &PlanClipboard::CopyPlan);
     connect(pastePlan, &QAction::triggered, this, &PlanClipboard::PastePlan);
     list->installEventFilter(new ListClipboardKeys(
         list, [this] { CopyPlan(); }, [this] { PastePlan(); }));
-
-    // The menu greys "Paste Plan" from whether the clipboard offers text, without reading the
-    // text, and only when it opens: the clipboard changes with every copy in any program, and its
-    // owner may be slow to answer. Outside the menu the keys always paste, and a clipboard without
-    // text is told as such.
-    connect(host.menu, &QMenu::aboutToShow, pastePlan, [pastePlan] {
-        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-        pastePlan->setEnabled(data && data->hasText());
-    });
-    connect(host.menu, &QMenu::aboutToHide, pastePlan,
-            [pastePlan] { pastePlan->setEnabled(true); });
 }
 
 bool PlanClipboard::MayClose() {
@@ -175,14 +161,15 @@ const CopiedText *PlanClipboard::Copy() {
         copied->setText(PlanText::Format(plan));
         copied->setHtml(PlanText::FormatHtml(plan));
     } catch (...) {
-        ShowNote(tr("Nothing was copied: %1.").arg(FailureText::Reason(std::current_exception())));
+        m_host.ShowNote(
+            tr("Nothing was copied: %1.").arg(FailureText::Reason(std::current_exception())));
         return nullptr;
     }
     const CopiedText *onClipboard = copied.get();
     QGuiApplication::clipboard()->setMimeData(copied.release());
     m_host.document->MarkCopied(plan);
     // Copying changes nothing on the screen; without this note nobody would know it happened.
-    ShowNote(tr("Plan copied: %1 skills.").arg(Tarrowind_Module::SkillCount));
+    m_host.ShowNote(tr("Plan copied: %1 skills.").arg(Tarrowind_Module::SkillCount));
     return onClipboard;
 }
 
@@ -190,32 +177,21 @@ void PlanClipboard::PastePlan() {
     QString refusal;
     const std::optional<QString> text = ClipboardText(refusal);
     if (!text) {
-        ShowNote(refusal);
+        m_host.ShowNote(refusal);
         return;
     }
     const std::variant<PlanText::PastedPlan, PlanText::ReadError> read = PlanText::Read(*text);
     if (const auto *error = std::get_if<PlanText::ReadError>(&read)) {
-        ShowNote(error->Message());
+        m_host.ShowNote(error->Message());
         return;
     }
     const PlanText::PastedPlan &pasted = std::get<PlanText::PastedPlan>(read);
     if (const std::exception_ptr failure = m_host.document->Apply(
             tr("Paste Plan"), [&pasted](CharacterPlan &plan) { pasted.StoreInto(plan); })) {
-        ShowNote(FailureText::NothingChanged(failure));
+        m_host.ShowNote(FailureText::NothingChanged(failure));
     } else {
-        ShowNote(PlanText::PastedNote(pasted, m_host.document->plan()));
+        m_host.ShowNote(PlanText::PastedNote(pasted, m_host.document->plan()));
     }
-}
-
-// Below the list, the race box and the total stand side by side; a note over them would take the
-// first click on them.
-void PlanClipboard::ShowNote(const QString &message) const {
-    int bottom = m_list->mapToGlobal(QPoint(0, m_list->height())).y();
-    for (const QWidget *widget : m_clearOf) {
-        bottom = std::max(bottom, widget->mapToGlobal(QPoint(0, widget->height())).y());
-    }
-    m_host.announcer->ShowAt(m_list, QPoint(m_list->mapToGlobal(QPoint(0, 0)).x(), bottom),
-                             message);
 }
 
 #include "PlanClipboard.moc"

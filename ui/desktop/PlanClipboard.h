@@ -6,24 +6,24 @@
 #include "ui/desktop/ClipboardHandOver.h"
 #include "ui/planner/PlannerHost.h"
 
-#include <QList>
 #include <QObject>
 
 #include <chrono>
 
 class QAbstractItemView;
 
-// The plan as text on the clipboard: "Copy Plan" and "Paste Plan" in the menu, Ctrl+Shift+C and
-// Ctrl+Shift+V anywhere in the window, and the standard copy and paste keys in `list`. Its notes
-// open at the list's left edge below the widgets `clearOf`, the ones under the list, so that they
-// cover none of them. Each copy is recorded in the document, which then knows whether closing the
-// window would lose the plan. It lives as long as the window, its parent.
+// The plan as text on the clipboard: "Copy Plan" and "Paste Plan" in the skill list's menu and
+// the Edit menu, Ctrl+Shift+C and Ctrl+Shift+V anywhere in the window, and the standard copy and
+// paste keys in `list`. No menu asks the clipboard anything when it opens, since an owner that
+// does not answer would hold the menu up: "Paste Plan" can always be chosen, and the clipboard is
+// read only to paste. What each copy and paste did, or why it did nothing, is noted in the status
+// bar. Each copy is recorded in the document, which then knows whether closing the window would
+// lose the plan. It lives as long as the window, its parent.
 class PlanClipboard : public QObject {
     Q_OBJECT
 
 public:
-    PlanClipboard(const PlannerHost &host, QAbstractItemView *list,
-                  const QList<QWidget *> &clearOf);
+    PlanClipboard(const PlannerHost &host, QAbstractItemView *list);
 
     // Where closing would lose the plan (PlanDocument::WouldLosePlan), asks first: "Copy Plan and
     // Close", "Close Without Copying" or "Cancel", the default. True when the window may close:
@@ -40,10 +40,7 @@ private:
     // written.
     const CopiedText *Copy();
     void PastePlan();
-    void ShowNote(const QString &message) const;
 
     PlannerHost m_host;
-    QAbstractItemView *m_list;
-    QList<QWidget *> m_clearOf;
     std::chrono::milliseconds m_handOverWait = ClipboardHandOver::LongestWait;
 };

@@ -5,7 +5,6 @@
 
 #include "document/PlanDocument.h"
 #include "text/FailureText.h"
-#include "ui/desktop/PlannerAccessibility.h"
 #include "ui/planner/PlannerHost.h"
 #include "ui/shared/DetailBox.h"
 
@@ -84,31 +83,28 @@ QList<QKeySequence> RedoKeys() {
 
 } // namespace
 
-void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
-                       const QList<DetailBox *> &boxes) {
+void AddHistoryActions(const PlannerHost &host, const QList<DetailBox *> &boxes) {
     QUndoStack *history = host.document->history();
     // "Undo Max Goals", "Redo race change to Templar"; plain "Undo" when there is none. The
     // actions step through the document rather than the stack, so that a step that cannot be
     // shown is told to the user.
     QAction *undo = history->createUndoAction(
-        host.window, QCoreApplication::translate("PlannerHistory", "Undo"));
+        host.window, QCoreApplication::translate("PlannerHistory", "&Undo"));
     undo->setObjectName(QStringLiteral("undoAction"));
     undo->setShortcuts(QKeySequence::Undo);
     QAction *redo = history->createRedoAction(
-        host.window, QCoreApplication::translate("PlannerHistory", "Redo"));
+        host.window, QCoreApplication::translate("PlannerHistory", "&Redo"));
     redo->setObjectName(QStringLiteral("redoAction"));
     redo->setShortcuts(RedoKeys());
     for (QAction *action : {undo, redo}) {
         QObject::disconnect(action, &QAction::triggered, history, nullptr);
-        QObject::connect(action, &QAction::triggered, host.window,
-                         [document = host.document, announcer = host.announcer, messageAt,
-                          isUndo = action == undo] {
-                             const std::exception_ptr failure =
-                                 isUndo ? document->Undo() : document->Redo();
-                             if (failure) {
-                                 announcer->ShowAt(messageAt, FailureText::NothingChanged(failure));
-                             }
-                         });
+        QObject::connect(action, &QAction::triggered, host.window, [host, isUndo = action == undo] {
+            const std::exception_ptr failure =
+                isUndo ? host.document->Undo() : host.document->Redo();
+            if (failure) {
+                host.ShowNote(FailureText::NothingChanged(failure));
+            }
+        });
     }
 
     // First in the menu, whatever else is added there, and on the window, so that the keys work
@@ -117,6 +113,12 @@ void AddHistoryActions(const PlannerHost &host, QWidget *messageAt,
     host.menu->insertAction(first, undo);
     host.menu->insertAction(first, redo);
     host.menu->insertSeparator(first);
+    if (QMenu *edit = host.Menu(PlannerHost::BarMenu::Edit)) {
+        QAction *firstInEdit = edit->actions().value(0);
+        edit->insertAction(firstInEdit, undo);
+        edit->insertAction(firstInEdit, redo);
+        edit->insertSeparator(firstInEdit);
+    }
     host.window->addAction(undo);
     host.window->addAction(redo);
 

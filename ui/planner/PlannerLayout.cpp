@@ -29,10 +29,15 @@
 
 namespace {
 
-// Positions and sizes in pixels at 96 dpi (twips / 15).
+// The window's controls stand in its client area, between the menu bar and the status bar.
+QWidget *ClientArea(const QWidget *window) {
+    return static_cast<const Tarrowind_Char_Planner *>(window)->clientArea();
+}
+
+// Positions and sizes in pixels at 96 dpi (twips / 15), in the window's client area.
 template <typename Widget>
 Widget *Place(QWidget *window, const char *name, int x, int y, int width, int height) {
-    auto *widget = new Widget(window);
+    auto *widget = new Widget(ClientArea(window));
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(x, y, width, height);
     return widget;
@@ -208,8 +213,8 @@ constexpr Description Descriptions[] = {
 
 void DescribeControls(const QWidget *window) {
     for (const Description &entry : Descriptions) {
-        auto *control =
-            window->findChild<QWidget *>(QLatin1String(entry.control), Qt::FindDirectChildrenOnly);
+        auto *control = ClientArea(window)->findChild<QWidget *>(QLatin1String(entry.control),
+                                                                 Qt::FindDirectChildrenOnly);
         if (entry.toolTip) {
             control->setToolTip(Tarrowind_Char_Planner::tr(entry.toolTip));
         }
@@ -237,6 +242,7 @@ void SetTabOrder(std::initializer_list<QWidget *> order) {
 
 void Tarrowind_Char_Planner::CreateControls() {
     setObjectName(QStringLiteral("Tarrowind_Char_Planner"));
+    m_clientArea->setObjectName(QStringLiteral("clientArea"));
     // "[*]" marks a plan that closing would lose (setWindowModified).
     setWindowTitle(tr("Tarrowind Character Planner[*]"));
 
@@ -309,5 +315,6 @@ void Tarrowind_Char_Planner::FitDetailRow() {
                                    place.control->height());
         growth += width - place.width;
     }
-    setFixedSize(426 + growth, 360);
+    // The window takes the client area's size with its menu bar and status bar (CreateBars).
+    m_clientArea->setFixedSize(426 + growth, 360);
 }

@@ -21,12 +21,14 @@
 #include "ui/planner/SkillListItem.h"
 #include "ui/planner/SkillListWidget.h"
 #include "ui/shared/DetailBox.h"
+#include "ui/shared/StatusNote.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -60,24 +62,28 @@ QString Caption(const QPushButton *button) {
 } // namespace
 
 Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
-    : QWidget(parent), m_document(new PlanDocument(this)) {
+    : QWidget(parent), m_document(new PlanDocument(this)), m_clientArea(new QWidget(this)) {
     PlannerAccessibility::Install();
     PlannerStyle::Install();
     CreateControls();
+    CreateBars();
     // Said once typing pauses, not at every key, which would drown the typed digits.
     m_liveCostSaid = new PausedAnnouncement(m_announcer, std::chrono::milliseconds(500), this);
     ConnectHandlers();
     connect(m_document, &PlanDocument::changed, this, &Tarrowind_Char_Planner::UpdateForm);
+    // A note is about the plan as it was; one said about the change comes after it.
+    connect(m_document, &PlanDocument::changed, m_statusNote, &StatusNote::Clear);
     // The title's "[*]" shows a plan that closing would lose.
     connect(m_document, &PlanDocument::wouldLosePlanChanged, this, &QWidget::setWindowModified);
 
     // The parts beside the window know the document and the menu, not the window class; a
     // further window is one more function of this kind.
-    const PlannerHost host{m_document, this, m_listMenu, m_announcer};
-    AddHistoryActions(host, lstSkills, {txtBase, txtEQ, txtGoal});
-    m_clipboard = new PlanClipboard(host, lstSkills, {cmbRace, lblGoalTotal});
+    const PlannerHost host{m_document, this, m_listMenu, m_announcer, m_barMenus, m_statusNote};
+    AddHistoryActions(host, {txtBase, txtEQ, txtGoal});
+    m_clipboard = new PlanClipboard(host, lstSkills);
     AddCompareRacesAction(host);
     AddOptimiseGoalsAction(host);
+    AddQuitAndHelpEntries();
     FollowRowToolTips(lstSkills, m_document);
 
     Form_Load();
@@ -176,20 +182,20 @@ void Tarrowind_Char_Planner::GoalTotal(std::int32_t &total) const {
 }
 
 void Tarrowind_Char_Planner::cmdMaxBase_Click() {
-    ChangePlan(cmdMaxBase, Caption(cmdMaxBase), MaxBases);
+    ChangePlan(Caption(cmdMaxBase), MaxBases);
 }
 
 void Tarrowind_Char_Planner::cmdMaxGoal_Click() {
-    ChangePlan(cmdMaxGoal, Caption(cmdMaxGoal), MaxGoals);
+    ChangePlan(Caption(cmdMaxGoal), MaxGoals);
 }
 
 void Tarrowind_Char_Planner::cmdReset_Click() {
-    ChangePlan(cmdReset, Caption(cmdReset), ResetSkills);
+    ChangePlan(Caption(cmdReset), ResetSkills);
 }
 
 void Tarrowind_Char_Planner::cmdUpdate_Click() {
     if (m_document->plan().selected == -1) {
-        ChangePlan(cmdUpdate, Caption(cmdUpdate), [](CharacterPlan &) {});
+        ChangePlan(Caption(cmdUpdate), [](CharacterPlan &) {});
         return;
     }
 
@@ -224,7 +230,7 @@ void Tarrowind_Char_Planner::cmdUpdate_Click() {
     // Only the equipment bonus can make the recalculation overflow; the clamping takes care of
     // the levels.
     ChangePlan(
-        txtEQ, tr("Update %1").arg(lblName->text()),
+        tr("Update %1").arg(lblName->text()),
         [&fields](CharacterPlan &plan) {
             plan.SetLevels(plan.selected, *fields[0].value, *fields[1].value, *fields[2].value);
         },
@@ -248,7 +254,7 @@ void Tarrowind_Char_Planner::Form_Load() {
 void Tarrowind_Char_Planner::cmbRace_Click() {
     // The entries stand in race order, so an entry's position is its race.
     const auto race = static_cast<RaceNumber>(cmbRace->currentIndex());
-    const bool changed = ChangePlan(cmbRace, tr("race change to %1").arg(cmbRace->currentText()),
+    const bool changed = ChangePlan(tr("race change to %1").arg(cmbRace->currentText()),
                                     [race](CharacterPlan &plan) {
                                         plan.race = race;
                                         ResetSkills(plan);
@@ -262,6 +268,7 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
     const int row = lstSkills->currentRow();
     lblName->setText(GameNames::Skill(static_cast<SkillNumber>(row)));
     if (!IsSkill(row)) {
+        ShowModdedAtGoal();
         return;
     }
     const SkillPlanEntry &entry = m_document->plan().skills[row];
@@ -290,6 +297,7 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
         }
     }
     m_document->Select(static_cast<SkillNumber>(row));
+    ShowModdedAtGoal();
 }
 
 void Tarrowind_Char_Planner::ResetSkills(CharacterPlan &plan) {
@@ -349,8 +357,8 @@ void Tarrowind_Char_Planner::OpenListMenu(const QPoint &at) {
     }
 }
 
-bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
-                                        const PlanDocument::Change &change, DetailBox *markBox) {
+bool Tarrowind_Char_Planner::ChangePlan(const QString &what, const PlanDocument::Change &change,
+                                        DetailBox *markBox) {
     const std::exception_ptr failure = m_document->Apply(what, change);
     if (!failure) {
         return true;
@@ -362,17 +370,17 @@ bool Tarrowind_Char_Planner::ChangePlan(QWidget *at, const QString &what,
         markBox->setFocus(Qt::OtherFocusReason);
         markBox->selectAll();
     } else {
-        m_announcer->ShowAt(at, message);
+        m_statusNote->Show(message);
     }
     return false;
 }
 
 // A marked box carries its reason as tooltip and as what a screen reader says about it, until
-// its text next changes.
+// its text next changes; the status bar notes it too.
 void Tarrowind_Char_Planner::MarkInvalid(DetailBox *box, const QString &message) {
     m_liveCostSaid->Cancel(); // the reason comes first
     box->Refuse(message);
-    m_announcer->ShowAt(box, message);
+    m_statusNote->Show(message);
 }
 
 void Tarrowind_Char_Planner::UpdateColours() {
@@ -388,6 +396,9 @@ void Tarrowind_Char_Planner::FitToScreen() {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     FitDetailRow();
+    // The layout fixes the window's size again, also where the client area's stayed the same.
+    layout()->invalidate();
+    layout()->activate();
 }
 
 void Tarrowind_Char_Planner::changeEvent(QEvent *event) {

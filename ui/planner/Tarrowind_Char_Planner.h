@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 
 class Announcer;
@@ -22,11 +23,14 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class SkillListWidget;
+class StatusLine;
+class StatusNote;
 
-// The planner's one window: the skill list with its total, the race list, the detail boxes of
-// the selected skill and the four buttons. It shows its plan document and changes it through the
-// document; the parts beside it (history, clipboard, "Compare Races", "Optimise Goals") are
-// attached to the document and the window's menu through a PlannerHost.
+// The planner's window: the skill list with its total, the race list, the detail boxes of the
+// selected skill and the four buttons in its client area, the menu bar above them and the status
+// bar below. It shows its plan document and changes it through the document; the parts beside it
+// (history, clipboard, "Compare Races", "Optimise Goals") are attached to the document and the
+// window's menus through a PlannerHost.
 class Tarrowind_Char_Planner : public QWidget {
     Q_OBJECT
 
@@ -44,6 +48,11 @@ public:
     PlanDocument *document() const { return m_document; }
     // The skill list's menu, opened by a right click, Shift+F10 or the Menu key.
     QMenu *listMenu() const { return m_listMenu; }
+    // The controls' own area between the menu bar and the status bar, of the window's design size
+    // (426 x 360 at 96 dpi, wider where the style needs wider boxes).
+    QWidget *clientArea() const { return m_clientArea; }
+    // The status bar's note: what the planner last said about an action.
+    StatusNote *statusNote() const { return m_statusNote; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -69,6 +78,18 @@ private:
 
     // Places the controls with their fonts and design texts (PlannerLayout.cpp).
     void CreateControls();
+    // The menu bar with its four menus and the buttons' entries in the Plan menu, the status bar,
+    // and the window's layout of both around the client area, which fixes the window's size
+    // (PlannerMenus.cpp).
+    void CreateBars();
+    // "Quit" at the end of the Plan menu and the Help menu's entries, after the parts have added
+    // theirs (PlannerMenus.cpp).
+    void AddQuitAndHelpEntries();
+    // The selected skill's modded value at goal, in the status bar's permanent part.
+    void ShowModdedAtGoal();
+    // The keys of every menu entry and of the controls, in a window of their own.
+    void ShowKeyboardShortcuts();
+    void ShowAbout();
     // Widens the base, equipment, goal and cost boxes where the style leaves them too little
     // room for "-120" or ten digits, moves the controls right of a widened box with it and
     // gives the window its fixed size (PlannerLayout.cpp). Under Fusion at 96 dpi nothing moves.
@@ -82,8 +103,8 @@ private:
     // Opens the list's menu at `at` in the list's viewport, with its first entry active.
     void OpenListMenu(const QPoint &at);
     // Applies a change of the plan, named `what` for the user. If it is refused, the reason is
-    // shown at `at`, or marked on `markBox` if one is given; the plan is as it was.
-    bool ChangePlan(QWidget *at, const QString &what, const PlanDocument::Change &change,
+    // noted in the status bar, and marked on `markBox` if one is given; the plan is as it was.
+    bool ChangePlan(const QString &what, const PlanDocument::Change &change,
                     DetailBox *markBox = nullptr);
     void MarkInvalid(DetailBox *box, const QString &message);
 
@@ -94,6 +115,10 @@ private:
     // Says the typed cost once typing pauses.
     PausedAnnouncement *m_liveCostSaid = nullptr;
     PlanClipboard *m_clipboard = nullptr;
+    QWidget *m_clientArea;
+    std::array<QMenu *, 4> m_barMenus{}; // in PlannerHost::BarMenu's order
+    StatusNote *m_statusNote = nullptr;
+    StatusLine *m_statusLine = nullptr;
 
     QLabel *Label1 = nullptr;
     SkillListWidget *lstSkills = nullptr;
