@@ -2,16 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The rules and the plan without a window: the experience sums, one whole recalculation, the
-// comparison of a plan across the races and the goal optimisers.
+// comparison of a plan across the races, the goal optimisers and the route to the goals.
 #include "plan/CharacterPlan.h"
 #include "plan/Optimiser.h"
 #include "plan/RaceComparison.h"
+#include "plan/Route.h"
 #include "rules/Tarrowind_Module.h"
 #include "tests/ExamplePlan.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
 #include <ctime>
 #include <random>
 #include <vector>
@@ -177,5 +179,33 @@ void BM_CheapestGoalsExamplePlan(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_CheapestGoalsExamplePlan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The route of 1,000 seeded random plans, each to three milestones: skills other than the
+// attributes, so that each milestone is a search, each to a value between one above its modded
+// value now and the most its goals give.
+void BM_PlanRouteRandomPlans(benchmark::State &state) {
+    std::vector<double> milliseconds;
+    for (auto _ : state) {
+        milliseconds.clear();
+        std::mt19937 random(2026);
+        for (int i = 0; i < 1000; ++i) {
+            const CharacterPlan plan = RandomPlan(random);
+            std::array<Milestone, 3> milestones{};
+            for (Milestone &milestone : milestones) {
+                milestone.skill = static_cast<SkillNumber>(
+                    std::uniform_int_distribution<int>(AttributeCount, SkillCount - 1)(random));
+                const std::int32_t top = ModdedAtGoal(plan, milestone.skill);
+                const std::int32_t now = plan.skills[milestone.skill].Mod;
+                milestone.modded = std::uniform_int_distribution<std::int32_t>(
+                    std::min(now + 1, top), top)(random);
+            }
+            const double start = CpuMilliseconds();
+            benchmark::DoNotOptimize(PlanRoute(plan, milestones));
+            milliseconds.push_back(CpuMilliseconds() - start);
+        }
+    }
+    ReportCalls(state, milliseconds);
+}
+BENCHMARK(BM_PlanRouteRandomPlans)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

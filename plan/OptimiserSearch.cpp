@@ -51,9 +51,11 @@
 // the last attempt has no budget, runs to its end, and returns the cheapest answer there is.
 //
 // CheapestReach is the same problem on a small scale: one skill and its attributes, each only
-// raised. Its search tries the steps of the earlier attributes in turn, stopping where their own
-// cost alone passes the best answer; the cheapest step of the last attribute with the skill's own
-// goal depends only on the sum the earlier ones add, and is worked out once for each sum.
+// raised, between a lower and an upper level per skill (for the optimiser the plan's goals and the
+// race's maxima; for the route the levels already bought and the goals). Its search tries the steps
+// of the earlier attributes in turn, stopping where their own cost alone passes the best answer;
+// the cheapest step of the last attribute with the skill's own goal depends only on the sum the
+// earlier ones add, and is worked out once for each sum.
 #include "plan/OptimiserSearch.h"
 
 #include "rules/ExpCost.h"
@@ -94,11 +96,16 @@ std::int64_t AttributeValue(const CharacterPlan &plan, SkillNumber attribute, st
     return RaceMax(plan.race, attribute) == 0 ? 0 : goal + plan.skills.at(attribute).EQ;
 }
 
-// The goals one skill may take, from `low` up to the race's maximum, with what each costs.
+// The goals one skill may take, from `low` up to `max`, with what each costs; `own` is the goal
+// that the tie-breaks measure changes from.
 class GoalRange {
 public:
+    // From `low` up to the race's maximum, measured from the plan's own goal.
     GoalRange(const CharacterPlan &plan, SkillNumber skill, Level low)
-        : m_own(plan.skills.at(skill).Goal), m_low(low), m_max(RaceMax(plan.race, skill)) {
+        : GoalRange(plan, skill, low, RaceMax(plan.race, skill), plan.skills.at(skill).Goal) {}
+
+    GoalRange(const CharacterPlan &plan, SkillNumber skill, Level low, Level max, Level own)
+        : m_own(own), m_low(low), m_max(max) {
         const SkillPlanEntry &entry = plan.skills.at(skill);
         const DifficultyClass d = RaceDifficulty(plan.race, skill);
         const int count = std::max(m_max - m_low + 1, 1);
@@ -166,10 +173,13 @@ struct ReachAttribute {
     GoalRange range;
 };
 
+// Each skill between its level in `low` and in `high`; the levels in `low` are the ones that the
+// tie-breaks measure changes from.
 class ReachSearch {
 public:
-    ReachSearch(const CharacterPlan &plan, SkillNumber skill, std::int32_t target)
-        : m_skillRange(plan, skill, plan.skills.at(skill).Goal) {
+    ReachSearch(const CharacterPlan &plan, SkillNumber skill, std::int32_t target,
+                const SkillLevels &low, const SkillLevels &high)
+        : m_skillRange(plan, skill, low.at(skill), high.at(skill), low.at(skill)) {
         for (int slot = 0; slot < StatSlots; ++slot) {
             const SkillNumber a = StatDependencyTable.at(skill, slot);
             auto found = std::find_if(m_attributes.begin(), m_attributes.end(),
@@ -178,15 +188,16 @@ public:
                 ++found->weight;
                 continue;
             }
-            const Level own = plan.skills.at(a).Goal;
-            m_attributes.push_back({a, 1, AttributeValue(plan, a, own), GoalRange(plan, a, own)});
+            const Level own = low.at(a);
+            m_attributes.push_back(
+                {a, 1, AttributeValue(plan, a, own), GoalRange(plan, a, own, high.at(a), own)});
         }
         // Ascending attribute numbers, so that the search meets lower goals of earlier
         // attributes first.
         std::sort(
             m_attributes.begin(), m_attributes.end(),
             [](const ReachAttribute &x, const ReachAttribute &y) { return x.number < y.number; });
-        const std::int64_t own = plan.skills.at(skill).Goal;
+        const std::int64_t own = low.at(skill);
         // The bonus needed with the skill's own goal at its maximum, and the one that lets it keep
         // its own goal.
         m_targetLessEq = std::int64_t{target} - plan.skills.at(skill).EQ;
@@ -893,18 +904,57 @@ private:
 
 } // namespace
 
-std::optional<CharacterPlan> CheapestReachSearch(const CharacterPlan &start, SkillNumber skill,
-                                                 std::int32_t target) {
-    ReachSearch search(start, skill, target);
+std::optional<SkillLevels> CheapestReachLevels(const CharacterPlan &plan, SkillNumber skill,
+                                               std::int32_t target, const SkillLevels &low,
+                                               const SkillLevels &high) {
+    auto moddedAt = [&plan, skill](const SkillLevels &levels) {
+        CharacterPlan at = plan;
+        for (SkillNumber s = 0; s < SkillCount; ++s) {
+            at.skills.at(s).Goal = levels.at(s);
+        }
+        return ModdedAtGoal(at, skill);
+    };
+    // The modded value never falls as a level rises, so `high` is the most that can be reached.
+    if (moddedAt(low) >= target) {
+        return low;
+    }
+    if (moddedAt(high) < target) {
+        return std::nullopt;
+    }
+    SkillLevels levels = low;
+    if (skill < AttributeCount) {
+        levels.at(skill) = static_cast<Level>(std::int64_t{target} - plan.skills.at(skill).EQ);
+        return levels;
+    }
+    ReachSearch search(plan, skill, target, low, high);
     if (!search.Run()) {
         return std::nullopt;
     }
-    CharacterPlan result = start;
     for (std::size_t i = 0; i < search.Attributes().size(); ++i) {
         const ReachAttribute &a = search.Attributes()[i];
-        result.skills.at(a.number).Goal = static_cast<Level>(a.range.Low() + search.BestStep(i));
+        levels.at(a.number) = static_cast<Level>(a.range.Low() + search.BestStep(i));
     }
-    result.skills.at(skill).Goal = search.BestSkillGoal();
+    levels.at(skill) = search.BestSkillGoal();
+    return levels;
+}
+
+std::optional<CharacterPlan> CheapestReachSearch(const CharacterPlan &start, SkillNumber skill,
+                                                 std::int32_t target) {
+    SkillLevels goals{};
+    SkillLevels highest{};
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        goals.at(s) = start.skills.at(s).Goal;
+        highest.at(s) = RaceMax(start.race, s);
+    }
+    const std::optional<SkillLevels> levels =
+        CheapestReachLevels(start, skill, target, goals, highest);
+    if (!levels) {
+        return std::nullopt;
+    }
+    CharacterPlan result = start;
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        result.skills.at(s).Goal = levels->at(s);
+    }
     result.Recalculate();
     return result;
 }

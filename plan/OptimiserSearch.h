@@ -4,6 +4,7 @@
 #pragma once
 
 #include "plan/CharacterPlan.h"
+#include "rules/CheckedArray.h"
 #include "rules/Types.h"
 
 #include <cstddef>
@@ -21,6 +22,22 @@ inline constexpr std::size_t MaxGroups = 16;
 
 // The nodes that CheapestGoals lets the first bounded attempt of its search visit.
 inline constexpr long DefaultNodeBudget = 2000;
+
+// A level for every skill, by skill number.
+using SkillLevels = CheckedArray<Level, SkillCount>;
+
+// The one-target search with bounds of its own: the cheapest levels of `skill` and of its
+// attributes, each between its entry in `low` and in `high`, at which the skill's modded value
+// (ModdedAtGoal with those levels as the goals) is at least `target`; every other skill stays at
+// `low`. Experience counts from `low`, and ties follow Optimiser.h with the levels in `low` in
+// place of the plan's own goals: the fewest skills raised, then the fewest levels raised, then
+// the lowest attribute levels, Braveness first. `low` itself when it reaches the target already;
+// nullopt when not even `high` does. Reads the plan's race and equipment bonuses only; the race
+// must be valid, and every low must lie between 0 and its high, every high at most the race's
+// maximum.
+std::optional<SkillLevels> CheapestReachLevels(const CharacterPlan &plan, SkillNumber skill,
+                                               std::int32_t target, const SkillLevels &low,
+                                               const SkillLevels &high);
 
 // CheapestReach for a skill that is not an attribute and a target that the plan does not reach
 // but HighestReach does; nullopt when no goals reach it after all.

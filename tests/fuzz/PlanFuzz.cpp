@@ -5,18 +5,22 @@
 // stored values and race changes, each followed by a recalculation. After every step either the
 // step succeeded and every rule of the plan holds, or it failed with the plan exactly as before.
 // The plan the session ends with then goes through the goal optimisers, which may move goals
-// only, keep what they must keep and never cost more.
+// only, keep what they must keep and never cost more, and gets a route to up to three milestones,
+// which must be the one that trying every combination of levels gives.
 #include "FuzzCheck.h"
 
 #include "plan/CharacterPlan.h"
 #include "plan/Optimiser.h"
+#include "plan/Route.h"
 #include "rules/Tarrowind_Module.h"
+#include "tests/RouteRules.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 using namespace Tarrowind_Module;
 
@@ -182,6 +186,20 @@ void OptimiseAndCheck(const CharacterPlan &plan, bool mayFall, SkillNumber skill
     }
 }
 
+// The route is the one the rules give, where trying every combination of a milestone's levels
+// is quick; a milestone that names no skill is refused.
+void RouteAndCheck(const CharacterPlan &plan, const std::vector<Milestone> &milestones) {
+    try {
+        const Route route = PlanRoute(plan, milestones);
+        const std::optional<Route> expected = RouteRules::Expected(plan, milestones, 200000);
+        FUZZ_CHECK(!expected || route == *expected, "the route breaks a rule");
+    } catch (const std::out_of_range &) {
+        FUZZ_CHECK(std::any_of(milestones.begin(), milestones.end(),
+                               [](const Milestone &m) { return m.skill >= SkillCount; }),
+                   "a route of a recalculated plan refused its milestones");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size) {
@@ -233,5 +251,16 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         static_cast<SkillNumber>(static_cast<unsigned short>(plan.selected) % SkillCount);
     OptimiseAndCheck(last, (plan.selected & 64) != 0, skill,
                      ModdedAtGoal(last, skill) + plan.selected % 64);
+
+    // Milestones drawn from the bonuses the session left on the last skills: one in 38 names no
+    // skill, and the targets run from well below what the goals give to just above it.
+    std::vector<Milestone> milestones;
+    for (int i = 0; i < ((plan.selected >> 7) & 3); ++i) {
+        const auto raw = static_cast<unsigned short>(last.skills[SkillCount - 1 - i].EQ);
+        const auto milestone = static_cast<SkillNumber>(raw % (SkillCount + 1));
+        const std::int32_t top = milestone < SkillCount ? ModdedAtGoal(last, milestone) : 0;
+        milestones.push_back({milestone, top + 2 - ((raw >> 8) & 31)});
+    }
+    RouteAndCheck(last, milestones);
     return 0;
 }
