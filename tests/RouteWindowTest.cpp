@@ -3,6 +3,8 @@
 
 #include "ExamplePlan.h"
 #include "PlannerTestSupport.h"
+#include "ui/companions/route/RouteChart.h"
+#include "ui/desktop/PlannerColours.h"
 #include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include <QAction>
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -37,6 +40,9 @@ private Q_SLOTS:
     void experienceToSpend_data();
     void experienceToSpend();
     void markAsBoughtAndUndo();
+    void copyAsText();
+    void chartFollowsThePalette_data();
+    void chartFollowsThePalette();
 
 private:
     // Opens the window with Ctrl+Shift+R from the planner's skill list.
@@ -103,26 +109,32 @@ void RouteWindowTest::milestones_data() {
     QTest::addColumn<QList<QStringList>>("rows");
     QTest::addColumn<QString>("note");
     QTest::addColumn<int>("steps"); // rows of the steps table
+    QTest::addColumn<int>("race");  // the plan's race changed to this afterwards, -1: kept
 
-    QTest::newRow("none") << Added{} << QList<QStringList>{} << QString() << 121;
+    QTest::newRow("none") << Added{} << QList<QStringList>{} << QString() << 121 << -1;
     QTest::newRow("Sword 100") << Added{{10, 100}}
                                << QList<QStringList>{{u"Sword 100"_s, u"807,542"_s, u"807,542"_s}}
-                               << QString() << -1;
+                               << QString() << -1 << -1;
     QTest::newRow("then Perception at goal")
         << Added{{10, 100}, {16, -1}}
         << QList<QStringList>{{u"Sword 100"_s, u"807,542"_s, u"807,542"_s},
                               {u"Perception 66"_s, u"391,594"_s, u"1,199,136"_s}}
-        << QString() << -1;
+        << QString() << -1 << -1;
     QTest::newRow("Sword 150 out of reach")
         << Added{{10, 150}}
         << QList<QStringList>{{u"Sword 150"_s, u"out of reach"_s, u"the goals give 143"_s}}
         << u"Sword 150 is out of reach: the goals give at most 143. \"Optimise Goals\" (Ctrl+T) "
            u"can raise them."_s
-        << -1;
+        << -1 << -1;
     // One above the race's highest cannot be typed: 196 stops at 19.
     QTest::newRow("Sword above the highest")
         << Added{{10, 196}} << QList<QStringList>{{u"Sword 19"_s, u"0"_s, u"0"_s}} << QString()
-        << -1;
+        << -1 << -1;
+    // A race change keeps the milestones; Harakim cannot learn Sword.
+    QTest::newRow("Sword for a Harakim")
+        << Added{{10, 100}}
+        << QList<QStringList>{{u"Sword 100"_s, u"out of reach"_s, u"the goals give 0"_s}}
+        << u"Sword 100 is out of reach: Harakim cannot learn Sword."_s << -1 << 3;
 }
 
 void RouteWindowTest::milestones() {
@@ -130,9 +142,15 @@ void RouteWindowTest::milestones() {
     QFETCH(QList<QStringList>, rows);
     QFETCH(QString, note);
     QFETCH(int, steps);
+    QFETCH(int, race);
     QVERIFY(route);
     for (const auto &[skill, value] : added) {
         AddMilestone(skill, value);
+    }
+    if (race >= 0) {
+        QVERIFY(!window->document()->Apply(u"Race"_s, [race](CharacterPlan &plan) {
+            plan.race = static_cast<Tarrowind_Module::RaceNumber>(race);
+        }));
     }
     for (int i = 0; i < rows.size(); ++i) {
         QCOMPARE(MilestoneRow(i), rows.at(i));
@@ -142,7 +160,8 @@ void RouteWindowTest::milestones() {
     if (steps >= 0) {
         QCOMPARE(table->model()->rowCount(), steps);
     }
-    QVERIFY(Summary().startsWith(u"The route: 181 levels for 4,563,113."_s));
+    QVERIFY(Summary().startsWith(race >= 0 ? u"The route: "_s
+                                           : u"The route: 181 levels for 4,563,113."_s));
 }
 
 // What an amount in the box buys, in the locale's own writing, and what the box refuses without
@@ -236,6 +255,56 @@ void RouteWindowTest::markAsBoughtAndUndo() {
     window->findChild<QAction *>(u"undoAction"_s)->trigger();
     QCOMPARE(box->text(), u"1,000,000"_s);
     QVERIFY(window->document()->plan() == before);
+}
+
+// Ctrl+C in the steps gives the route as text for a note: the headers, then a row a line, with
+// what the experience in hand pays for.
+void RouteWindowTest::copyAsText() {
+    QVERIFY(route);
+    TypeExperience(u"1000"_s);
+    auto *table = FindControl<QTableView>(route, "tblRoute");
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 122);
+    QCOMPARE(lines.at(0), u"Skill\tFrom\tTo\tExperience\tRunning total\tMilestone\tPaid"_s);
+    QCOMPARE(lines.at(1), u"Perception\t4\t13\t754\t754\t\tall"_s);
+    QVERIFY(lines.at(2).startsWith(u"Braveness\t10\t"_s));
+    QVERIFY(lines.at(2).endsWith(u"\t\t"_s));
+}
+
+// The chart draws on the palette's base, and its lines stand out from it, on light and dark
+// desktops alike.
+void RouteWindowTest::chartFollowsThePalette_data() {
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("light") << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("dark") << QColor(0x23, 0x26, 0x29) << QColor(0xef, 0xf0, 0xf1);
+}
+
+void RouteWindowTest::chartFollowsThePalette() {
+    QFETCH(QColor, base);
+    QFETCH(QColor, text);
+    QVERIFY(route);
+    AddMilestone(10, 100);
+    auto *chart = FindControl<RouteChart>(route, "routeChart");
+    QPalette palette = chart->palette();
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    chart->setPalette(palette);
+    const QImage drawn = chart->grab().toImage();
+    QCOMPARE(drawn.pixelColor(1, 1), base);
+    for (std::size_t n = 0; n < 6; ++n) {
+        QVERIFY(PlannerColours::Contrast(RouteChart::LineColour(palette, n), base) >= 3.0);
+    }
+    // The Sword line's legend is drawn in the first line colour.
+    bool found = false;
+    for (int y = 0; y < drawn.height() && !found; ++y) {
+        for (int x = 0; x < drawn.width() && !found; ++x) {
+            found = drawn.pixelColor(x, y).rgb() == RouteChart::LineColour(palette, 0).rgb();
+        }
+    }
+    QVERIFY(found);
 }
 
 QTEST_MAIN(RouteWindowTest)

@@ -127,7 +127,9 @@ void RouteChart::paintEvent(QPaintEvent * /*event*/) {
         for (const QPointF &milestone : each.milestones) {
             painter.drawEllipse(at(milestone.x(), milestone.y()), dot, dot);
         }
-        painter.fillRect(QRectF(legend, line * 0.5, line, line / 4.0), colour);
+        // Whole pixels, so that the swatch shows the line's colour unblended.
+        painter.fillRect(QRect(static_cast<int>(legend), line / 2, line, std::max(2, line / 4)),
+                         colour);
         painter.setPen(colours.color(QPalette::Text));
         legend += line * 1.25;
         painter.drawText(QPointF(legend, line * 0.5 + metrics.ascent() / 2.0), each.name);
