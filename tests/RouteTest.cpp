@@ -28,7 +28,7 @@ TEST(RouteTest, MatchesExhaustiveSearch) {
         plan.race = pick(0, RaceCount - 1);
         for (SkillNumber s = 0; s < SkillCount; ++s) {
             const Level base = pick(1, round % 3 ? std::max<Level>(RaceMax(plan.race, s), 1) : 4);
-            plan.skills[s] = {base, pick(-6, 9), 0, static_cast<Level>(base + pick(0, 14)), 0};
+            plan.skills[s] = {base, pick(-6, 9), 0, static_cast<Level>(base + pick(0, 10)), 0};
             plan.skills[s] =
                 round % 2 && s > 0 && s < AttributeCount ? plan.skills[0] : plan.skills[s];
         }
