@@ -109,6 +109,16 @@ RouteWindow::RouteWindow(PlanDocument *document, QWidget *planner, Announcer *an
     layout->addWidget(lblExperienceNote);
     layout->addWidget(lblRouteSummary);
 
+    lblExperienceNote->hide(); // until the box refuses an amount
+    // From the milestones down to the line that sums up the route, as the window reads.
+    const QList<QWidget *> order{cmdAddMilestone,  tblMilestones,     spnMilestone,
+                                 cmdMilestoneUp,   cmdMilestoneDown,  cmdRemoveMilestone,
+                                 lblMilestoneNote, tblRoute,          txtExperience,
+                                 cmdMarkBought,    lblExperienceNote, lblRouteSummary};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order.at(i - 1), order.at(i));
+    }
+
     connect(cmdAddMilestone, &QPushButton::clicked, this, &RouteWindow::AddMilestone);
     connect(cmdMilestoneUp, &QPushButton::clicked, this, [this] { MoveMilestone(-1); });
     connect(cmdMilestoneDown, &QPushButton::clicked, this, [this] { MoveMilestone(1); });
