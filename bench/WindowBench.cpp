@@ -2,19 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The planner window, offscreen: one whole UpdateForm, undo and redo of a change, one keystroke
-// in the goal box with its live cost, and the refresh of "Optimise Goals" after a change of the
-// plan. All run on a shown window, as in the program.
+// in the goal box with its live cost, and the refresh of "Optimise Goals" and of "Route" after a
+// change of the plan. All run on a shown window, as in the program.
 #include "rules/Tarrowind_Module.h"
 #include "tests/ExamplePlan.h"
 #include "ui/companions/compare/CompareRacesWindow.h"
 #include "ui/companions/optimise/OptimiseGoalsWindow.h"
+#include "ui/companions/route/RouteWindow.h"
 #include "ui/desktop/PlannerAccessibility.h"
 #include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -183,16 +187,10 @@ double ThreadCpuMilliseconds() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-// 200 seeded random plans opened in turn with "Optimise Goals" open: the planner's and the
-// window's refresh after each; the worst and the median of them, in CPU time of the window's
-// thread (as the core's figures) and in wall time. The argument is the check box "Attributes may
-// end lower".
-void BM_OptimiseGoalsRandomPlans(benchmark::State &state) {
-    PlannerWindow planner;
-    PlanDocument *document = planner.window.document();
-    OpenOptimiser(planner)
-        ->findChild<QCheckBox *>(QStringLiteral("chkAttributesMayFall"))
-        ->setChecked(state.range(0) != 0);
+// 200 seeded random plans opened in turn: the planner's and the open window's refresh after
+// each; the worst and the median of them, in CPU time of the window's thread (as the core's
+// figures) and in wall time.
+void MeasureRandomPlans(benchmark::State &state, PlanDocument *document) {
     std::vector<double> milliseconds, wallMilliseconds;
     for (auto _ : state) {
         milliseconds.clear();
@@ -228,11 +226,82 @@ void BM_OptimiseGoalsRandomPlans(benchmark::State &state) {
     state.counters["worst_wall_ms"] = wallMilliseconds.back();
     QApplication::processEvents();
 }
+
+// The same with "Optimise Goals" open; the argument is the check box "Attributes may end lower".
+void BM_OptimiseGoalsRandomPlans(benchmark::State &state) {
+    PlannerWindow planner;
+    PlanDocument *document = planner.window.document();
+    OpenOptimiser(planner)
+        ->findChild<QCheckBox *>(QStringLiteral("chkAttributesMayFall"))
+        ->setChecked(state.range(0) != 0);
+    MeasureRandomPlans(state, document);
+}
 BENCHMARK(BM_OptimiseGoalsRandomPlans)
     ->Arg(0)
     ->Arg(1)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
+
+// "Route" open beside the planner with three milestones (Sword 100, Perception at its value at
+// goal and Braveness 40) and 1,000,000 experience to spend.
+// Whether it shows what the amount buys, with the three milestones.
+bool OpenRoute(PlannerWindow &planner) {
+    PlanDocument *document = planner.window.document();
+    auto *route =
+        RouteWindow::Open(document, &planner.window, planner.window.findChild<Announcer *>());
+    auto *add = route->findChild<QPushButton *>(QStringLiteral("cmdAddMilestone"));
+    auto *value = route->findChild<QSpinBox *>(QStringLiteral("spnMilestone"));
+    for (const auto &[skill, modded] : {std::pair{10, 100}, std::pair{16, -1}, std::pair{0, 40}}) {
+        document->Select(static_cast<Tarrowind_Module::SkillNumber>(skill));
+        add->click();
+        if (modded >= 0) {
+            value->setValue(modded);
+        }
+    }
+    auto *box = route->findChild<QLineEdit *>(QStringLiteral("txtExperience"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("1000000"));
+    box->selectAll();
+    box->paste(); // an edit of the user's, as typing is
+    QApplication::processEvents();
+    return route->findChild<QAbstractItemView *>(QStringLiteral("tblMilestones"))
+                   ->model()
+                   ->rowCount() == 3 &&
+           route->findChild<QLabel *>(QStringLiteral("lblRouteSummary"))
+               ->text()
+               .contains(QStringLiteral("1,000,000 buys"));
+}
+
+// A change of the README's example plan with "Route" open: Sword's goal stored as 119 and as
+// 120 in turn, each shown by the planner and by the route: the route worked out again, its
+// milestones, rows, summary and chart.
+void BM_RouteAfterAChange(benchmark::State &state) {
+    PlannerWindow planner;
+    PlanDocument *document = planner.window.document();
+    (void)document->Apply(QStringLiteral("Example"), ExamplePlan::SetLevels);
+    if (!OpenRoute(planner)) {
+        state.SkipWithError("the route does not show what 1,000,000 buys");
+    }
+    std::int16_t goal = 119;
+    for (auto _ : state) {
+        (void)document->Apply(
+            QStringLiteral("Goal"),
+            [goal](Tarrowind_Module::CharacterPlan &plan) { plan.skills[10].Goal = goal; });
+        goal = goal == 119 ? 120 : 119;
+    }
+    QApplication::processEvents();
+}
+BENCHMARK(BM_RouteAfterAChange)->Unit(benchmark::kMillisecond);
+
+// The 200 seeded random plans with "Route" open, its milestones as above.
+void BM_RouteRandomPlans(benchmark::State &state) {
+    PlannerWindow planner;
+    (void)planner.window.document()->Apply(QStringLiteral("Example"), ExamplePlan::SetLevels);
+    if (!OpenRoute(planner)) {
+        state.SkipWithError("the route does not show what 1,000,000 buys");
+    }
+    MeasureRandomPlans(state, planner.window.document());
+}
+BENCHMARK(BM_RouteRandomPlans)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

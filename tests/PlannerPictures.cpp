@@ -72,8 +72,8 @@ QPixmap WithComparison(Tarrowind_Char_Planner &window) {
     return SideBySide(window, FindControl<QWidget>(&window, "compareRaces"));
 }
 
-// The README's example plan with "Optimise Goals" beside it, bringing Sword to 169.
-QPixmap WithOptimiser(Tarrowind_Char_Planner &window) {
+// Pastes the README's example plan into the planner.
+void PasteExample(Tarrowind_Char_Planner &window) {
     const QString example = u"Race: ArchTemplar\n"
                             u"Braveness 10 0 10 50\n"
                             u"Strength 10 5 15 10\n"
@@ -82,11 +82,36 @@ QPixmap WithOptimiser(Tarrowind_Char_Planner &window) {
                             u"Perception 4 0 10 60"_s;
     QGuiApplication::clipboard()->setText(example);
     window.findChild<QAction *>(u"pastePlan"_s)->trigger();
+}
+
+// The README's example plan with "Optimise Goals" beside it, bringing Sword to 169.
+QPixmap WithOptimiser(Tarrowind_Char_Planner &window) {
+    PasteExample(window);
     FindControl<QListWidget>(&window, "lstSkills")->setCurrentRow(10);
     window.findChild<QAction *>(u"optimiseGoalsAction"_s)->trigger();
     auto *optimise = FindControl<QWidget>(&window, "optimiseGoals");
     FindControl<QSpinBox>(optimise, "spnTarget")->setValue(169);
     return SideBySide(window, optimise);
+}
+
+// The README's example plan with "Route" beside it: "Sword" modded 100, then "Perception" at its
+// value at goal, and 1,000,000 experience to spend.
+QPixmap WithRoute(Tarrowind_Char_Planner &window) {
+    PasteExample(window);
+    auto *list = FindControl<QListWidget>(&window, "lstSkills");
+    list->setCurrentRow(10);
+    window.findChild<QAction *>(u"routeAction"_s)->trigger();
+    auto *route = FindControl<QWidget>(&window, "route");
+    auto *add = FindControl<QPushButton>(route, "cmdAddMilestone");
+    add->click();
+    FindControl<QSpinBox>(route, "spnMilestone")->setValue(100);
+    list->setCurrentRow(16);
+    add->click();
+    auto *box = FindControl<QLineEdit>(route, "txtExperience");
+    QGuiApplication::clipboard()->setText(u"1,000,000"_s);
+    box->selectAll();
+    box->paste();
+    return SideBySide(window, route);
 }
 
 } // namespace
@@ -117,6 +142,10 @@ int main(int argc, char *argv[]) {
         Tarrowind_Char_Planner window;
         saved = ShowActive(&window) &&
                 Save(WithOptimiser(window), folder, u"optimise-goals.png"_s) && saved;
+    }
+    {
+        Tarrowind_Char_Planner window;
+        saved = ShowActive(&window) && Save(WithRoute(window), folder, u"route.png"_s) && saved;
     }
     return saved ? 0 : 1;
 }

@@ -118,7 +118,10 @@ void PseudoTranslationTest::everyTextIsTranslated_data() {
     QTest::newRow("a change undone") << QStringList{u"cmdMaxGoal"_s, u"undoAction"_s};
     QTest::newRow("every entry of the menu")
         << QStringList{u"cmdMaxGoal"_s, u"listMenu"_s,           u"copyPlan"_s,
-                       u"pastePlan"_s,  u"compareRacesAction"_s, u"optimiseGoalsAction"_s};
+                       u"pastePlan"_s,  u"compareRacesAction"_s, u"optimiseGoalsAction"_s,
+                       u"routeAction"_s};
+    QTest::newRow("the route with a milestone")
+        << QStringList{u"cmdMaxGoal"_s, u"routeAction"_s, u"cmdAddMilestone"_s};
     QTest::newRow("refusals") << QStringList{u"txtBase=?"_s, u"cmdUpdate"_s, u"txtBase=1"_s,
                                              u"txtEQ=32767"_s, u"cmdUpdate"_s};
     QTest::newRow("pastes refused")

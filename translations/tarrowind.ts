@@ -82,6 +82,25 @@
     </message>
 </context>
 <context>
+    <name>ExperienceText</name>
+    <message>
+        <source>Experience comes in whole points: nothing changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience cannot be negative: nothing changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is more experience than the planner can hold: nothing changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the experience as a whole number: nothing changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FailureText</name>
     <message>
         <source>-32768 to 32767</source>
@@ -112,6 +131,49 @@
     <name>GameNames</name>
     <message>
         <source>%1 (current)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MilestoneModel</name>
+    <message>
+        <source>Milestone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A skill and the modded value it should reach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The experience the route spends on this milestone, after the milestones above it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The experience from the start of the route until this milestone is reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>out of reach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the goals give %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The goals give %1 at most %2; &quot;Optimise Goals&quot; can raise them.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -546,6 +608,224 @@
     </message>
     <message>
         <source>cannot be worked out</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RouteChart</name>
+    <message>
+        <source>Chart of the route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience spent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modded value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a milestone to see its skill rise along the route.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RouteStepModel</name>
+    <message>
+        <source>Skill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level this row buys from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level this row buys up to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The experience of this row&apos;s levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The experience from the start of the route to the end of this row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Milestone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The milestone whose levels this row buys; empty for the levels after the last milestone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much of this row the experience to spend pays for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RouteWindow</name>
+    <message>
+        <source>1 level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Milestones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add selected skill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps of the route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mar&amp;k as bought</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds the skill selected in the planner, at its modded value at goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modded value of the milestone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mi&amp;lestones:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience to spend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Experience to spend:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of reach: %2 cannot learn %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of reach: the goals give at most %2. &quot;Optimise Goals&quot; (Ctrl+T) can raise them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No route: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan&apos;s goals are reached: there is nothing left to buy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The route: %1 for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the experience you have to see what it buys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 buys no level: the first, %2 %3, costs %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 buys %2 for %3: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the skills bought</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is the whole route; %1 is left over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is left over; the next level, %2 %3, costs %4, %5 more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bought 1 level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bought %1 levels</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

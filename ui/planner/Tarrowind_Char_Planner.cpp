@@ -12,6 +12,7 @@
 #include "text/SpokenText.h"
 #include "ui/companions/compare/CompareRacesWindow.h"
 #include "ui/companions/optimise/OptimiseGoalsWindow.h"
+#include "ui/companions/route/RouteWindow.h"
 #include "ui/desktop/PlanClipboard.h"
 #include "ui/desktop/PlannerAccessibility.h"
 #include "ui/desktop/PlannerColours.h"
@@ -83,6 +84,7 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     m_clipboard = new PlanClipboard(host, lstSkills);
     AddCompareRacesAction(host);
     AddOptimiseGoalsAction(host);
+    AddRouteAction(host);
     AddQuitAndHelpEntries();
     FollowRowToolTips(lstSkills, m_document);
 
