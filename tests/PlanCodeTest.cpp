@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "plan/PlanCode.h"
+#include "ExamplePlan.h"
 #include "rules/Tarrowind_Module.h"
 
 #include <gtest/gtest.h>
@@ -170,6 +171,10 @@ TEST(PlanCode, Lengths) {
     all.Recalculate();
     EXPECT_EQ(WritePlanCode(all).size(), 204U);
     EXPECT_EQ(WritePlanCode(Started(0)).size(), 5U + 14U);
+    // Version 1 as the README gives it: a code once shared reads the same plan in every later
+    // version of the planner.
+    EXPECT_EQ(WritePlanCode(ExamplePlan::Recalculated()),
+              "TWP1-0YQQAAAUyAAAUKAAUIEAANH4AAgI8AAAnJ_ffAw");
 }
 
 TEST(PlanCode, ForeignWriterIsRead) {

@@ -4,6 +4,7 @@
 #include "ExamplePlan.h"
 #include "PlannerTestSupport.h"
 #include "plan/Optimiser.h"
+#include "text/PlanCodeText.h"
 #include "ui/desktop/ClipboardHandOver.h"
 #include "ui/desktop/PlanClipboard.h"
 #include "ui/desktop/PlannerColours.h"
@@ -726,6 +727,22 @@ void WindowTest::menuBar_data() {
         << QKeySequence(u"Ctrl+Shift+V"_s) << true << u"Race: Elf\nSword 4 0 10 50"_s
         << u"Nothing was pasted: the race is not one the planner knows, in line 1: \"Race: Elf\""_s
         << stored << QString();
+    const auto code = [](Tarrowind_Module::RaceNumber race, std::int16_t base, std::int16_t eq,
+                         std::int16_t goal) {
+        CharacterPlan plan;
+        plan.race = race;
+        plan.ResetSkills();
+        plan.SetLevels(10, base, eq, goal);
+        plan.Recalculate();
+        return PlanText::Code(plan);
+    };
+    QTest::newRow("Copy Plan Code")
+        << u"Edit"_s << u"Copy Plan Code"_s << none << none << true << any
+        << u"Plan code copied: "_s + code(6, 4, 0, 50) << stored << QString();
+    QTest::newRow("Paste Plan, a plan code in a chat line")
+        << u"Edit"_s << u"Paste Plan"_s << QKeySequence(u"Ctrl+Shift+V"_s)
+        << QKeySequence(u"Ctrl+Shift+V"_s) << true << u"mine: "_s + code(0, 30, 2, 60) + u" :)"_s
+        << u"Plan pasted from its plan code."_s << u"Goal Cost Total: 367,952"_s << QString();
     // The entry can be chosen whatever the clipboard holds, and says when it holds no text.
     QTest::newRow("Paste Plan, no text")
         << u"Edit"_s << u"Paste Plan"_s << QKeySequence(u"Ctrl+Shift+V"_s)

@@ -246,6 +246,18 @@
         <source>&amp;Paste Plan</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Copy Plan C&amp;ode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan code copied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan pasted from its plan code.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanCodeText</name>

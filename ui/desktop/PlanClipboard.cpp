@@ -5,6 +5,7 @@
 
 #include "document/PlanDocument.h"
 #include "text/FailureText.h"
+#include "text/PlanCodeText.h"
 #include "text/PlanText.h"
 #include "ui/desktop/ClipboardHandOver.h"
 #include "ui/desktop/DesktopClipboard.h"
@@ -91,7 +92,10 @@ PlanClipboard::PlanClipboard(const PlannerHost &host, QAbstractItemView *list)
     QAction *pastePlan =
         host.AddMenuEntry(tr("&Paste Plan"), "pastePlan", Qt::CTRL | Qt::SHIFT | Qt::Key_V,
                           PlannerHost::BarMenu::Edit);
+    QAction *copyCode = host.AddMenuEntry(tr("Copy Plan C&ode"), "copyPlanCode", QKeySequence(),
+                                          PlannerHost::BarMenu::Edit);
     connect(copyPlan, &QAction::triggered, this, &PlanClipboard::CopyPlan);
+    connect(copyCode, &QAction::triggered, this, &PlanClipboard::CopyPlanCode);
     connect(pastePlan, &QAction::triggered, this, &PlanClipboard::PastePlan);
     list->installEventFilter(new ListClipboardKeys(
         list, [this] { CopyPlan(); }, [this] { PastePlan(); }));
@@ -173,12 +177,37 @@ const CopiedText *PlanClipboard::Copy() {
     return onClipboard;
 }
 
+void PlanClipboard::CopyPlanCode() {
+    const CharacterPlan &plan = m_host.document->plan();
+    QString code;
+    try {
+        code = PlanText::Code(plan);
+    } catch (...) {
+        m_host.ShowNote(
+            tr("Nothing was copied: %1.").arg(FailureText::Reason(std::current_exception())));
+        return;
+    }
+    auto copied = std::make_unique<CopiedText>();
+    copied->setText(code);
+    QGuiApplication::clipboard()->setMimeData(copied.release());
+    m_host.document->MarkCopied(plan);
+    m_host.ShowNote(tr("Plan code copied: %1").arg(code));
+}
+
 void PlanClipboard::PastePlan() {
     QString refusal;
     const std::optional<QString> text = ClipboardText(refusal);
     if (!text) {
         m_host.ShowNote(refusal);
         return;
+    }
+    // A text of several plans is read in its readable form alone; any other text is read as a
+    // plan code where it holds one.
+    if (!PlanText::ReadPlans(*text)) {
+        if (const auto code = PlanText::ReadCode(*text)) {
+            PasteCode(*code);
+            return;
+        }
     }
     const std::variant<PlanText::PastedPlan, PlanText::ReadError> read = PlanText::Read(*text);
     if (const auto *error = std::get_if<PlanText::ReadError>(&read)) {
@@ -191,6 +220,23 @@ void PlanClipboard::PastePlan() {
         m_host.ShowNote(FailureText::NothingChanged(failure));
     } else {
         m_host.ShowNote(PlanText::PastedNote(pasted, m_host.document->plan()));
+    }
+}
+
+void PlanClipboard::PasteCode(const std::variant<CharacterPlan, PlanText::ReadError> &code) {
+    if (const auto *error = std::get_if<PlanText::ReadError>(&code)) {
+        m_host.ShowNote(error->Message());
+        return;
+    }
+    const CharacterPlan &coded = std::get<CharacterPlan>(code);
+    if (const std::exception_ptr failure =
+            m_host.document->Apply(tr("Paste Plan"), [&coded](CharacterPlan &plan) {
+                plan.race = coded.race;
+                plan.skills = coded.skills;
+            })) {
+        m_host.ShowNote(FailureText::NothingChanged(failure));
+    } else {
+        m_host.ShowNote(tr("Plan pasted from its plan code."));
     }
 }
 

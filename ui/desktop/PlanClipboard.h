@@ -3,12 +3,16 @@
 
 #pragma once
 
+#ifndef Q_MOC_RUN // moc of Qt 6.4 cannot parse <concepts>
+#include "text/PlanText.h"
+#endif
 #include "ui/desktop/ClipboardHandOver.h"
 #include "ui/planner/PlannerHost.h"
 
 #include <QObject>
 
 #include <chrono>
+#include <variant>
 
 class QAbstractItemView;
 
@@ -36,6 +40,9 @@ public:
 
 private:
     void CopyPlan();
+    // The plan code alone, as text, for a chat line.
+    void CopyPlanCode();
+    void PasteCode(const std::variant<Tarrowind_Module::CharacterPlan, PlanText::ReadError> &code);
     // Puts the plan on the clipboard; what is there now, or null when the plan could not be
     // written.
     const CopiedText *Copy();
