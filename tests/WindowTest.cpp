@@ -1915,7 +1915,8 @@ qreal DrawnContrast(QListWidget *list, int row) {
 
 void WindowTest::listTextIsReadable_data() {
     QTest::addColumn<QPalette>("palette");
-    QTest::newRow("Fusion") << QStyleFactory::create(u"Fusion"_s)->standardPalette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"Fusion"_s));
+    QTest::newRow("Fusion") << fusion->standardPalette();
     QTest::newRow("Adwaita") << AdwaitaColours();
     QTest::newRow("dark") << DarkColours();
 }
