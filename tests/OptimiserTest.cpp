@@ -106,7 +106,8 @@ struct Oracle {
 };
 
 // A plan of the given race whose attribute goals can move only a few levels, so the oracle can
-// try them all; skills anywhere between 1 and their maximum.
+// try them all; skills anywhere between 1 and their maximum. Attributes may carry equipment down
+// to -60, so that an attribute sum falls below zero, where a fifth of it must round down.
 CharacterPlan RandomPlan(RaceNumber race, std::mt19937 &random) {
     auto pick = [&random](int from, int to) {
         return static_cast<Level>(std::uniform_int_distribution<int>(from, to)(random));
@@ -119,7 +120,7 @@ CharacterPlan RandomPlan(RaceNumber race, std::mt19937 &random) {
         SkillPlanEntry &entry = plan.skills[s];
         entry.Base = s < AttributeCount ? pick(max - 3, max) : pick(1, std::max<Level>(max, 1));
         entry.Goal = pick(entry.Base, std::max(entry.Base, max));
-        entry.EQ = pick(-6, 9);
+        entry.EQ = s < AttributeCount ? pick(-60, 9) : pick(-6, 9);
     }
     plan.selected = pick(0, SkillCount - 1);
     plan.Recalculate();
