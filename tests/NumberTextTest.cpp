@@ -279,8 +279,8 @@ void NumberTextTest::skillExplanations_data() {
            "Modded 10 = base 4 + equipment 0 + attribute bonus 6 (Strength \u00d73)\n"
            "Goal 4: reached, no experience needed; the next level, 4 to 5, costs 4\n"
            "At goal: modded 10"
-        << "ArchTemplar: difficulty class 3, at most 120. Attribute bonus 6 from Strength, "
-           "Strength, Strength. The next level costs 4. At goal: modded 10";
+        << "ArchTemplar: difficulty class 3, at most 120. Attribute bonus 6 from Strength 3 "
+           "times. The next level costs 4. At goal: modded 10";
     QTest::newRow("base at the maximum")
         << archTemplar([](CharacterPlan &p) { p.MaxBases(); }) << int{Sword} << English
         << "Sword (ArchTemplar, difficulty class 3, at most 120)\n"

@@ -22,25 +22,35 @@ using namespace Tarrowind_Module;
 namespace {
 
 // The attributes behind a skill's bonus, each named once in the order of its first place, with
-// its count where it counts more than once: "Braveness, Strength ×2".
-QString AttributeList(SkillNumber skill) {
-    QList<std::pair<SkillNumber, int>> counted;
+// its count where it counts more than once: "Braveness, Strength ×2" to read, "Braveness,
+// Strength 2 times" to hear.
+enum class Counted { Shown, Spoken };
+
+QString AttributeList(SkillNumber skill, Counted counted = Counted::Shown) {
+    QList<std::pair<SkillNumber, int>> attributes;
     for (int slot = 0; slot < StatSlots; ++slot) {
         const SkillNumber attribute = StatDependencyTable.at(skill, slot);
-        const auto seen = std::find_if(counted.begin(), counted.end(),
+        const auto seen = std::find_if(attributes.begin(), attributes.end(),
                                        [attribute](const auto &c) { return c.first == attribute; });
-        if (seen != counted.end()) {
+        if (seen != attributes.end()) {
             ++seen->second;
         } else {
-            counted.append({attribute, 1});
+            attributes.append({attribute, 1});
         }
     }
     QStringList names;
-    for (const auto &[attribute, count] : counted) {
-        names << (count == 1 ? GameNames::Skill(attribute)
-                             : QCoreApplication::translate("SkillExplanation", "%1 \u00d7%2")
-                                   .arg(GameNames::Skill(attribute))
-                                   .arg(count));
+    for (const auto &[attribute, count] : attributes) {
+        if (count == 1) {
+            names << GameNames::Skill(attribute);
+        } else if (counted == Counted::Shown) {
+            names << QCoreApplication::translate("SkillExplanation", "%1 \u00d7%2")
+                         .arg(GameNames::Skill(attribute))
+                         .arg(count);
+        } else {
+            names << QCoreApplication::translate("SkillExplanation", "%1 %2 times")
+                         .arg(GameNames::Skill(attribute))
+                         .arg(count);
+        }
     }
     return names.join(QLatin1String(", "));
 }
@@ -136,12 +146,9 @@ QString SpokenSkillExplanation(const CharacterPlan &plan, SkillNumber skill,
             .arg(d)
             .arg(max);
     if (skill >= AttributeCount) {
-        text +=
-            QCoreApplication::translate("SkillExplanation", ". Attribute bonus %1 from %2, %3, %4")
-                .arg(plan.StatMod(skill))
-                .arg(GameNames::Skill(StatDependencyTable.at(skill, 0)),
-                     GameNames::Skill(StatDependencyTable.at(skill, 1)),
-                     GameNames::Skill(StatDependencyTable.at(skill, 2)));
+        text += QCoreApplication::translate("SkillExplanation", ". Attribute bonus %1 from %2")
+                    .arg(plan.StatMod(skill))
+                    .arg(AttributeList(skill, Counted::Spoken));
     }
     if (entry.Base < max) {
         const auto next = static_cast<Level>(entry.Base + 1);
