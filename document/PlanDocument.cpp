@@ -46,6 +46,11 @@ void PlanDocument::Open(const CharacterPlan &plan) {
 }
 
 std::exception_ptr PlanDocument::Apply(const QString &what, const Change &change) {
+    // What ApplyBeside tells holds for this change only, whether it is taken or thrown.
+    struct Beside {
+        bool &flag;
+        ~Beside() { flag = false; }
+    } const beside{m_changingBeside};
     return Caught([&] {
         CharacterPlan changedPlan = m_plan;
         change(changedPlan);
@@ -56,6 +61,17 @@ std::exception_ptr PlanDocument::Apply(const QString &what, const Change &change
             // Pushing the step runs its redo, which puts the changed plan in.
             m_history->push(new PlanStep(this, what, m_plan, changedPlan));
         }
+    });
+}
+
+std::exception_ptr PlanDocument::ApplyBeside(const QString &what, const Change &change) {
+    const RaceNumber race = m_plan.race;
+    const SkillNumber selected = m_plan.selected;
+    return Apply(what, [&](CharacterPlan &plan) {
+        change(plan);
+        // Set only once the change is made, so that it holds for this change alone; the
+        // recalculation that follows keeps the race and the selected skill.
+        m_changingBeside = plan.race == race && plan.selected == selected;
     });
 }
 

@@ -49,6 +49,13 @@ public:
     // history stay exactly as they were and what was thrown is returned, for the window to put
     // into words; a null pointer means the change was taken.
     [[nodiscard]] std::exception_ptr Apply(const QString &what, const Change &change);
+    // As Apply, for a change made in a window beside the planner that changes levels of the plan
+    // the planner shows and leaves its race and its selected skill: while changed() reports it,
+    // changedBeside() is true, and the planner keeps what the user typed there and did not store.
+    [[nodiscard]] std::exception_ptr ApplyBeside(const QString &what, const Change &change);
+    // Whether the change changed() reports right now came from ApplyBeside and left the race and
+    // the selected skill as they were. False for every other change, and for every undo and redo.
+    bool changedBeside() const { return m_changingBeside; }
 
     // One step back, or forward again, through the history, followed by changed(); nothing when
     // there is no such step. What was thrown is returned as by Apply.
@@ -86,5 +93,6 @@ private:
     Tarrowind_Module::CharacterPlan m_opened;
     std::optional<Tarrowind_Module::CharacterPlan> m_copied;
     bool m_wouldLose = false;
+    bool m_changingBeside = false;
     QUndoStack *m_history;
 };

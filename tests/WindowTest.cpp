@@ -4,6 +4,7 @@
 #include "ExamplePlan.h"
 #include "PlannerTestSupport.h"
 #include "plan/Optimiser.h"
+#include "rules/Tarrowind_Module.h"
 #include "text/PlanCodeText.h"
 #include "ui/desktop/ClipboardHandOver.h"
 #include "ui/desktop/PlanClipboard.h"
@@ -100,6 +101,8 @@ private Q_SLOTS:
     void optimiseGoalsAppliesOneStep();
     void optimiseGoalsCheapest_data();
     void optimiseGoalsCheapest();
+    void optimiseGoalsFollowsThePlan_data();
+    void optimiseGoalsFollowsThePlan();
     void compareRacesBesideThePlanner_data();
     void compareRacesBesideThePlanner();
     void coloursFollowThePalette_data();
@@ -1241,8 +1244,18 @@ void WindowTest::optimiseGoalsAppliesOneStep() {
     auto *target = FindControl<QSpinBox>(optimise, "spnTarget");
     target->setFocus();
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(target, u"196"_s); // one above the highest cannot be typed
-    QCOMPARE(target->text(), u"19"_s);
+    // The box says its highest to a screen reader; the skill box its skill.
+    QCOMPARE(target->accessibleDescription(), u"at most 195 for ArchTemplar"_s);
+    QAccessibleInterface *skillBox =
+        QAccessible::queryAccessibleInterface(FindControl<QComboBox>(optimise, "cmbTargetSkill"));
+    QCOMPARE(skillBox->text(QAccessible::Name), u"Skill: Sword"_s);
+    QVERIFY(skillBox->relations(QAccessible::Label).isEmpty());
+    QTest::keyClicks(target, u"196"_s); // one above the highest is answered with the highest
+    QCOMPARE(target->text(), u"196"_s);
+    QTest::keyClick(target, Qt::Key_Return);
+    QCOMPARE(target->value(), 195);
+    auto *companion = qobject_cast<CompanionWindow *>(optimise);
+    QCOMPARE(companion->note(), u"Target lowered to 195, the highest"_s);
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(target, u"169"_s);
     auto *reach = FindControl<QTableView>(optimise, "tblReach");
@@ -1267,10 +1280,16 @@ void WindowTest::optimiseGoalsAppliesOneStep() {
     QCOMPARE(Cell(races, 0, 1).toString(), u"cannot be worked out"_s);
     QVERIFY(Cell(races, 0, 1, Qt::ToolTipRole).toString().contains(u"-32768 to 32767"_s));
 
-    QTest::mouseClick(FindControl<QPushButton>(optimise, "cmdApplyReach"), Qt::LeftButton);
+    QVERIFY(ShowActive(optimise));
+    FindControl<QPushButton>(optimise, "cmdApplyReach")->setFocus();
+    QTest::keyClick(FindControl<QPushButton>(optimise, "cmdApplyReach"), Qt::Key_Space);
     const CharacterPlan &after = window->document()->plan();
     QCOMPARE(window->findChild<QUndoStack *>()->undoText(), u"Reach Sword 169"_s);
     QCOMPARE(total(), u"Goal Cost Total: 6,720,185"_s);
+    // Said once, with the step and what it changed; the greyed button leaves the focus nearby.
+    QCOMPARE(companion->note(), u"Reach Sword 169: 3 goals changed, total 6,720,185"_s);
+    QCOMPARE(announcer->text(), companion->note());
+    QCOMPARE(optimise->focusWidget(), target);
     QVERIFY(Tarrowind_Module::ModdedAtGoal(after, 10) >= 169);
     QCOMPARE(after.race, before.race);
     for (int s = 0; s < Tarrowind_Module::SkillCount; ++s) {
@@ -1287,9 +1306,12 @@ void WindowTest::optimiseGoalsAppliesOneStep() {
     QCOMPARE(shown(), shownBefore);
     QCOMPARE(target->minimum(), 143);
 
-    optimise->activateWindow();
-    QTest::mouseClick(FindControl<QPushButton>(optimise, "cmdApplyCheapest"), Qt::LeftButton);
+    QVERIFY(ShowActive(optimise));
+    FindControl<QPushButton>(optimise, "cmdApplyCheapest")->setFocus();
+    QTest::keyClick(FindControl<QPushButton>(optimise, "cmdApplyCheapest"), Qt::Key_Space);
     QCOMPARE(total(), u"Goal Cost Total: 3,130,683"_s);
+    QCOMPARE(companion->note(), u"Cheapest goals: 6 goals changed, total 3,130,683"_s);
+    QCOMPARE(optimise->focusWidget(), FindControl<QCheckBox>(optimise, "chkAttributesMayFall"));
     QCOMPARE(FindControl<QLabel>(optimise, "lblCheapest")->text(),
              u"This plan is already the cheapest for these values"_s);
     QVERIFY(!window->document()->Undo());
@@ -1693,6 +1715,119 @@ void WindowTest::copyAndCloseWaitsForTheFetch() {
     delete qApp->findChild<ClipboardHandOver *>();
 }
 
+void WindowTest::optimiseGoalsFollowsThePlan_data() {
+    QTest::addColumn<QString>("skill"); // chosen in "Optimise Goals" once it is open
+    QTest::addColumn<int>("target");    // then typed as the target; 0 keeps the target it starts at
+    QTest::addColumn<QStringList>("steps"); // then, in this order
+    QTest::addColumn<QString>("skillAfter");
+    QTest::addColumn<int>("targetAfter");
+    QTest::addColumn<int>("currentRace"); // the races table's row marked "(current)"
+    QTest::addColumn<QString>("note");    // the window's note line
+    QTest::addColumn<int>("selected");    // the planner's selected row
+    QTest::addColumn<QString>("goalBox"); // the planner's goal box
+    QTest::addColumn<QStringList>("plannerNotes");
+    const QStringList none;
+    // From the fresh ArchTemplar plan, Sword selected.
+    QTest::newRow("a suggestion that costs nothing is applied")
+        << u"Heal"_s << 8 << QStringList{u"apply"_s} << u"Heal"_s << 8 << 6
+        << u"Reach Heal 8: 1 goal changed, total 0"_s << 10 << u"4"_s << none;
+    QTest::newRow("a race change and back keeps the skill")
+        << u"Sword"_s << 0 << QStringList{u"raceDown"_s, u"raceUp"_s} << u"Sword"_s << 11 << 6
+        << QString() << 10 << u"4"_s << none;
+    QTest::newRow("the new race is the current one")
+        << u"Sword"_s << 0 << QStringList{u"raceDown"_s} << u"Sword"_s << 11 << 7 << QString() << 10
+        << u"4"_s << none;
+    QTest::newRow("a race that cannot learn the skill says so")
+        << u"Sword"_s << 0 << QStringList{u"raceUp"_s, u"raceUp"_s} << u"Braveness"_s << 11 << 4
+        << u"Sword cannot be learned by ArchHarakim; Braveness chosen instead"_s << 10 << u"0"_s
+        << none;
+    QTest::newRow("a newly chosen skill starts one above its value")
+        << u"Bartering"_s << 0 << none << u"Bartering"_s << 8 << 6 << QString() << 10 << u"4"_s
+        << none;
+    QTest::newRow("a target above the highest becomes the highest")
+        << u"Sword"_s << 250 << none << u"Sword"_s << 186 << 6
+        << u"Target lowered to 186, the highest"_s << 10 << u"4"_s << none;
+    QTest::newRow("Apply stores goals, not the skill selected when it was worked out")
+        << u"Sword"_s << 0 << QStringList{u"row0"_s, u"apply"_s} << u"Sword"_s << 11 << 6
+        << u"Reach Sword 11: 1 goal changed, total 4"_s << 0 << u"10"_s << none;
+    QTest::newRow("typing that was not stored stays in the box")
+        << u"Sword"_s << 0 << QStringList{u"type60"_s, u"apply"_s} << u"Sword"_s << 11 << 6
+        << u"Reach Sword 11: 1 goal changed, total 4"_s << 10 << u"60"_s
+        << QStringList{u"The goal box still holds 60, not stored"_s};
+    QTest::newRow("typing the new value is no typing to keep")
+        << u"Sword"_s << 0 << QStringList{u"type5"_s, u"apply"_s} << u"Sword"_s << 11 << 6
+        << u"Reach Sword 11: 1 goal changed, total 4"_s << 10 << u"5"_s << none;
+    QTest::newRow("undo shows the stored goal again")
+        << u"Sword"_s << 0 << QStringList{u"type60"_s, u"apply"_s, u"undo"_s} << u"Sword"_s << 11
+        << 6 << QString() << 10 << u"4"_s
+        << QStringList{u"The goal box still holds 60, not stored"_s};
+}
+
+void WindowTest::optimiseGoalsFollowsThePlan() {
+    QFETCH(QString, skill);
+    QFETCH(int, target);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, skillAfter);
+    QFETCH(int, targetAfter);
+    QFETCH(int, currentRace);
+    QFETCH(QString, note);
+    QFETCH(int, selected);
+    QFETCH(QString, goalBox);
+    QFETCH(QStringList, plannerNotes);
+    QSignalSpy kept(window.get(), &Tarrowind_Char_Planner::typingKept);
+    clickRow(10);
+    QTest::keyClick(list(), Qt::Key_T, Qt::ControlModifier);
+    auto *optimise = window->findChild<CompanionWindow *>(u"optimiseGoals"_s);
+    QVERIFY(optimise && optimise->isVisible());
+    auto *skills = FindControl<QComboBox>(optimise, "cmbTargetSkill");
+    auto *spin = FindControl<QSpinBox>(optimise, "spnTarget");
+    skills->setCurrentIndex(skills->findText(skill));
+    if (target > 0) {
+        QVERIFY(ShowActive(optimise));
+        spin->setFocus();
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, QString::number(target));
+        QTest::keyClick(spin, Qt::Key_Return);
+    }
+    for (const QString &step : steps) {
+        if (step == u"apply"_s) {
+            auto *apply = FindControl<QPushButton>(optimise, "cmdApplyReach");
+            QVERIFY(apply->isEnabled());
+            apply->click();
+        } else if (step == u"raceDown"_s || step == u"raceUp"_s) {
+            QTest::keyClick(control<QComboBox>("cmbRace"),
+                            step == u"raceDown"_s ? Qt::Key_Down : Qt::Key_Up);
+        } else if (step == u"row0"_s) {
+            clickRow(0);
+        } else if (step.startsWith(u"type"_s)) {
+            type("txtGoal", step.mid(4));
+        } else if (step == u"undo"_s) {
+            QVERIFY(!window->document()->Undo());
+        }
+    }
+    QCOMPARE(skills->currentText(), skillAfter);
+    QCOMPARE(spin->value(), targetAfter);
+    auto *races = FindControl<QTableView>(optimise, "tblReachRaces");
+    QVERIFY2(Cell(races, currentRace, 0).toString().endsWith(u" (current)"_s),
+             qPrintable(Cell(races, currentRace, 0).toString()));
+    QCOMPARE(optimise->note(), note);
+    QCOMPARE(window->document()->plan().selected, selected);
+    QCOMPARE(box("txtGoal")->text(), goalBox);
+    QStringList said;
+    for (const QList<QVariant> &signal : kept) {
+        said << signal.at(0).toString();
+    }
+    QCOMPARE(said, plannerNotes);
+    if (!plannerNotes.isEmpty() && goalBox == u"60"_s) {
+        // The kept typing goes on as typed: its live cost, and its own undo in the box.
+        QCOMPARE(
+            box("txtGoalCost")->text(),
+            QString::number(Tarrowind_Module::ExpToGoal(
+                4, 60, Tarrowind_Module::RaceDifficulty(window->document()->plan().race, 10))));
+        QVERIFY(box("txtGoal")->isUndoAvailable());
+    }
+}
+
 void WindowTest::compareRacesFollowsThePlan() {
     auto *action = window->findChild<QAction *>(u"compareRacesAction"_s);
     QVERIFY(window->listMenu()->actions().contains(action));
@@ -1747,8 +1882,15 @@ void WindowTest::compareRacesFollowsThePlan() {
     QCOMPARE(race(0), (QStringList{u"Mercenary"_s, u"cannot be recalculated"_s, u"0"_s, u"0"_s}));
     QCOMPARE(race(6), (QStringList{u"ArchTemplar (current)"_s, u"112,523"_s, u"0"_s, u"1"_s}));
 
+    // Tab moves on from the table to the explanation under it.
+    QVERIFY(ShowActive(compare));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab);
+    QCOMPARE(compare->focusWidget(), FindControl<QLabel>(compare, "compareNote"));
+
     auto *races = control<QComboBox>("cmbRace");
-    QTest::keyClick(races, Qt::Key_Down); // to Seyan'Du: the plan is reset
+    QTest::keyClick(races, Qt::Key_Down);                         // to Seyan'Du: the plan is reset
+    QCOMPARE(table->currentIndex(), table->model()->index(7, 0)); // the new race is selected
     QVERIFY(Cell(table, 7, 0, Qt::FontRole).value<QFont>().bold());
     QVERIFY(!Cell(table, 6, 0, Qt::FontRole).value<QFont>().bold());
     QCOMPARE(race(7), (QStringList{u"Seyan'Du (current)"_s, u"0"_s, u"0"_s, u"0"_s}));
@@ -1779,14 +1921,37 @@ void WindowTest::compareRacesBesideThePlanner() {
     QVERIFY(QTest::qWaitForWindowActive(compare));
     QApplication::setActiveWindow(compare); // as a window manager would, for its keys
     QVERIFY(available.contains(compare->frameGeometry()));
-    // Right of the planner, else left of it, where the screen has room; inside it always.
+    // Right of the planner, else left of it, else beside it with the planner moved as little as
+    // needed, where the screen has room for both; inside it always.
     const QRect screen(0, 0, 1280, 900);
-    QCOMPARE(CompanionWindow::PlaceBeside({10, 20, 430, 364}, {500, 300}, screen, 8),
-             QPoint(448, 20));
-    QCOMPARE(CompanionWindow::PlaceBeside({840, 700, 430, 364}, {500, 300}, screen, 8),
-             QPoint(332, 600));
-    QCOMPARE(CompanionWindow::PlaceBeside({400, 20, 430, 364}, {500, 300}, screen, 8),
-             QPoint(780, 20));
+    const auto placed = [&screen](const QRect &planner, const QSize &frame) {
+        const CompanionWindow::Placement placement =
+            CompanionWindow::PlaceBeside(planner, frame, screen, 8);
+        return QList<QPoint>{placement.companion, placement.planner};
+    };
+    QCOMPARE(placed({10, 20, 430, 364}, {500, 300}), (QList<QPoint>{{448, 20}, {10, 20}}));
+    QCOMPARE(placed({840, 700, 430, 364}, {500, 300}), (QList<QPoint>{{332, 600}, {840, 700}}));
+    QCOMPARE(placed({400, 20, 430, 364}, {500, 300}), (QList<QPoint>{{780, 20}, {342, 20}}));
+    QCOMPARE(placed({500, 20, 430, 364}, {700, 880}), (QList<QPoint>{{0, 20}, {708, 20}}));
+    QCOMPARE(placed({200, 20, 430, 364}, {685, 900}), (QList<QPoint>{{595, 0}, {157, 20}}));
+    QCOMPARE(placed({400, 20, 430, 364}, {900, 300}), (QList<QPoint>{{380, 20}, {400, 20}}));
+    // A window kept from a larger screen comes back inside the smaller one, as large as it fits.
+    QCOMPARE(CompanionWindow::FitInside({560, 40, 685, 817}, {0, 0, 1024, 740}),
+             QRect(339, 0, 685, 740));
+    QCOMPARE(CompanionWindow::FitInside({560, 40, 685, 817}, {0, 0, 640, 452}),
+             QRect(0, 0, 640, 452));
+    QCOMPARE(CompanionWindow::FitInside({20, 30, 300, 200}, {0, 0, 640, 452}),
+             QRect(20, 30, 300, 200));
+    // Both windows can be made small enough for a 640 x 480 screen.
+    QVERIFY(compare->minimumSizeHint().width() <= 600 &&
+            compare->minimumSizeHint().height() <= 400);
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    auto *optimise = window->findChild<QWidget *>(u"optimiseGoals"_s);
+    QVERIFY(optimise->minimumSizeHint().width() <= 600 &&
+            optimise->minimumSizeHint().height() <= 400);
+    QVERIFY(available.contains(optimise->frameGeometry()));
+    optimise->close();
+    QVERIFY(ShowActive(compare));
     auto *table = FindControl<QTableView>(compare, "raceTable");
 
     // The whole table, as text and as HTML.

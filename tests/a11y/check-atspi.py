@@ -5,7 +5,7 @@
 
 Starts the planner given as the first argument (on the accessibility bus of on-a11y-bus.sh),
 walks the keyboard path a screen-reader user takes (race, a row, a goal, Enter, undo and redo,
-a refused "abc", "Compare Races") and checks names, roles, states, what is announced and when, as an AT-SPI client receives them.
+a refused "abc", "Compare Races", "Optimise Goals" and its Apply) and checks names, roles, states, what is announced and when, as an AT-SPI client receives them.
 """
 
 import subprocess
@@ -89,6 +89,15 @@ def planner_window():
     return None
 
 
+def optimise_window():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        for window in app or []:
+            if window is not None and window.name == "Optimise Goals":
+                return window
+    return None
+
+
 def key(keysym, times=1):
     for _ in range(times):
         pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
@@ -122,6 +131,7 @@ def report():
 
 
 KEY_TAB, KEY_DOWN, KEY_END, KEY_BACKSPACE, KEY_RETURN = 0xFF09, 0xFF54, 0xFF57, 0xFF08, 0xFF0D
+KEY_SPACE = 0x20
 
 
 def main():
@@ -206,6 +216,44 @@ def main():
         key_with_control(ord("r"))
         wait_for(lambda: focused[-1:] == ["Seyan'Du (current)"], "the comparison's current cell")
         check(focused[-1:] == ["Seyan'Du (current)"], "Compare Races read %r" % focused[-1:])
+        # Tab leaves the table for the explanation under it.
+        key(KEY_TAB)
+        wait_for(lambda: focused[-1:] and focused[-1].startswith("Each race"),
+                 "Tab to the explanation under the races")
+
+        # "Optimise Goals": the skill box says its skill, the target box its highest.
+        key_with_control(ord("t"))
+        optimise = wait_for(lambda: optimise_window(), "the Optimise Goals window")
+        skill = find(optimise, pyatspi.ROLE_COMBO_BOX)
+        wait_for(lambda: skill.getState().contains(pyatspi.STATE_FOCUSED), "the skill box focused")
+        check(skill.name == "Skill: Sword", "skill box named %r" % skill.name)
+        labelled = [r for r in skill.getRelationSet()
+                    if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+        check(not labelled, "the skill box is named by no label, which would drop its skill")
+        target = find(optimise, pyatspi.ROLE_SPIN_BUTTON, "Target modded value at goal")
+        check(target.description.startswith("at most ") and "Seyan'Du" in target.description,
+              "target box described as %r" % target.description)
+
+        # Tab goes from control to control; entering a table reads its current cell.
+        key(KEY_TAB, 2)
+        wait_for(lambda: focused[-1:] and focused[-1] not in ("Suggested goals", ""),
+                 "a cell of the suggested goals read")
+        cell = focused[-1]
+        key(KEY_TAB)
+        wait_for(lambda: focused[-1:] == ["Mercenary"], "the races table's first cell read")
+        key(KEY_TAB)
+        wait_for(lambda: focused[-1:] == ["Apply the suggested goals"], "Tab to Apply")
+        check(cell != "Races", "the suggested goals read %r on entry" % cell)
+
+        # Apply says the step and what it changed, once, and the focus stays near.
+        start = len(announced)
+        key(KEY_SPACE)
+        said = announced_after(start, "Apply to be announced")
+        pump(0.3)
+        said = announced[start:]
+        check(len(said) == 1 and said[0].startswith("Reach Sword ")
+              and " changed, total " in said[0], "Apply said as %r" % said)
+        check(target.getState().contains(pyatspi.STATE_FOCUSED), "the target box has the focus")
     finally:
         planner.terminate()
         try:

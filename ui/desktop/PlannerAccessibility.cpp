@@ -68,6 +68,10 @@ void Announcer::Follow(const PlanDocument *document) {
     connect(document, &PlanDocument::changed, this,
             [this, document](PlanDocument::Move move, const QString &step) {
                 const Tarrowind_Module::CharacterPlan &plan = document->plan();
+                if (std::exchange(m_leaveNextChange, false) && move == PlanDocument::Move::Change) {
+                    m_said = plan;
+                    return;
+                }
                 // The step's name goes in front of what it changed, so the user hears which step
                 // was taken back or done again.
                 const QString preface =
@@ -148,6 +152,17 @@ public:
         default:
             return QAccessibleWidget::text(t);
         }
+    }
+
+    // A buddy label would be the box's "labelled by", whose text a screen reader then says in
+    // place of the name, dropping the current entry; the name already starts with the label's
+    // words.
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override {
+        QList<QPair<QAccessibleInterface *, QAccessible::Relation>> related =
+            QAccessibleWidget::relations(match);
+        related.removeIf([](const auto &relation) { return relation.second & QAccessible::Label; });
+        return related;
     }
 
     QAccessible::State state() const override {

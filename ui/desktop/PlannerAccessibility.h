@@ -33,9 +33,14 @@ public:
     // said. An undo or redo first says which step it took, also when only the selected row
     // changed.
     void Follow(const PlanDocument *document);
+    // With `leave`, the next change of the document's plan is said by the part that makes it, in
+    // its own words, and Follow only counts it as said; false takes that back, for a change that
+    // was refused.
+    void LeaveNextChange(bool leave) { m_leaveNextChange = leave; }
 
 private:
     Tarrowind_Module::CharacterPlan m_said;
+    bool m_leaveNextChange = false;
 };
 
 // Says a message once the user pauses: each Later() replaces the waiting message and starts the

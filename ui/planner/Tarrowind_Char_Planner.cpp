@@ -175,7 +175,32 @@ void Tarrowind_Char_Planner::UpdateForm() {
         }
     }
     if (hasRow) {
+        // A change made in another window must not throw away what the user is typing in this
+        // one: a box whose text is neither what it was filled with nor the new stored value keeps
+        // it, and its own undo. Every other change shows the stored values.
+        QStringList kept;
+        if (m_document->changedBeside()) {
+            const SkillPlanEntry &entry = plan.skills[plan.selected];
+            const std::pair<DetailBox *, QString> boxes[] = {
+                {txtBase, tr("The base box still holds %1, not stored")},
+                {txtEQ, tr("The equipment box still holds %1, not stored")},
+                {txtGoal, tr("The goal box still holds %1, not stored")}};
+            const std::int16_t stored[] = {entry.Base, entry.EQ, entry.Goal};
+            for (std::size_t i = 0; i < std::size(boxes); ++i) {
+                DetailBox *box = boxes[i].first;
+                if (box->HoldsUnstoredTyping() && box->text() != NumberText::PlainText(stored[i])) {
+                    m_keptTyping.append(box);
+                    kept << boxes[i].second.arg(MessageText::ShortQuote(box->text()));
+                }
+            }
+        }
         lstSkills_Click();
+        if (!m_keptTyping.isEmpty()) {
+            m_keptTyping.clear();
+            ShowLiveCost();           // the typed levels' cost, as before the change
+            m_liveCostSaid->Cancel(); // the note says what stayed
+            Q_EMIT typingKept(kept.join(QLatin1String("; ")));
+        }
     }
 }
 
@@ -280,10 +305,15 @@ void Tarrowind_Char_Planner::lstSkills_Click() {
         // Whatever the live cost would show here is overwritten by the stored cost below.
         const QSignalBlocker baseBlocker(txtBase);
         const QSignalBlocker goalBlocker(txtGoal);
-        txtBase->Fill(NumberText::PlainText(entry.Base));
-        txtEQ->Fill(NumberText::PlainText(entry.EQ));
+        const auto fill = [this](DetailBox *box, std::int16_t value) {
+            if (!m_keptTyping.contains(box)) {
+                box->Fill(NumberText::PlainText(value));
+            }
+        };
+        fill(txtBase, entry.Base);
+        fill(txtEQ, entry.EQ);
         lblMod->setText(NumberText::PlainText(entry.Mod));
-        txtGoal->Fill(NumberText::PlainText(entry.Goal));
+        fill(txtGoal, entry.Goal);
         txtGoalCost->setText(NumberText::PlainText(entry.GoalCost));
     }
     // A box that gets the focus says which skill it belongs to.

@@ -54,6 +54,13 @@ public:
     // The status bar's note: what the planner last said about an action.
     StatusNote *statusNote() const { return m_statusNote; }
 
+Q_SIGNALS:
+    // A change made beside the window kept typing that was not stored in one or more boxes;
+    // `note` says which and what they hold ("The goal box still holds 60, not stored"), for the
+    // window's status line, which says it once.
+    void typingKept(const QString &note);
+
+public:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -119,6 +126,8 @@ private:
     std::array<QMenu *, 4> m_barMenus{}; // in PlannerHost::BarMenu's order
     StatusNote *m_statusNote = nullptr;
     StatusLine *m_statusLine = nullptr;
+    // While UpdateForm shows a change made beside the window: the boxes that keep their typing.
+    QList<DetailBox *> m_keptTyping;
 
     QLabel *Label1 = nullptr;
     SkillListWidget *lstSkills = nullptr;

@@ -5,17 +5,47 @@
 
 #include "document/PlanDocument.h"
 
+#include "ui/desktop/PlannerAccessibility.h"
+
 #include <QAction>
 #include <QActionEvent>
+#include <QGuiApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
 namespace {
 
 constexpr int Gap = 8;
+
+// On Wayland a program can neither read nor set where its windows stand; the window system
+// places them.
+bool PlacesItsWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// Scrolls the window's controls where the window is too small for them, and asks for all the
+// room they need where it is not: QScrollArea's own size hint stops at a size for a dialog.
+class ContentScroll : public QScrollArea {
+public:
+    explicit ContentScroll(QWidget *parent) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        // Tab goes from control to control; the area itself scrolls to the one with the focus.
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
 
 bool IsWindowWideKey(const QAction *action) {
     return !action->shortcuts().isEmpty() && (action->shortcutContext() == Qt::WindowShortcut ||
@@ -59,7 +89,9 @@ private:
 } // namespace
 
 CompanionWindow::CompanionWindow(const PlanDocument *document, QWidget *planner)
-    : QWidget(planner, Qt::Window), m_planner(planner) {
+    : QWidget(planner, Qt::Window), m_planner(planner),
+      m_announcer(planner->findChild<Announcer *>()), m_scroll(new ContentScroll(this)),
+      m_content(new QWidget(m_scroll)), m_note(new QLabel(this)) {
     // Closing a companion never ends the program; closing the planner closes both.
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *close = new QAction(tr("Close"), this);
@@ -79,11 +111,41 @@ CompanionWindow::CompanionWindow(const PlanDocument *document, QWidget *planner)
     connect(close, &QAction::triggered, this, &QWidget::close);
     addAction(close);
     new FollowsPlanner(this, planner);
+
+    m_scroll->setWidget(m_content);
+    m_note->setObjectName(QStringLiteral("lblNote"));
+    m_note->setWordWrap(true);
+    m_note->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll, 1);
+    auto *noteRow = new QVBoxLayout;
+    noteRow->setContentsMargins(layout->spacing() + 6, 0, layout->spacing() + 6, 6);
+    noteRow->addWidget(m_note);
+    layout->addLayout(noteRow);
+
     connect(document, &PlanDocument::changed, this, [this] {
         if (isVisible()) {
+            // A note is about the plan as it was; what the window says of the new one follows.
+            m_note->clear();
             ShowPlan();
         }
     });
+}
+
+CompanionWindow *CompanionWindow::Of(QWidget *widget) {
+    return widget ? qobject_cast<CompanionWindow *>(widget->window()) : nullptr;
+}
+
+void CompanionWindow::ShowNote(const QString &note, Said said) {
+    m_note->setText(note);
+    if (said == Said::Now && m_announcer && !note.isEmpty()) {
+        m_announcer->Announce(note);
+    }
+}
+
+QString CompanionWindow::note() const {
+    return m_note->text();
 }
 
 void CompanionWindow::Opening(bool shown) {
@@ -92,19 +154,43 @@ void CompanionWindow::Opening(bool shown) {
     }
 }
 
-QPoint CompanionWindow::PlaceBeside(const QRect &planner, const QSize &frame,
-                                    const QRect &available, int gap) {
-    int x = planner.right() + 1 + gap;
-    if (x + frame.width() > available.right() + 1) {
-        x = planner.left() - gap - frame.width();
-    }
-    if (x < available.left()) {
-        x = available.right() + 1 - frame.width();
+CompanionWindow::Placement CompanionWindow::PlaceBeside(const QRect &planner, const QSize &frame,
+                                                        const QRect &available, int gap) {
+    Placement placement{{}, planner.topLeft()};
+    const int end = available.right() + 1; // the first x past the area
+    const int right = planner.right() + 1 + gap;
+    const int left = planner.left() - gap - frame.width();
+    int x = 0;
+    if (right + frame.width() <= end) {
+        x = right;
+    } else if (left >= available.left()) {
+        x = left;
+    } else if (planner.width() + gap + frame.width() <= available.width()) {
+        // Both fit side by side once the planner moves: whichever way it moves less.
+        const int leftward = right + frame.width() - end;
+        const int rightward = available.left() - left;
+        if (leftward <= rightward) {
+            placement.planner.rx() -= leftward;
+            x = end - frame.width();
+        } else {
+            placement.planner.rx() += rightward;
+            x = available.left();
+        }
+    } else {
+        x = end - frame.width();
     }
     x = std::max(x, available.left());
     const int y =
         std::max(std::min(planner.top(), available.bottom() + 1 - frame.height()), available.top());
-    return {x, y};
+    placement.companion = {x, y};
+    return placement;
+}
+
+QRect CompanionWindow::FitInside(const QRect &frame, const QRect &available) {
+    const QSize size = frame.size().boundedTo(available.size());
+    const int x = std::clamp(frame.x(), available.left(), available.right() + 1 - size.width());
+    const int y = std::clamp(frame.y(), available.top(), available.bottom() + 1 - size.height());
+    return {QPoint(x, y), size};
 }
 
 void CompanionWindow::Bring() {
@@ -118,11 +204,17 @@ void CompanionWindow::Bring() {
         const QRect available = m_planner->screen()->availableGeometry();
         // Not QWidget::adjustSize, which keeps a window to two thirds of the screen: the content
         // may use all of it, and scroll bars reach whatever does not fit.
-        const QSize size =
-            sizeHint().expandedTo(minimumSizeHint()).boundedTo(available.size() - decoration);
-        setMinimumSize(size);
+        const QSize size = sizeHint().boundedTo(available.size() - decoration);
         resize(size);
-        move(PlaceBeside(frame, size + decoration, available, Gap));
+        if (PlacesItsWindows()) {
+            const Placement placement = PlaceBeside(frame, size + decoration, available, Gap);
+            move(placement.companion);
+            if (placement.planner != frame.topLeft()) {
+                m_planner->move(placement.planner);
+            }
+        }
+    } else {
+        FitScreen();
     }
     if (isMinimized()) {
         setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -130,4 +222,53 @@ void CompanionWindow::Bring() {
     show();
     raise();
     activateWindow();
+}
+
+void CompanionWindow::FitScreen() {
+    QScreen *on = screen();
+    if (!on) {
+        return;
+    }
+    const QRect available = on->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize decoration = frame.size() - geometry().size();
+    const QRect fitted = FitInside(frame, available);
+    if (fitted.size() != frame.size()) {
+        resize(fitted.size() - decoration);
+    }
+    if (PlacesItsWindows() && fitted.topLeft() != frame.topLeft()) {
+        move(fitted.topLeft());
+    }
+}
+
+void CompanionWindow::FollowScreen(QScreen *screen) {
+    if (screen == m_followedScreen) {
+        return;
+    }
+    if (m_followedScreen) {
+        disconnect(m_followedScreen, nullptr, this, nullptr);
+    }
+    m_followedScreen = screen;
+    if (screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, [this] {
+            if (isVisible()) {
+                FitScreen();
+            }
+        });
+        connect(screen, &QObject::destroyed, this, [this] { m_followedScreen = nullptr; });
+    }
+}
+
+void CompanionWindow::ScreenChanged(QScreen *screen) {
+    FollowScreen(screen);
+    FitScreen();
+}
+
+void CompanionWindow::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (QWindow *handle = windowHandle()) {
+        connect(handle, &QWindow::screenChanged, this, &CompanionWindow::ScreenChanged,
+                Qt::UniqueConnection);
+    }
+    FollowScreen(screen());
 }

@@ -10,7 +10,11 @@
 
 #include <utility>
 
+class Announcer;
 class PlanDocument;
+class QLabel;
+class QScreen;
+class QScrollArea;
 
 // A window that works beside the planner, such as "Compare Races": a top-level child of the
 // planner window that shows the document's plan without being the planner. Escape and Ctrl+W
@@ -18,6 +22,10 @@ class PlanDocument;
 // window-wide keys (undo, redo, Copy Plan, Paste Plan, the keys that open companions, and any
 // added later) work in it as they do in the planner. While it is shown it follows every change of
 // the plan; while it is hidden it does no work for one.
+//
+// Its controls go into content(), which scrolls where the window is smaller than they need; the
+// window can be made as small as a 640 x 480 screen requires. Under them stands the window's note
+// line, which says what its controls did and what the window did of its own accord.
 class CompanionWindow : public QWidget {
     Q_OBJECT
 
@@ -34,14 +42,38 @@ public:
         return window;
     }
 
-    // Where the top-left corner of a window frame of `frame` goes: `gap` to the right of the
-    // planner's frame if it fits there, else to its left, else as far right as it fits; never
-    // outside `available`, and level with the planner's top as far as the screen allows.
-    static QPoint PlaceBeside(const QRect &planner, const QSize &frame, const QRect &available,
-                              int gap);
+    // The companion window that `widget` is part of, or null.
+    static CompanionWindow *Of(QWidget *widget);
+
+    // Where the frames of the planner and of a companion of `frame` go at the companion's first
+    // showing. Where `available` has room for both side by side, `gap` apart, they do not
+    // overlap: the companion goes right of the planner, else left of it, and where neither fits
+    // the planner moves as little as that needs. Without that room the planner stays and the
+    // companion goes as far right as it fits. Either lies inside `available` as far as its size
+    // allows, the companion level with the planner's top as far as the screen allows.
+    struct Placement {
+        QPoint companion;
+        QPoint planner;
+    };
+    static Placement PlaceBeside(const QRect &planner, const QSize &frame, const QRect &available,
+                                 int gap);
+    // The place and size of a window frame `frame` inside `available`: no larger than the area,
+    // moved no further than it must be to lie wholly inside it.
+    static QRect FitInside(const QRect &frame, const QRect &available);
+
+    // Shows `note` on the window's note line, where it stays until the next note or the next
+    // change of the plan, and says it to a screen reader unless `said` tells that it was said
+    // already.
+    enum class Said { Now, Already };
+    void ShowNote(const QString &note, Said said = Said::Now);
+    // The note line's text; empty without a note.
+    QString note() const;
 
 protected:
     CompanionWindow(const PlanDocument *document, QWidget *planner);
+
+    // The widget that holds the window's controls; give it a layout.
+    QWidget *content() const { return m_content; }
 
     // Shows the document's plan; called at every change of the plan while the window is shown.
     virtual void ShowPlan() = 0;
@@ -49,13 +81,26 @@ protected:
     // whether it already was. Shows the plan unless it was shown.
     virtual void Opening(bool shown);
 
+    void showEvent(QShowEvent *event) override;
+
 private:
     // Shows the window raised and active, restored if it was minimised. The first time, it takes
-    // the size of its content as far as the planner's screen allows, cannot be made smaller than
-    // that, and stands beside the planner, inside the screen's available area.
+    // the size of its content as far as the planner's screen allows and stands beside the
+    // planner; every time, it lies inside its screen's available area.
     void Bring();
+    // Brings the window inside its screen's available area, keeping its place and size where
+    // they fit.
+    void FitScreen();
+    // Fits the window into the available area of `screen` whenever that changes.
+    void FollowScreen(QScreen *screen);
+    void ScreenChanged(QScreen *screen);
 
     QWidget *m_planner;
+    Announcer *m_announcer;
+    QScrollArea *m_scroll;
+    QWidget *m_content;
+    QLabel *m_note;
+    QScreen *m_followedScreen = nullptr;
     // Placed beside the planner, at its first showing; later showings keep where the user put it.
     bool m_placed = false;
 };

@@ -78,6 +78,8 @@ ResultTable::ResultTable(ResultModel *model, const char *objectName, const QStri
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table, so that the controls after it can be reached by keyboard.
+    setTabKeyNavigation(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     // Where the window is too small for the whole table, scroll bars reach every cell.
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -119,10 +121,6 @@ void ResultTable::ShowRows(int rows) {
     setMinimumSize(horizontalHeader()->length() + verticalScrollBar()->sizeHint().width() + frame,
                    horizontalHeader()->sizeHint().height() +
                        rows * verticalHeader()->defaultSectionSize() + frame);
-}
-
-void ResultTable::SayCurrentCellOnEntry() {
-    m_saysCurrentCell = true;
 }
 
 QMimeData *ResultTable::MimeData() const {
@@ -177,8 +175,10 @@ void ResultTable::keyPressEvent(QKeyEvent *event) {
 }
 
 void ResultTable::focusInEvent(QFocusEvent *event) {
-    QTableView::focusInEvent(event);
-    if (m_saysCurrentCell) {
-        PlannerAccessibility::SayCurrentItemSoon(this);
+    // Without a current cell a screen reader would hear only the table and its row count.
+    if (!currentIndex().isValid() && model()->rowCount() > 0) {
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
     }
+    QTableView::focusInEvent(event);
+    PlannerAccessibility::SayCurrentItemSoon(this);
 }

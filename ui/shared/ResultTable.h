@@ -46,8 +46,12 @@ private:
 
 // A read-only table of one result: whole rows selected, column headers, the row headers hidden
 // but read by a screen reader, and Ctrl+C copying the whole table as tab-separated text and as
-// HTML. Its columns are sized once, when it is made, for their headers and for the widest texts
-// the model says they can hold; never again, so a change of the plan costs no measuring.
+// HTML. Tab and Shift+Tab move on to the window's next or previous control, the arrow keys
+// between cells. Whenever the table takes the focus, a screen reader hears its current cell with
+// the cell's headers; a table with rows but no current cell makes its first cell current for
+// that, without selecting it. Its columns are sized once, when it is made, for their headers and
+// for the widest texts the model says they can hold; never again, so a change of the plan costs
+// no measuring.
 class ResultTable : public QTableView {
     Q_OBJECT
 
@@ -60,10 +64,9 @@ public:
     // The table is at least `rows` rows high and as wide as its columns, and its last column
     // takes any width left over, for a table whose rows come and go.
     void ShowRows(int rows);
-    // A screen reader hears the current cell, with its headers, whenever the table takes the
-    // focus.
-    void SayCurrentCellOnEntry();
-
+    // Every table says its current cell when it takes the focus; this stays for the windows that
+    // asked for it before that was so, and does nothing more.
+    void SayCurrentCellOnEntry() {}
     // The whole table with its headers: tab-separated lines, and an HTML table.
     QMimeData *MimeData() const;
 
@@ -74,6 +77,4 @@ protected:
 
 private:
     void SizeColumns(const ResultModel *model);
-
-    bool m_saysCurrentCell = false;
 };

@@ -23,8 +23,6 @@ CompareRacesWindow::CompareRacesWindow(const PlanDocument *document, QWidget *pl
     setObjectName(QStringLiteral("compareRaces"));
     setWindowTitle(tr("Compare Races"));
     m_table->FitContents();
-    // The plan's race is where the user's eye goes first; the table reads it out on focus.
-    m_table->SayCurrentCellOnEntry();
 
     auto *note = new QLabel(
         tr("Each race with this plan's bases, equipment and goals, recalculated as Update does, "
@@ -36,7 +34,8 @@ CompareRacesWindow::CompareRacesWindow(const PlanDocument *document, QWidget *pl
     note->setWordWrap(true);
     // Tab reaches the explanation, so a screen reader can read it.
     note->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto *layout = new QVBoxLayout(this);
+    note->setFocusPolicy(Qt::StrongFocus); // a selectable label alone takes the focus by click
+    auto *layout = new QVBoxLayout(content());
     layout->addWidget(m_table);
     layout->addWidget(note);
 }
@@ -51,11 +50,17 @@ void CompareRacesWindow::ShowPlan() {
         failure = std::current_exception(); // not for a plan the document holds; shown, not thrown
     }
     m_costs->Show(costs, plan.race, failure);
+    // The plan's race is where the user's eye goes first, also after a paste or a race change;
+    // the table reads the current cell out on focus.
+    if (plan.race != m_selectedRace) {
+        m_selectedRace = plan.race;
+        m_table->setCurrentIndex(m_costs->index(plan.race, RaceCostModel::RaceColumn));
+    }
 }
 
 void CompareRacesWindow::Opening(bool /*shown*/) {
+    m_selectedRace = -1; // each opening starts on the plan's race
     ShowPlan();
-    m_table->setCurrentIndex(m_costs->index(m_document->plan().race, RaceCostModel::RaceColumn));
 }
 
 CompareRacesWindow *CompareRacesWindow::Open(const PlanDocument *document, QWidget *planner) {

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "rules/Types.h"
+
 #include "ui/shared/CompanionWindow.h"
 
 class PlanDocument;
@@ -32,6 +34,8 @@ private:
     const PlanDocument *m_document;
     RaceCostModel *m_costs;
     ResultTable *m_table;
+    // The race whose row was last made current: the plan's race, unless it could not be.
+    Tarrowind_Module::RaceNumber m_selectedRace = -1;
 };
 
 // Adds "Compare Races" (Ctrl+R anywhere in the planner) to the planner's menu.

@@ -102,6 +102,6 @@ void CheapestPanel::ShowPlan() {
 
 void CheapestPanel::cmdApplyCheapest_Click() {
     if (m_cheapest && cmdApplyCheapest->isEnabled()) {
-        ApplyGoals(cmdApplyCheapest, tr("Cheapest goals"), *m_cheapest);
+        ApplyGoals(cmdApplyCheapest, tr("Cheapest goals"), *m_cheapest, chkAttributesMayFall);
     }
 }

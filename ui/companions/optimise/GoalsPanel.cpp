@@ -5,8 +5,11 @@
 
 #include "document/PlanDocument.h"
 #include "text/FailureText.h"
+#include "text/NumberText.h"
 #include "ui/desktop/PlannerAccessibility.h"
+#include "ui/shared/CompanionWindow.h"
 
+#include <QLocale>
 #include <QPushButton>
 
 #include <exception>
@@ -19,14 +22,43 @@ GoalsPanel::GoalsPanel(const QString &title, PlanDocument *document, Announcer *
       m_announcer(announcer) {}
 
 void GoalsPanel::ApplyGoals(QPushButton *button, const QString &what,
-                            const CharacterPlan &suggested) {
-    const std::exception_ptr failure = m_document->Apply(what, [suggested](CharacterPlan &plan) {
-        for (SkillNumber s = 0; s < SkillCount; ++s) {
-            plan.skills[s].Goal = suggested.skills[s].Goal;
-        }
-    });
-    if (failure && m_announcer) {
-        m_announcer->ShowAt(button, FailureText::NothingChanged(failure));
+                            const CharacterPlan &suggested, QWidget *nearby) {
+    const bool focused = button->hasFocus();
+    const CharacterPlan before = m_document->plan();
+    // The note says what the step did, in place of what the planner would say of the change.
+    if (m_announcer) {
+        m_announcer->LeaveNextChange(true);
+    }
+    const std::exception_ptr failure =
+        m_document->ApplyBeside(what, [suggested](CharacterPlan &plan) {
+            for (SkillNumber s = 0; s < SkillCount; ++s) {
+                plan.skills[s].Goal = suggested.skills[s].Goal;
+            }
+        });
+    if (m_announcer) {
+        m_announcer->LeaveNextChange(false);
+    }
+    if (failure) {
+        Note(FailureText::NothingChanged(failure));
+        return;
+    }
+    const CharacterPlan &after = m_document->plan();
+    int changed = 0;
+    for (SkillNumber s = 0; s < SkillCount; ++s) {
+        changed += after.skills[s].Goal != before.skills[s].Goal ? 1 : 0;
+    }
+    const QString total = NumberText::GroupedAmount(Total(after));
+    Note(changed == 1
+             ? tr("%1: 1 goal changed, total %2").arg(what, total)
+             : tr("%1: %2 goals changed, total %3").arg(what, QLocale().toString(changed), total));
+    if (focused && !button->isEnabled() && nearby) {
+        nearby->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void GoalsPanel::Note(const QString &note) {
+    if (CompanionWindow *window = CompanionWindow::Of(this)) {
+        window->ShowNote(note);
     }
 }
 

@@ -22,7 +22,7 @@ OptimiseGoalsWindow::OptimiseGoalsWindow(PlanDocument *document, QWidget *planne
       m_cheapest(new CheapestPanel(document, announcer, m_resultSaid, this)) {
     setObjectName(QStringLiteral("optimiseGoals"));
     setWindowTitle(tr("Optimise Goals"));
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(content());
     layout->addWidget(m_reach);
     layout->addWidget(m_cheapest);
 }

@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 using namespace Tarrowind_Module;
@@ -36,11 +37,47 @@ QString Amount(std::int32_t value) {
 
 } // namespace
 
+// The target: a number above the highest can be typed, where QSpinBox would refuse its last
+// digit ("250" becoming "25"), and is answered with the highest once the typing ends, by Enter
+// or by leaving the box.
+class TargetBox : public QSpinBox {
+public:
+    explicit TargetBox(QWidget *parent) : QSpinBox(parent) {}
+
+    // Whether typing has been lowered to the highest since the last call.
+    bool TakeLowered() { return std::exchange(m_lowered, false); }
+
+protected:
+    QValidator::State validate(QString &input, int &pos) const override {
+        const QValidator::State state = QSpinBox::validate(input, pos);
+        return state == QValidator::Invalid && Above(input) ? QValidator::Intermediate : state;
+    }
+
+    void fixup(QString &input) const override {
+        if (Above(input)) {
+            input = textFromValue(maximum());
+            m_lowered = true;
+            return;
+        }
+        QSpinBox::fixup(input);
+    }
+
+private:
+    bool Above(const QString &input) const {
+        bool read = false;
+        const qlonglong number = locale().toLongLong(input.trimmed(), &read);
+        return read && number > maximum();
+    }
+
+    // fixup() is const in QAbstractSpinBox; what it did is kept for the panel to say.
+    mutable bool m_lowered = false;
+};
+
 ReachPanel::ReachPanel(PlanDocument *document, Announcer *announcer, PausedAnnouncement *resultSaid,
                        QWidget *parent)
     : GoalsPanel(tr("Reach a value"), document, announcer, resultSaid, parent),
       m_suggested(new ReachModel(this)), m_races(new ReachRacesModel(this)),
-      cmbTargetSkill(new QComboBox(this)), spnTarget(new QSpinBox(this)),
+      cmbTargetSkill(new QComboBox(this)), spnTarget(new TargetBox(this)),
       lblHighest(new QLabel(this)),
       tblReach(new ResultTable(m_suggested, "tblReach", tr("Suggested goals"), this)),
       lblOwnGoal(new QLabel(this)),
@@ -65,6 +102,11 @@ ReachPanel::ReachPanel(PlanDocument *document, Announcer *announcer, PausedAnnou
     connect(spnTarget, &QSpinBox::valueChanged, this, [this] {
         ShowReach();
         m_resultSaid->Later(lblOwnGoal->text());
+    });
+    connect(spnTarget, &QAbstractSpinBox::editingFinished, this, [this] {
+        if (spnTarget->TakeLowered()) {
+            Note(tr("Target lowered to %1, the highest").arg(Amount(spnTarget->maximum())));
+        }
     });
     connect(cmdApplyReach, &QPushButton::clicked, this, &ReachPanel::cmdApplyReach_Click);
 }
@@ -141,6 +183,12 @@ void ReachPanel::ShowPlan() {
     FillSkills();
     if (cmbTargetSkill->currentIndex() >= 0 && TargetSkill() != before) {
         StartTarget(); // the race no longer learns the skill that was chosen
+        if (before >= 0) {
+            Note(tr("%1 cannot be learned by %2; %3 chosen instead")
+                     .arg(GameNames::Skill(static_cast<SkillNumber>(before)),
+                          GameNames::Race(m_document->plan().race),
+                          GameNames::Skill(TargetSkill())));
+        }
     }
     ShowReach();
 }
@@ -185,6 +233,10 @@ void ReachPanel::ShowReach() {
         }
         lblHighest->setText(
             tr("at most %1 for %2").arg(Amount(highest), GameNames::Race(plan.race)));
+        // A screen reader hears the highest with the box, which the label beside it is not.
+        if (spnTarget->accessibleDescription() != lblHighest->text()) {
+            spnTarget->setAccessibleDescription(lblHighest->text());
+        }
         const std::int32_t target = spnTarget->value();
         const std::optional<CharacterPlan> reached = CheapestReach(plan, skill, target);
         const std::optional<std::int32_t> ownCost = OwnGoalReachCost(plan, skill, target);
@@ -194,8 +246,11 @@ void ReachPanel::ShowReach() {
             own = tr("%1 cannot reach %2.").arg(name, Amount(target));
         } else {
             const std::int32_t added = Total(*reached) - Total(plan);
-            if (added > 0) {
-                m_reach = reached;
+            // Whatever it costs, even nothing: a suggestion that changes a goal can be applied.
+            for (SkillNumber s = 0; s < SkillCount && !m_reach; ++s) {
+                if (reached->skills[s].Goal != plan.skills[s].Goal) {
+                    m_reach = reached;
+                }
             }
             if (now >= target) {
                 own = tr("%1 is already %2 at its goal.").arg(name, Amount(now));
@@ -248,6 +303,6 @@ void ReachPanel::cmdApplyReach_Click() {
         ApplyGoals(
             cmdApplyReach,
             tr("Reach %1 %2").arg(GameNames::Skill(TargetSkill()), Amount(spnTarget->value())),
-            *m_reach);
+            *m_reach, spnTarget);
     }
 }

@@ -10,10 +10,10 @@
 class QComboBox;
 class QLabel;
 class QLayout;
-class QSpinBox;
 class ReachModel;
 class ReachRacesModel;
 class ResultTable;
+class TargetBox;
 
 // "Reach a value": the cheapest goals that bring one skill's modded value at goal to a target,
 // what raising that skill's goal alone would cost, and what each race would add for the same.
@@ -25,7 +25,8 @@ public:
     ReachPanel(PlanDocument *document, Announcer *announcer, PausedAnnouncement *resultSaid,
                QWidget *parent);
 
-    // A skill chosen in the panel stays chosen while the race can learn it.
+    // A skill chosen in the panel stays chosen while the race can learn it; when it cannot, the
+    // note line says which skill was chosen instead.
     void ShowPlan() override;
     // Shows the preview for `skill`, where the race can learn it, from one above its value at
     // goal.
@@ -50,7 +51,7 @@ private:
     ReachRacesModel *m_races;
 
     QComboBox *cmbTargetSkill;
-    QSpinBox *spnTarget;
+    TargetBox *spnTarget;
     QLabel *lblHighest;
     ResultTable *tblReach;
     QLabel *lblOwnGoal;
