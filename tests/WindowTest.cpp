@@ -1973,6 +1973,8 @@ void WindowTest::compareRacesBesideThePlanner() {
     QTest::keySequence(table, closeKey);
     QVERIFY(!compare->isVisible());
     QVERIFY(window->isVisible());
+    // Left mostly off the screen, as after a switch to a smaller one, it comes back inside.
+    compare->move(available.right() - 100, available.bottom() - 50);
     // Closed, it does no work for a change; opened again, it shows the plan as it is then.
     press("cmdMaxGoal");
     QCOMPARE(Cell(table, 6, 1).toString(), u"0"_s);
@@ -1985,6 +1987,7 @@ void WindowTest::compareRacesBesideThePlanner() {
     QVERIFY(!compare->isMinimized());
     QVERIFY(QTest::qWaitForWindowActive(compare));
     QCOMPARE(Cell(table, 6, 1).toString(), maxGoals);
+    QVERIFY(available.contains(compare->frameGeometry()));
 }
 
 void WindowTest::coloursFollowThePalette_data() {
