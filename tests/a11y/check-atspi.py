@@ -221,14 +221,14 @@ def main():
             key(KEY_TAB, 2 if cell == "Sword" else 1)
             wait_for(lambda: focused[-1] == cell, "Tab on to %r" % cell)
 
-        # Apply is said once, with the step and what it changed, and the focus stays near.
+        # Apply is said with the step and what it changed, and the focus stays near. The refused
+        # "abc" stays in the planner's goal box, whose status bar says so first.
         start = len(announced)
         key(0x20)  # space
-        announced_after(start, "Apply to be announced")
-        pump(0.3)
-        said = announced[start:]
-        check(len(said) == 1 and said[0].startswith("Reach Sword ") and " changed, total " in
-              said[0], "Apply said as %r" % said)
+        said = announced_after(start, "Apply to be announced")
+        check(said[-1].startswith("Reach Sword ") and " changed, total " in said[-1],
+              "Apply said as %r" % said)
+        find(window, pyatspi.ROLE_LABEL, "The goal box still holds abc, not stored")
         target = find(optimise, pyatspi.ROLE_SPIN_BUTTON, "Target modded value at goal")
         check(target.getState().contains(pyatspi.STATE_FOCUSED), "the target box has the focus")
     finally:

@@ -71,9 +71,10 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     // Said once typing pauses, not at every key, which would drown the typed digits.
     m_liveCostSaid = new PausedAnnouncement(m_announcer, std::chrono::milliseconds(500), this);
     ConnectHandlers();
-    connect(m_document, &PlanDocument::changed, this, &Tarrowind_Char_Planner::UpdateForm);
-    // A note is about the plan as it was; one said about the change comes after it.
+    // A note is about the plan as it was; one said about the change, also by UpdateForm, comes
+    // after it.
     connect(m_document, &PlanDocument::changed, m_statusNote, &StatusNote::Clear);
+    connect(m_document, &PlanDocument::changed, this, &Tarrowind_Char_Planner::UpdateForm);
     // The title's "[*]" shows a plan that closing would lose.
     connect(m_document, &PlanDocument::wouldLosePlanChanged, this, &QWidget::setWindowModified);
 
@@ -199,7 +200,7 @@ void Tarrowind_Char_Planner::UpdateForm() {
             m_keptTyping.clear();
             ShowLiveCost();           // the typed levels' cost, as before the change
             m_liveCostSaid->Cancel(); // the note says what stayed
-            Q_EMIT typingKept(kept.join(QLatin1String("; ")));
+            m_statusNote->Show(kept.join(QLatin1String("; ")));
         }
     }
 }

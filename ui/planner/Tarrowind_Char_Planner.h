@@ -54,13 +54,6 @@ public:
     // The status bar's note: what the planner last said about an action.
     StatusNote *statusNote() const { return m_statusNote; }
 
-Q_SIGNALS:
-    // A change made beside the window kept typing that was not stored in one or more boxes;
-    // `note` says which and what they hold ("The goal box still holds 60, not stored"), for the
-    // window's status line, which says it once.
-    void typingKept(const QString &note);
-
-public:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -6,12 +6,12 @@
 #include "document/PlanDocument.h"
 
 #include "ui/desktop/PlannerAccessibility.h"
+#include "ui/shared/StatusNote.h"
 
 #include <QAction>
 #include <QActionEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -89,9 +89,9 @@ private:
 } // namespace
 
 CompanionWindow::CompanionWindow(const PlanDocument *document, QWidget *planner)
-    : QWidget(planner, Qt::Window), m_planner(planner),
-      m_announcer(planner->findChild<Announcer *>()), m_scroll(new ContentScroll(this)),
-      m_content(new QWidget(m_scroll)), m_note(new QLabel(this)) {
+    : QWidget(planner, Qt::Window), m_planner(planner), m_scroll(new ContentScroll(this)),
+      m_content(new QWidget(m_scroll)),
+      m_note(new StatusNote(planner->findChild<Announcer *>(), this)) {
     // Closing a companion never ends the program; closing the planner closes both.
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *close = new QAction(tr("Close"), this);
@@ -114,8 +114,6 @@ CompanionWindow::CompanionWindow(const PlanDocument *document, QWidget *planner)
 
     m_scroll->setWidget(m_content);
     m_note->setObjectName(QStringLiteral("lblNote"));
-    m_note->setWordWrap(true);
-    m_note->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scroll, 1);
@@ -127,7 +125,7 @@ CompanionWindow::CompanionWindow(const PlanDocument *document, QWidget *planner)
     connect(document, &PlanDocument::changed, this, [this] {
         if (isVisible()) {
             // A note is about the plan as it was; what the window says of the new one follows.
-            m_note->clear();
+            m_note->Clear();
             ShowPlan();
         }
     });
@@ -137,15 +135,16 @@ CompanionWindow *CompanionWindow::Of(QWidget *widget) {
     return widget ? qobject_cast<CompanionWindow *>(widget->window()) : nullptr;
 }
 
-void CompanionWindow::ShowNote(const QString &note, Said said) {
-    m_note->setText(note);
-    if (said == Said::Now && m_announcer && !note.isEmpty()) {
-        m_announcer->Announce(note);
+void CompanionWindow::ShowNote(const QString &note) {
+    if (note.isEmpty()) {
+        m_note->Clear();
+    } else {
+        m_note->Show(note);
     }
 }
 
 QString CompanionWindow::note() const {
-    return m_note->text();
+    return m_note->note();
 }
 
 void CompanionWindow::Opening(bool shown) {

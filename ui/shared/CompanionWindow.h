@@ -10,11 +10,10 @@
 
 #include <utility>
 
-class Announcer;
 class PlanDocument;
-class QLabel;
 class QScreen;
 class QScrollArea;
+class StatusNote;
 
 // A window that works beside the planner, such as "Compare Races": a top-level child of the
 // planner window that shows the document's plan without being the planner. Escape and Ctrl+W
@@ -62,10 +61,8 @@ public:
     static QRect FitInside(const QRect &frame, const QRect &available);
 
     // Shows `note` on the window's note line, where it stays until the next note or the next
-    // change of the plan, and says it to a screen reader unless `said` tells that it was said
-    // already.
-    enum class Said { Now, Already };
-    void ShowNote(const QString &note, Said said = Said::Now);
+    // change of the plan, and says it once (StatusNote).
+    void ShowNote(const QString &note);
     // The note line's text; empty without a note.
     QString note() const;
 
@@ -96,10 +93,9 @@ private:
     void ScreenChanged(QScreen *screen);
 
     QWidget *m_planner;
-    Announcer *m_announcer;
     QScrollArea *m_scroll;
     QWidget *m_content;
-    QLabel *m_note;
+    StatusNote *m_note;
     QScreen *m_followedScreen = nullptr;
     // Placed beside the planner, at its first showing; later showings keep where the user put it.
     bool m_placed = false;
