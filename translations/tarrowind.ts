@@ -135,6 +135,17 @@
     </message>
 </context>
 <context>
+    <name>GoalsPanel</name>
+    <message>
+        <source>%1: 1 goal changed, total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 goals changed, total %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MilestoneModel</name>
     <message>
         <source>Milestone</source>
@@ -595,6 +606,14 @@
         <source>Reach %1 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Target lowered to %1, the highest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be learned by %2; %3 chosen instead</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReachRacesModel</name>
@@ -907,10 +926,6 @@ At goal: modded %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>. Attribute bonus %1 from %2, %3, %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>. The next level costs %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -920,6 +935,14 @@ At goal: modded %1</source>
     </message>
     <message>
         <source>. At goal: modded %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Attribute bonus %1 from %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1214,6 +1237,18 @@ At goal: modded %1</source>
 Plans the skills of one character of the game Tarrowind.
 
 Licence: GNU General Public License, version 3 or later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The base box still holds %1, not stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The equipment box still holds %1, not stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The goal box still holds %1, not stored</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
