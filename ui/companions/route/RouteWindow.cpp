@@ -99,7 +99,7 @@ RouteWindow::RouteWindow(PlanDocument *document, QWidget *planner, Announcer *an
 
     auto *stepsLabel = new QLabel(tr("&Steps:"), this);
     stepsLabel->setBuddy(tblRoute);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(content());
     layout->addLayout(MilestoneControls());
     layout->addWidget(lblMilestoneNote);
     layout->addWidget(m_chart, 1);
@@ -530,7 +530,8 @@ void RouteWindow::cmdMarkBought_Click() {
     std::exception_ptr failure;
     try {
         const CharacterPlan bought = BuyLevels(m_document->plan(), m_route, paid);
-        failure = m_document->Apply(step, [&bought](CharacterPlan &plan) {
+        // Only levels change: the planner keeps what is typed and not stored in its boxes.
+        failure = m_document->ApplyBeside(step, [&bought](CharacterPlan &plan) {
             for (SkillNumber s = 0; s < SkillCount; ++s) {
                 plan.skills.at(s).Base = bought.skills.at(s).Base;
             }
