@@ -113,6 +113,7 @@ CompanionWindow::CompanionWindow(const PlanDocument *document, QWidget *planner)
     new FollowsPlanner(this, planner);
 
     m_scroll->setWidget(m_content);
+    m_content->installEventFilter(this);
     m_note->setObjectName(QStringLiteral("lblNote"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -205,6 +206,7 @@ void CompanionWindow::Bring() {
         // may use all of it, and scroll bars reach whatever does not fit.
         const QSize size = sizeHint().boundedTo(available.size() - decoration);
         resize(size);
+        m_contentHint = m_content->sizeHint();
         if (PlacesItsWindows()) {
             const Placement placement = PlaceBeside(frame, size + decoration, available, Gap);
             move(placement.companion);
@@ -255,6 +257,23 @@ void CompanionWindow::FollowScreen(QScreen *screen) {
             }
         });
         connect(screen, &QObject::destroyed, this, [this] { m_followedScreen = nullptr; });
+    }
+}
+
+bool CompanionWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_content && event->type() == QEvent::LayoutRequest) {
+        FollowContent();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CompanionWindow::FollowContent() {
+    const QSize hint = m_content->sizeHint();
+    const QSize growth = (hint - m_contentHint).expandedTo(QSize(0, 0));
+    m_contentHint = hint;
+    if (m_placed && isVisible() && (growth.width() > 0 || growth.height() > 0)) {
+        resize(size() + growth);
+        FitScreen();
     }
 }
 

@@ -79,6 +79,7 @@ protected:
     virtual void Opening(bool shown);
 
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Shows the window raised and active, restored if it was minimised. The first time, it takes
@@ -90,6 +91,10 @@ private:
     void FitScreen();
     // Fits the window into the available area of `screen` whenever that changes.
     void FollowScreen(QScreen *screen);
+    // While the window is shown, it grows by as much as its content asks for more room than
+    // before (a table with more rows), as far as the screen allows; a window the user made
+    // smaller stays so until then.
+    void FollowContent();
     void ScreenChanged(QScreen *screen);
 
     QWidget *m_planner;
@@ -97,6 +102,7 @@ private:
     QWidget *m_content;
     StatusNote *m_note;
     QScreen *m_followedScreen = nullptr;
+    QSize m_contentHint;
     // Placed beside the planner, at its first showing; later showings keep where the user put it.
     bool m_placed = false;
 };
