@@ -33,7 +33,11 @@ PlanDocument::PlanDocument(QObject *parent) : QObject(parent), m_history(new QUn
     m_history->setUndoLimit(HistoryLimit);
 }
 
-PlanDocument::~PlanDocument() = default;
+PlanDocument::~PlanDocument() {
+    // The history is a child and goes after this document; its clearing on the way would tell
+    // its followers of a change in a document that is no longer there.
+    m_history->blockSignals(true);
+}
 
 void PlanDocument::Open(const CharacterPlan &plan) {
     CharacterPlan opened = plan;
