@@ -9,10 +9,6 @@
 
 namespace NumberText {
 
-namespace {
-
-// The group separator as people type it: a keyboard has a plain apostrophe where the locale
-// prints a typographic one, and any kind of space may stand where the locale prints a space.
 QString WithLocaleSeparators(QString text, const QLocale &locale) {
     const QString separator = locale.groupSeparator();
     if (separator.size() != 1) {
@@ -30,8 +26,6 @@ QString WithLocaleSeparators(QString text, const QLocale &locale) {
     }
     return text;
 }
-
-} // namespace
 
 std::optional<std::int16_t> ReadLevel(const QString &text, const QLocale &locale) {
     const QString trimmed = WithLocaleSeparators(text.trimmed(), locale);

@@ -19,6 +19,11 @@ namespace NumberText {
 // a typographic one, or with any kind of space where that is a space.
 std::optional<std::int16_t> ReadLevel(const QString &text, const QLocale &locale = QLocale());
 
+// `text` with the group separators as people type them put back as the locale prints them: a
+// keyboard has a plain apostrophe where the locale prints a typographic one, and any kind of
+// space may stand where the locale prints a space.
+QString WithLocaleSeparators(QString text, const QLocale &locale = QLocale());
+
 // For the skill rows: one space before a value of 0 or more, a minus sign before a negative one.
 QString SignedText(int value);
 

@@ -3,37 +3,16 @@
 
 #include "ui/companions/route/ExperienceText.h"
 
+#include "text/NumberText.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
 
 namespace ExperienceText {
 
-namespace {
-
-// The group separator as people type it, as the planner's boxes read it.
-QString WithLocaleSeparators(QString text, const QLocale &locale) {
-    const QString separator = locale.groupSeparator();
-    if (separator.size() != 1) {
-        return text;
-    }
-    const QChar printed = separator.front();
-    if (printed == QChar(0x2019)) {
-        text.replace(QLatin1Char('\''), printed);
-    } else if (printed.isSpace()) {
-        for (QChar &c : text) {
-            if (c.isSpace()) {
-                c = printed;
-            }
-        }
-    }
-    return text;
-}
-
-} // namespace
-
 std::variant<std::int64_t, Refusal> Read(const QString &text, const QLocale &locale) {
-    const QString trimmed = WithLocaleSeparators(text.trimmed(), locale);
+    const QString trimmed = NumberText::WithLocaleSeparators(text.trimmed(), locale);
     if (trimmed.isEmpty()) {
         return std::int64_t{0};
     }
