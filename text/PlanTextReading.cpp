@@ -161,14 +161,6 @@ bool IsNumberWord(QStringView word) {
     return at < word.size() && IsDigit(word[at]);
 }
 
-QStringList SkillNames() {
-    QStringList names;
-    for (SkillNumber s = 0; s < SkillCount; ++s) {
-        names << GameNames::Skill(s);
-    }
-    return names;
-}
-
 RaceNumber RaceByName(QStringView name) {
     const QString folded = name.toString().simplified();
     for (RaceNumber race = 0; race < RaceCount; ++race) {
@@ -235,17 +227,9 @@ std::optional<qsizetype> Nearest(QStringView written, const QStringList &names) 
     return nearest;
 }
 
-QStringList RaceNames() {
-    QStringList names;
-    for (RaceNumber race = 0; race < RaceCount; ++race) {
-        names << GameNames::Race(race);
-    }
-    return names;
-}
-
 // Why a race name is not read: unknown, with the race it is close to where there is one.
 QString UnknownRace(QStringView name) {
-    const QStringList races = RaceNames();
+    const QStringList races = GameNames::Races();
     if (const std::optional<qsizetype> near = Nearest(name, races)) {
         return QCoreApplication::translate("PlanText",
                                            "the race is not one the planner knows (perhaps %1)")
@@ -316,7 +300,7 @@ std::optional<LineReading> ReadRaceLine(QStringView line) {
     // Without a separator only a race's name, or one close to it, makes it a race line:
     // "Race Warrior", but not "Race matters".
     if (label == RaceLabel::Several ||
-        (!separator && !tab && !Nearest(name.toString().simplified(), RaceNames()))) {
+        (!separator && !tab && !Nearest(name.toString().simplified(), GameNames::Races()))) {
         return QCoreApplication::translate("PlanText",
                                            "the line begins like a race line but cannot be read");
     }
@@ -337,7 +321,7 @@ std::optional<LineReading> ReadRaceName(QStringView line) {
     if (const RaceNumber race = RaceByName(written); race >= 0) {
         return race;
     }
-    if (Nearest(written, RaceNames())) {
+    if (Nearest(written, GameNames::Races())) {
         return UnknownRace(written);
     }
     return std::nullopt;
@@ -564,7 +548,7 @@ namespace {
 // `skillsRequired` a plan that names no skill is read too, every skill at its start.
 std::variant<PastedPlan, ReadError> ReadLines(const QList<QStringView> &lines, qsizetype from,
                                               qsizetype to, bool skillsRequired) {
-    const QStringList names = SkillNames();
+    const QStringList names = GameNames::Skills();
     PastedPlan pasted;
     std::array<bool, SkillCount> listed{};
     for (qsizetype i = from; i < to; ++i) {

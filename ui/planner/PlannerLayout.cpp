@@ -131,9 +131,7 @@ QComboBox *RaceList(QWidget *window) {
     auto *races = Place<QComboBox>(window, "cmbRace", 32, 224, 161, 21);
     races->setFont(PlannerFonts::SansSerif(11));
     races->setEditable(false);
-    for (Tarrowind_Module::RaceNumber race = 0; race < Tarrowind_Module::RaceCount; ++race) {
-        races->addItem(GameNames::Race(race));
-    }
+    races->addItems(GameNames::Races()); // in race order, so an entry's position is its race
     races->setCurrentIndex(-1);
     return races;
 }

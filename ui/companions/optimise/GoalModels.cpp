@@ -23,15 +23,6 @@ std::int32_t Total(const CharacterPlan &plan) {
     return total;
 }
 
-// Every skill's name, of which one is the widest a column of skills shows.
-QStringList SkillNames() {
-    QStringList names;
-    for (SkillNumber s = 0; s < SkillCount; ++s) {
-        names << GameNames::Skill(s);
-    }
-    return names;
-}
-
 } // namespace
 
 ReachModel::ReachModel(QObject *parent)
@@ -99,7 +90,7 @@ QVariant ReachModel::data(const QModelIndex &index, int role) const {
 }
 
 QStringList ReachModel::WidestTexts(int column) const {
-    return column == 0 ? SkillNames() << tr("Total") : QStringList{Amount(88'888'888)};
+    return column == 0 ? GameNames::Skills() << tr("Total") : QStringList{Amount(88'888'888)};
 }
 
 ReachRacesModel::ReachRacesModel(QObject *parent)
@@ -167,7 +158,7 @@ QStringList ReachRacesModel::WidestTexts(int column) const {
     }
     texts << Amount(88'888'888) << tr("cannot be worked out")
           << tr("cannot reach %1").arg(Amount(88'888));
-    for (const QString &skill : SkillNames()) {
+    for (const QString &skill : GameNames::Skills()) {
         texts << tr("cannot learn %1").arg(skill);
     }
     return texts;
@@ -224,5 +215,5 @@ QVariant CheapestModel::data(const QModelIndex &index, int role) const {
 }
 
 QStringList CheapestModel::WidestTexts(int column) const {
-    return column == 0 ? SkillNames() : QStringList{Amount(88'888)};
+    return column == 0 ? GameNames::Skills() : QStringList{Amount(88'888)};
 }
