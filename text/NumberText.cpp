@@ -4,7 +4,6 @@
 #include "text/NumberText.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace NumberText {
@@ -51,12 +50,14 @@ QString SignedText(int value) {
     return value >= 0 ? QLatin1Char(' ') + digits : digits;
 }
 
-QString GroupedText(std::int32_t value, const QLocale &locale) {
+QString GroupedText(std::int64_t value, const QLocale &locale) {
     if (value == 0) {
         return {};
     }
-    // The C locale leaves out group separators by default, so group by hand.
-    const QString digits = QString::number(std::abs(static_cast<std::int64_t>(value)));
+    // The C locale leaves out group separators by default, so group by hand. The magnitude is
+    // taken unsigned, which holds that of the lowest value too.
+    const QString digits =
+        QString::number(value < 0 ? -static_cast<quint64>(value) : static_cast<quint64>(value));
     const QString separator = locale.groupSeparator();
     QString grouped;
     for (qsizetype i = 0; i < digits.size(); ++i) {
@@ -68,7 +69,7 @@ QString GroupedText(std::int32_t value, const QLocale &locale) {
     return value < 0 ? QLatin1Char('-') + grouped : grouped;
 }
 
-QString GroupedAmount(std::int32_t value, const QLocale &locale) {
+QString GroupedAmount(std::int64_t value, const QLocale &locale) {
     return value == 0 ? QStringLiteral("0") : GroupedText(value, locale);
 }
 

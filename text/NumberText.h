@@ -28,10 +28,10 @@ QString WithLocaleSeparators(QString text, const QLocale &locale = QLocale());
 QString SignedText(int value);
 
 // Digits grouped in threes with the locale's group separator; 0 gives the empty text.
-QString GroupedText(std::int32_t value, const QLocale &locale = QLocale());
+QString GroupedText(std::int64_t value, const QLocale &locale = QLocale());
 
 // The same, but 0 gives "0": for an amount read or said on its own rather than in a column.
-QString GroupedAmount(std::int32_t value, const QLocale &locale = QLocale());
+QString GroupedAmount(std::int64_t value, const QLocale &locale = QLocale());
 
 // For the detail boxes: the bare decimal digits, a minus sign if negative.
 QString PlainText(std::int32_t value);

@@ -60,18 +60,7 @@ QString RefusalText(Refusal refusal) {
 }
 
 QString Grouped(std::int64_t amount, const QLocale &locale) {
-    // The C locale leaves out group separators by default, so group by hand.
-    const QString digits =
-        QString::number(amount < 0 ? -static_cast<quint64>(amount) : static_cast<quint64>(amount));
-    const QString separator = locale.groupSeparator();
-    QString grouped;
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) {
-            grouped += separator;
-        }
-        grouped += digits.at(i);
-    }
-    return amount < 0 ? QLatin1Char('-') + grouped : grouped;
+    return NumberText::GroupedAmount(amount, locale);
 }
 
 } // namespace ExperienceText
