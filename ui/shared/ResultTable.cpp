@@ -6,6 +6,7 @@
 #include "ui/desktop/PlannerAccessibility.h"
 
 #include <QClipboard>
+#include <QFont>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -45,9 +46,38 @@ QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int r
     }
 }
 
-QVariant ResultModel::Alignment(const QModelIndex &index) {
-    return QVariant::fromValue(index.column() == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                                   : Qt::AlignRight | Qt::AlignVCenter);
+QVariant ResultModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return CellText(index.row(), index.column());
+    case Qt::ToolTipRole: {
+        const QString tip = CellToolTip(index.row(), index.column());
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
+    case Qt::FontRole:
+        if (IsBoldRow(index.row())) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(index.column() == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                                       : Qt::AlignRight | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QString ResultModel::CellToolTip(int, int) const {
+    return {};
+}
+
+bool ResultModel::IsBoldRow(int) const {
+    return false;
 }
 
 void ResultModel::Replace(int rows, const std::function<void()> &store) {

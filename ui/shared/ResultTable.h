@@ -32,9 +32,17 @@ public:
     // column once; nothing shown later in it is wider than the widest of them, bold or not.
     virtual QStringList WidestTexts(int column) const = 0;
 
+    // Each cell's text, tooltip, font and alignment: the row's name to the left, numbers to the
+    // right, from the three functions below.
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const final;
+
 protected:
-    // The alignment of a cell: the row's name to the left, numbers to the right.
-    static QVariant Alignment(const QModelIndex &index);
+    // The text of a cell in a row the model holds.
+    virtual QString CellText(int row, int column) const = 0;
+    // What the pointer resting on a cell shows; nothing unless a model says more.
+    virtual QString CellToolTip(int row, int column) const;
+    // Whether a row stands out in bold; none unless a model says so.
+    virtual bool IsBoldRow(int row) const;
     // Calls `store`, which replaces what the model holds by `rows` rows, and tells the views
     // that every cell may have changed. Rows are added or taken at the end, not the model reset,
     // so that the views keep their selection and their current cell where it still is.
@@ -64,9 +72,6 @@ public:
     // The table is at least `rows` rows high and as wide as its columns, and its last column
     // takes any width left over, for a table whose rows come and go.
     void ShowRows(int rows);
-    // Every table says its current cell when it takes the focus; this stays for the windows that
-    // asked for it before that was so, and does nothing more.
-    void SayCurrentCellOnEntry() {}
     // The whole table with its headers: tab-separated lines, and an HTML table.
     QMimeData *MimeData() const;
 

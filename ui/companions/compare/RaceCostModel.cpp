@@ -8,8 +8,6 @@
 #include "text/GameNames.h"
 #include "text/NumberText.h"
 
-#include <QFont>
-
 using namespace Tarrowind_Module;
 
 RaceCostModel::RaceCostModel(QObject *parent)
@@ -36,7 +34,7 @@ int RaceCostModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : RaceCount;
 }
 
-QString RaceCostModel::Text(int race, int column) const {
+QString RaceCostModel::CellText(int race, int column) const {
     const RaceCost &cost = m_costs.at(static_cast<std::size_t>(race));
     switch (column) {
     case RaceColumn:
@@ -68,27 +66,12 @@ QString RaceCostModel::TotalTip(int race) const {
     return {};
 }
 
-QVariant RaceCostModel::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) {
-        return {};
-    }
-    switch (role) {
-    case Qt::DisplayRole:
-        return Text(index.row(), index.column());
-    case Qt::ToolTipRole:
-        return index.column() == TotalColumn ? QVariant(TotalTip(index.row())) : QVariant();
-    case Qt::FontRole:
-        if (index.row() == m_current) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
-        return {};
-    case Qt::TextAlignmentRole:
-        return Alignment(index);
-    default:
-        return {};
-    }
+bool RaceCostModel::IsBoldRow(int race) const {
+    return race == m_current;
+}
+
+QString RaceCostModel::CellToolTip(int race, int column) const {
+    return column == TotalColumn ? TotalTip(race) : QString();
 }
 
 QStringList RaceCostModel::WidestTexts(int column) const {

@@ -29,11 +29,13 @@ public:
               Tarrowind_Module::RaceNumber current, std::exception_ptr failure);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QStringList WidestTexts(int column) const override;
 
 private:
-    QString Text(int race, int column) const;
+    QString CellText(int race, int column) const override;
+    // The plan's own race is in bold.
+    bool IsBoldRow(int race) const override;
+    QString CellToolTip(int race, int column) const override;
     QString TotalTip(int race) const;
 
     std::array<RaceCost, Tarrowind_Module::RaceCount> m_costs{};

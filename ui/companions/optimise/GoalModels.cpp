@@ -56,18 +56,9 @@ int ReachModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() || !m_suggested ? 0 : static_cast<int>(m_rows.size()) + 1;
 }
 
-QVariant ReachModel::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) {
-        return {};
-    }
-    if (role == Qt::TextAlignmentRole) {
-        return Alignment(index);
-    }
-    if (role != Qt::DisplayRole) {
-        return {};
-    }
-    if (index.row() == static_cast<int>(m_rows.size())) {
-        switch (index.column()) {
+QString ReachModel::CellText(int r, int column) const {
+    if (r == static_cast<int>(m_rows.size())) {
+        switch (column) {
         case 0:
             return tr("Total");
         case 3:
@@ -76,8 +67,8 @@ QVariant ReachModel::data(const QModelIndex &index, int role) const {
             return QString();
         }
     }
-    const Row &row = m_rows.at(static_cast<std::size_t>(index.row()));
-    switch (index.column()) {
+    const Row &row = m_rows.at(static_cast<std::size_t>(r));
+    switch (column) {
     case 0:
         return GameNames::Skill(row.skill);
     case 1:
@@ -127,25 +118,16 @@ QString ReachRacesModel::Added(const RaceReach &reach) const {
     }
 }
 
-QVariant ReachRacesModel::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) {
-        return {};
+QString ReachRacesModel::CellText(int r, int column) const {
+    const auto race = static_cast<RaceNumber>(r);
+    if (column == 0) {
+        return race == m_current ? GameNames::CurrentRace(race) : GameNames::Race(race);
     }
-    const auto race = static_cast<RaceNumber>(index.row());
-    const RaceReach &reach = m_races.at(static_cast<std::size_t>(index.row()));
-    switch (role) {
-    case Qt::DisplayRole:
-        if (index.column() == 0) {
-            return race == m_current ? GameNames::CurrentRace(race) : GameNames::Race(race);
-        }
-        return Added(reach);
-    case Qt::ToolTipRole:
-        return index.column() == 1 && !reach.reason.isEmpty() ? QVariant(reach.reason) : QVariant();
-    case Qt::TextAlignmentRole:
-        return Alignment(index);
-    default:
-        return {};
-    }
+    return Added(m_races.at(static_cast<std::size_t>(r)));
+}
+
+QString ReachRacesModel::CellToolTip(int r, int column) const {
+    return column == 1 ? m_races.at(static_cast<std::size_t>(r)).reason : QString();
 }
 
 QStringList ReachRacesModel::WidestTexts(int column) const {
@@ -189,18 +171,9 @@ int CheapestModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
-QVariant CheapestModel::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) {
-        return {};
-    }
-    if (role == Qt::TextAlignmentRole) {
-        return Alignment(index);
-    }
-    if (role != Qt::DisplayRole) {
-        return {};
-    }
-    const Row &row = m_rows.at(static_cast<std::size_t>(index.row()));
-    switch (index.column()) {
+QString CheapestModel::CellText(int r, int column) const {
+    const Row &row = m_rows.at(static_cast<std::size_t>(r));
+    switch (column) {
     case 0:
         return GameNames::Skill(row.skill);
     case 1:

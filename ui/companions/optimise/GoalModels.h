@@ -24,10 +24,10 @@ public:
     void Show(const CharacterPlan &plan, const CharacterPlan *reached);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QStringList WidestTexts(int column) const override;
 
 private:
+    QString CellText(int row, int column) const override;
     struct Row {
         Tarrowind_Module::SkillNumber skill;
         std::int32_t goalNow, goalAfter, added;
@@ -61,10 +61,11 @@ public:
               Tarrowind_Module::SkillNumber skill, std::int32_t target);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QStringList WidestTexts(int column) const override;
 
 private:
+    QString CellText(int race, int column) const override;
+    QString CellToolTip(int race, int column) const override;
     QString Added(const RaceReach &reach) const;
 
     std::vector<RaceReach> m_races;
@@ -86,10 +87,10 @@ public:
     void Show(const CharacterPlan &plan, const CharacterPlan *cheapest);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QStringList WidestTexts(int column) const override;
 
 private:
+    QString CellText(int row, int column) const override;
     struct Row {
         Tarrowind_Module::SkillNumber skill;
         std::int32_t goalNow, goalAfter, moddedNow, moddedAfter;

@@ -7,8 +7,6 @@
 #include "text/GameNames.h"
 #include "ui/companions/route/ExperienceText.h"
 
-#include <QFont>
-
 using namespace Tarrowind_Module;
 
 namespace {
@@ -29,12 +27,6 @@ QStringList SkillNames(const QString &suffix) {
 // The widest amount a route can show: a plan's experience stays within 32 bits.
 QString WidestAmount() {
     return Amount(2'147'483'647);
-}
-
-QVariant Bold() {
-    QFont bold;
-    bold.setBold(true);
-    return bold;
 }
 
 } // namespace
@@ -74,25 +66,17 @@ QString MilestoneModel::Text(const Row &row, int column) const {
     }
 }
 
-QVariant MilestoneModel::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) {
+QString MilestoneModel::CellText(int row, int column) const {
+    return Text(m_rows.at(static_cast<std::size_t>(row)), column);
+}
+
+QString MilestoneModel::CellToolTip(int r, int column) const {
+    const Row &row = m_rows.at(static_cast<std::size_t>(r));
+    if (row.reached || column == MilestoneColumn) {
         return {};
     }
-    const Row &row = m_rows.at(static_cast<std::size_t>(index.row()));
-    switch (role) {
-    case Qt::DisplayRole:
-        return Text(row, index.column());
-    case Qt::ToolTipRole:
-        if (!row.reached && index.column() != MilestoneColumn) {
-            return tr("The goals give %1 at most %2; \"Optimise Goals\" can raise them.")
-                .arg(GameNames::Skill(row.skill), QString::number(row.goalsGive));
-        }
-        return {};
-    case Qt::TextAlignmentRole:
-        return Alignment(index);
-    default:
-        return {};
-    }
+    return tr("The goals give %1 at most %2; \"Optimise Goals\" can raise them.")
+        .arg(GameNames::Skill(row.skill), QString::number(row.goalsGive));
 }
 
 QStringList MilestoneModel::WidestTexts(int column) const {
@@ -153,21 +137,12 @@ QString RouteStepModel::Text(const Row &row, int column) const {
     }
 }
 
-QVariant RouteStepModel::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) {
-        return {};
-    }
-    const Row &row = m_rows.at(static_cast<std::size_t>(index.row()));
-    switch (role) {
-    case Qt::DisplayRole:
-        return Text(row, index.column());
-    case Qt::FontRole:
-        return row.paidLevels > 0 ? Bold() : QVariant();
-    case Qt::TextAlignmentRole:
-        return Alignment(index);
-    default:
-        return {};
-    }
+QString RouteStepModel::CellText(int row, int column) const {
+    return Text(m_rows.at(static_cast<std::size_t>(row)), column);
+}
+
+bool RouteStepModel::IsBoldRow(int row) const {
+    return m_rows.at(static_cast<std::size_t>(row)).paidLevels > 0;
 }
 
 QStringList RouteStepModel::WidestTexts(int column) const {

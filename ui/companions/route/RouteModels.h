@@ -32,13 +32,14 @@ public:
     void Show(std::vector<Row> rows);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QStringList WidestTexts(int column) const override;
 
     // "Sword 100".
     static QString Name(Tarrowind_Module::SkillNumber skill, std::int32_t modded);
 
 private:
+    QString CellText(int row, int column) const override;
+    QString CellToolTip(int row, int column) const override;
     QString Text(const Row &row, int column) const;
 
     std::vector<Row> m_rows;
@@ -77,10 +78,12 @@ public:
     void Show(std::vector<Row> rows);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QStringList WidestTexts(int column) const override;
 
 private:
+    QString CellText(int row, int column) const override;
+    // The rows that the experience in hand pays for are in bold.
+    bool IsBoldRow(int row) const override;
     QString Text(const Row &row, int column) const;
 
     std::vector<Row> m_rows;
