@@ -52,4 +52,13 @@ QString ShortQuote(const QString &text, qsizetype characters) {
     return quoted;
 }
 
+QString WithoutMnemonic(QString caption) {
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&') {
+            caption.remove(i, 1); // "&&" is one "&" shown
+        }
+    }
+    return caption;
+}
+
 } // namespace MessageText

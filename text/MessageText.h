@@ -12,4 +12,8 @@ namespace MessageText {
 // or other control character as a space. A character is never cut in half.
 QString ShortQuote(const QString &text, qsizetype characters = 20);
 
+// A caption as said and named in messages, without the "&" that marks its keyboard letter;
+// "&&", which shows one "&", keeps one.
+QString WithoutMnemonic(QString caption);
+
 } // namespace MessageText

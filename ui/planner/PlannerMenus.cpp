@@ -6,6 +6,7 @@
 
 #include "plan/CharacterPlan.h"
 #include "text/GameNames.h"
+#include "text/MessageText.h"
 #include "text/NumberText.h"
 #include "ui/desktop/PlannerFonts.h"
 #include "ui/planner/PlannerHost.h"
@@ -27,16 +28,6 @@ using namespace Qt::StringLiterals;
 using namespace Tarrowind_Module;
 
 namespace {
-
-// A menu entry or caption as it reads, without the "&" that marks its letter.
-QString WithoutMnemonic(QString text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == u'&') {
-            text.remove(i, 1); // "&&" is one "&" shown
-        }
-    }
-    return text;
-}
 
 // One row of the keyboard table; `keys` and `what` are plain text.
 QString KeyRow(const QString &keys, const QString &what) {
@@ -148,16 +139,16 @@ void Tarrowind_Char_Planner::ShowKeyboardShortcuts() {
                 for (const QKeySequence &key : action->shortcuts()) {
                     keys << key.toString(QKeySequence::NativeText);
                 }
-                rows += KeyRow(keys.join(tr(" or ")), WithoutMnemonic(action->text()));
+                rows += KeyRow(keys.join(tr(" or ")), MessageText::WithoutMnemonic(action->text()));
             }
         }
     }
     for (const QPushButton *button : {cmdReset, cmdMaxBase, cmdMaxGoal, cmdUpdate}) {
         rows += KeyRow(QKeySequence::mnemonic(button->text()).toString(QKeySequence::NativeText),
-                       tr("Press \"%1\"").arg(WithoutMnemonic(button->text())));
+                       tr("Press \"%1\"").arg(MessageText::WithoutMnemonic(button->text())));
     }
-    rows += KeyRow(tr("Enter"),
-                   tr("Press \"%1\", the default button").arg(WithoutMnemonic(cmdUpdate->text())));
+    rows += KeyRow(tr("Enter"), tr("Press \"%1\", the default button")
+                                    .arg(MessageText::WithoutMnemonic(cmdUpdate->text())));
     rows += KeyRow(tr("%1, %2 in the skill list")
                        .arg(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText),
                             QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText)),

@@ -51,13 +51,7 @@ bool IsSkill(int number) {
 
 // A button's caption as the user reads it, without the "&" that marks its Alt key.
 QString Caption(const QPushButton *button) {
-    QString caption = button->text();
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) == u'&') {
-            caption.remove(i, 1); // "&&" is one "&" shown
-        }
-    }
-    return caption;
+    return MessageText::WithoutMnemonic(button->text());
 }
 
 } // namespace
