@@ -24,14 +24,18 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QUndoStack>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <ctime>
 #include <random>
 #include <vector>
+
+#include <malloc.h>
 
 namespace {
 
@@ -301,6 +305,58 @@ void BM_RouteRandomPlans(benchmark::State &state) {
     MeasureRandomPlans(state, planner.window.document());
 }
 BENCHMARK(BM_RouteRandomPlans)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The heap the undo history of one document takes after 10,000 steps, as glibc counts the bytes in
+// use: changes of the shown plan with one plan, the same with eight plans, and steps of the set
+// cycling Keep Plan, Rename, Show and Remove with seven or eight plans.
+enum class HistoryKind { OnePlan, EightPlans, SetSteps };
+
+void BM_HistoryMemory(benchmark::State &state, HistoryKind kind) {
+    for (auto _ : state) {
+        PlanDocument document;
+        CharacterPlan start;
+        start.race = 6;
+        start.ResetSkills();
+        document.Open(start);
+        const qsizetype plans = kind == HistoryKind::OnePlan      ? 1
+                                : kind == HistoryKind::EightPlans ? 8
+                                                                  : 7;
+        while (document.planCount() < plans) {
+            (void)document.KeepPlan(document.NewPlanName());
+        }
+        document.history()->clear();
+        const std::size_t before = mallinfo2().uordblks;
+        for (int step = 0; step < 10'000; ++step) {
+            if (kind != HistoryKind::SetSteps) {
+                (void)document.Apply(QStringLiteral("step"), [step](CharacterPlan &plan) {
+                    plan.skills[10].Goal = static_cast<std::int16_t>(50 + step % 2);
+                });
+                continue;
+            }
+            switch (step % 4) {
+            case 0:
+                (void)document.KeepPlan(document.NewPlanName());
+                break;
+            case 1:
+                (void)document.RenamePlan(7, QStringLiteral("Kept %1").arg(step));
+                break;
+            case 2:
+                (void)document.ShowPlan(step % 8 == 2 ? 7 : 0);
+                break;
+            default:
+                (void)document.RemovePlan(7);
+                break;
+            }
+        }
+        if (document.history()->count() != 10'000) {
+            state.SkipWithError("a step was refused");
+        }
+        state.counters["MiB"] = double(mallinfo2().uordblks - before) / (1024.0 * 1024.0);
+    }
+}
+BENCHMARK_CAPTURE(BM_HistoryMemory, one_plan, HistoryKind::OnePlan)->Iterations(1);
+BENCHMARK_CAPTURE(BM_HistoryMemory, eight_plans, HistoryKind::EightPlans)->Iterations(1);
+BENCHMARK_CAPTURE(BM_HistoryMemory, set_steps, HistoryKind::SetSteps)->Iterations(1);
 
 } // namespace
 

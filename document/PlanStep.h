@@ -11,13 +11,13 @@
 
 class PlanDocument;
 
-// One change of the plan in the document's history: the whole plan just before the change and
-// just after it, race, records and selected skill, both recalculated. Redo, the first time when
-// the step is pushed, puts the one into the document, undo the other. The document tells its
-// followers which of the three it was.
+// One change of a plan in the document's history: which plan of the set, and the whole plan just
+// before the change and just after it, race, records and selected skill, both recalculated. Redo,
+// the first time when the step is pushed, puts the one into the document, undo the other. The
+// document tells its followers which of the three it was.
 class PlanStep : public QUndoCommand {
 public:
-    PlanStep(PlanDocument *document, const QString &what,
+    PlanStep(PlanDocument *document, const QString &what, qsizetype index,
              const Tarrowind_Module::CharacterPlan &before,
              const Tarrowind_Module::CharacterPlan &after);
 
@@ -26,6 +26,7 @@ public:
 
 private:
     PlanDocument *m_document;
+    qsizetype m_index;
     Tarrowind_Module::CharacterPlan m_before;
     Tarrowind_Module::CharacterPlan m_after;
     // Whether the step has been done once: its first redo is the change itself.
