@@ -12,6 +12,14 @@
 
 using namespace Tarrowind_Module;
 
+CharacterPlan CharacterPlan::Started(RaceNumber race) {
+    CharacterPlan start;
+    start.race = race;
+    start.ResetSkills();
+    start.Recalculate();
+    return start;
+}
+
 void CharacterPlan::ResetSkills() {
     for (SkillNumber s = 0; s < SkillCount; ++s) {
         SkillPlanEntry &entry = skills.at(s);

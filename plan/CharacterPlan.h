@@ -25,6 +25,10 @@ struct CharacterPlan {
     Tarrowind_Module::CheckedArray<SkillPlanEntry, Tarrowind_Module::SkillCount> skills{};
     Tarrowind_Module::SkillNumber selected = 0;
 
+    // The plan as choosing `race` leaves it: every skill at its start for the race, recalculated.
+    // Throws UnknownRace for an invalid race.
+    [[nodiscard]] static CharacterPlan Started(Tarrowind_Module::RaceNumber race);
+
     // Base = start value, EQ = 0, Goal = 0 for every skill.
     void ResetSkills();
     // Base, or Goal, of every skill = the race's maximum. Throw UnknownRace for an invalid

@@ -100,15 +100,6 @@ private:
     std::size_t m_next = 0;
 };
 
-// The plan as choosing its race leaves it.
-CharacterPlan RaceStart(RaceNumber race) {
-    CharacterPlan start;
-    start.race = race;
-    start.ResetSkills();
-    start.Recalculate();
-    return start;
-}
-
 bool SameEntry(const SkillPlanEntry &a, const SkillPlanEntry &b) {
     return a.Base == b.Base && a.EQ == b.EQ && a.Goal == b.Goal;
 }
@@ -127,7 +118,7 @@ std::string WritePlanCode(const CharacterPlan &plan) {
         }
     }
 
-    const CharacterPlan start = RaceStart(plan.race);
+    const CharacterPlan start = CharacterPlan::Started(plan.race);
     Bits bits;
     bits.Write(static_cast<std::uint32_t>(plan.race), RaceBits);
     for (SkillNumber s = 0; s < SkillCount; ++s) {
@@ -167,7 +158,7 @@ std::variant<CharacterPlan, PlanCodeError> ReadPlanCode(std::string_view code) {
         return PlanCodeError::CutShort;
     }
 
-    CharacterPlan plan = RaceStart(static_cast<RaceNumber>(bits->Read(RaceBits)));
+    CharacterPlan plan = CharacterPlan::Started(static_cast<RaceNumber>(bits->Read(RaceBits)));
     std::array<bool, SkillCount> changed{};
     std::size_t changedCount = 0;
     for (bool &flag : changed) {

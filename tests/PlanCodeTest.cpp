@@ -19,19 +19,11 @@ namespace {
 
 constexpr RaceNumber ArchTemplar = 6;
 
-CharacterPlan Started(RaceNumber race) {
-    CharacterPlan plan;
-    plan.race = race;
-    plan.ResetSkills();
-    plan.Recalculate();
-    return plan;
-}
-
 // A plan of `race` with random levels and bonuses (the whole 16-bit range of bonuses, its ends
 // more often than chance would give them), recalculated; another draw where it cannot be.
 CharacterPlan RandomPlan(std::mt19937 &random, RaceNumber race) {
     for (;;) {
-        CharacterPlan plan = Started(race);
+        CharacterPlan plan = CharacterPlan::Started(race);
         std::uniform_int_distribution<int> level(0, 130), eq(-32768, 32767), pick(0, 9);
         for (SkillPlanEntry &entry : plan.skills) {
             switch (pick(random)) {
@@ -138,7 +130,7 @@ TEST(PlanCode, RoundTripOfRandomPlans) {
                 selectedFirst.selected = 0;
                 return selectedFirst;
             }()) << code;
-            const CharacterPlan start = Started(race);
+            const CharacterPlan start = CharacterPlan::Started(race);
             std::size_t changed = 0;
             for (SkillNumber s = 0; s < SkillCount; ++s) {
                 const SkillPlanEntry &now = plan.skills[s], &then = start.skills[s];
@@ -152,7 +144,7 @@ TEST(PlanCode, RoundTripOfRandomPlans) {
 
 // The sizes the layout promises, at extreme values; a plan as the race starts it is shortest.
 TEST(PlanCode, Lengths) {
-    CharacterPlan twenty = Started(ArchTemplar);
+    CharacterPlan twenty = CharacterPlan::Started(ArchTemplar);
     for (SkillNumber s = 0, changed = 0; s < SkillCount && changed < 20; ++s) {
         if (RaceMax(ArchTemplar, s) > 0) {
             twenty.skills[s].Base = RaceMax(ArchTemplar, s);
@@ -164,13 +156,13 @@ TEST(PlanCode, Lengths) {
     twenty.Recalculate();
     EXPECT_LE(WritePlanCode(twenty).size(), 119U);
 
-    CharacterPlan all = Started(ArchTemplar);
+    CharacterPlan all = CharacterPlan::Started(ArchTemplar);
     for (SkillPlanEntry &entry : all.skills) {
         entry.EQ = -1;
     }
     all.Recalculate();
     EXPECT_EQ(WritePlanCode(all).size(), 204U);
-    EXPECT_EQ(WritePlanCode(Started(0)).size(), 5U + 14U);
+    EXPECT_EQ(WritePlanCode(CharacterPlan::Started(0)).size(), 5U + 14U);
     // Version 1 as the README gives it: a code once shared reads the same plan in every later
     // version of the planner.
     EXPECT_EQ(WritePlanCode(ExamplePlan::Recalculated()),
@@ -184,7 +176,7 @@ TEST(PlanCode, ForeignWriterIsRead) {
     sword.Goal = 120;
     const auto read = ReadPlanCode(Forge(ArchTemplar, {{10, sword}}));
     ASSERT_TRUE(std::holds_alternative<CharacterPlan>(read));
-    CharacterPlan expected = Started(ArchTemplar);
+    CharacterPlan expected = CharacterPlan::Started(ArchTemplar);
     expected.skills[10].Base = 35;
     expected.skills[10].EQ = 8;
     expected.skills[10].Goal = 120;
@@ -210,7 +202,7 @@ TEST_P(PlanCodeRefusal, IsRefusedWithItsReason) {
 }
 
 std::vector<Refusal> Refusals() {
-    CharacterPlan plan = Started(ArchTemplar);
+    CharacterPlan plan = CharacterPlan::Started(ArchTemplar);
     plan.skills[10] = {35, 8, 0, 120, 0};
     plan.skills[0].Goal = 50;
     plan.Recalculate();
@@ -222,7 +214,7 @@ std::vector<Refusal> Refusals() {
     SkillPlanEntry tooHigh; // Sword above ArchTemplar's 120
     tooHigh.Base = 121;
     tooHigh.Goal = 121;
-    SkillPlanEntry atStart = Started(ArchTemplar).skills[10];
+    SkillPlanEntry atStart = CharacterPlan::Started(ArchTemplar).skills[10];
     SkillPlanEntry unlearnable; // Dagger, which an ArchTemplar cannot learn, at 5
     unlearnable.Base = 5;
     unlearnable.Goal = 5;
@@ -263,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, PlanCodeRefusal, ::testing::ValuesIn(Refusals())
                          });
 
 TEST(PlanCode, WritingRefusesAPlanThatIsNotRecalculated) {
-    CharacterPlan plan = Started(ArchTemplar);
+    CharacterPlan plan = CharacterPlan::Started(ArchTemplar);
     plan.skills[10].Base = 121;
     EXPECT_THROW((void)WritePlanCode(plan), std::invalid_argument);
     plan.race = 8;
