@@ -7,31 +7,22 @@
 
 #include <sys/resource.h>
 
-// While it lives, no file of this process grows beyond `bytes`: a write past the limit is cut
-// short and fails instead of ending the process with SIGXFSZ. The tests run as root, where a
-// read-only folder does not make a save fail; a file-size limit does.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
-        m_limited = ::getrlimit(RLIMIT_FSIZE, &m_before) == 0;
-        rlimit lowered = m_before;
+// While it lives, a write that would make a file larger than `bytes` is cut short instead of
+// ending the process with SIGXFSZ. The tests run as root, so a read-only folder would not make a
+// save fail.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        rlimit lowered = before;
         lowered.rlim_cur = bytes;
-        m_limited = m_limited && ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+        limited = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
     }
     ~FileSizeLimit() {
-        if (m_limited) {
-            ::setrlimit(RLIMIT_FSIZE, &m_before);
-        }
-        std::signal(SIGXFSZ, m_signal);
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, signal);
     }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
-    // Whether the limit holds.
-    bool limited() const { return m_limited; }
-
-private:
-    void (*m_signal)(int);
-    rlimit m_before{};
-    bool m_limited = false;
+    void (*signal)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    bool limited = false;
 };

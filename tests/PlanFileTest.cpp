@@ -137,7 +137,7 @@ TEST_F(PlanFileTest, FailedSaveLeavesTheEarlierFile) {
 
     const auto saved = [&] {
         const FileSizeLimit limit(4096);
-        EXPECT_TRUE(limit.limited());
+        EXPECT_TRUE(limit.limited);
         return PlanFile::Save(path, QString(8192, u'x'));
     }();
 
