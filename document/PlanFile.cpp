@@ -159,7 +159,13 @@ std::variant<Stamp, Failure> Save(const QString &path, const QString &text) {
     }
     const QByteArray bytes = text.toUtf8();
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        // A write cut short by a full disk or a file-size limit is no error to Qt, whose own
+        // message would then be "Unknown error".
+        const QString reason =
+            file.error() != QFileDevice::NoError
+                ? file.errorString()
+                : QCoreApplication::translate(
+                      "PlanFile", "it could not be written whole; the disk may be full");
         file.cancelWriting();
         (void)file.commit(); // removes the temporary file
         return Refused(reason);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "document/PlanFile.h"
+#include "FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,11 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 #include <string>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -136,15 +135,11 @@ TEST_F(PlanFileTest, FailedSaveLeavesTheEarlierFile) {
     const QByteArray earlier = "Race: Templar\nSword 1 0 1 1\n";
     Write(path, earlier);
 
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
-    rlimit lowered = limit;
-    lowered.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &lowered), 0);
-    const auto saved = PlanFile::Save(path, QString(8192, u'x'));
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, previous);
+    const auto saved = [&] {
+        const FileSizeLimit limit(4096);
+        EXPECT_TRUE(limit.limited);
+        return PlanFile::Save(path, QString(8192, u'x'));
+    }();
 
     ASSERT_TRUE(std::holds_alternative<PlanFile::Failure>(saved));
     EXPECT_TRUE(std::get<PlanFile::Failure>(saved).SaveMessage(path).startsWith(

@@ -259,7 +259,8 @@ bool WindowTest::closeAnswering(QMessageBox::StandardButton answer, QStringList 
         }
         poll.stop();
         asked = QStringList{question->informativeText()};
-        for (const auto which : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}) {
+        for (const auto which :
+             {QMessageBox::Save, QMessageBox::Apply, QMessageBox::Discard, QMessageBox::Cancel}) {
             asked << question->button(which)->text();
         }
         asked << question->defaultButton()->text();
@@ -1626,7 +1627,7 @@ void WindowTest::closing_data() {
         << QStringList{u"store"_s, u"copy"_s, u"undo"_s, u"maxGoals"_s} << int{QMessageBox::Discard}
         << true << true;
     QTest::newRow("changed, copy and close")
-        << QStringList{u"store"_s} << int{QMessageBox::Save} << true << true;
+        << QStringList{u"store"_s} << int{QMessageBox::Apply} << true << true;
 }
 
 void WindowTest::closing() {
@@ -1659,12 +1660,13 @@ void WindowTest::closing() {
     QCOMPARE(!question.isEmpty(), asked);
     QCOMPARE(window->isVisible(), !closed);
     if (asked) {
-        QCOMPARE(question.mid(1), (QStringList{u"Copy Plan and Close"_s, u"Close Without Copying"_s,
-                                               u"Cancel"_s, u"Cancel"_s}));
+        QCOMPARE(question.mid(1),
+                 (QStringList{u"Save As and Close…"_s, u"Copy Plan and Close"_s,
+                              u"Close Without Saving"_s, u"Cancel"_s, u"Cancel"_s}));
         // The test platform's clipboard dies with the program, as on X11 without a manager.
         QVERIFY(question[0].contains(u"lasts only while another program holds it"_s));
     }
-    QCOMPARE(clipboard->text().contains(row(10).trimmed()), answer == QMessageBox::Save);
+    QCOMPARE(clipboard->text().contains(row(10).trimmed()), answer == QMessageBox::Apply);
     QCOMPARE(screen(), screenBefore);
 }
 
@@ -1692,7 +1694,7 @@ void WindowTest::copyAndCloseWaitsForTheFetch() {
     type("txtGoal", u"50"_s);
     press("cmdUpdate");
     QStringList asked;
-    QVERIFY(closeAnswering(QMessageBox::Save, asked));
+    QVERIFY(closeAnswering(QMessageBox::Apply, asked));
     auto *handOver = qApp->findChild<ClipboardHandOver *>();
     QVERIFY(handOver);
     QSignalSpy ended(handOver, &ClipboardHandOver::ended);

@@ -214,22 +214,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The plan has not been copied since its last change. Copy it to the clipboard before closing?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy Plan and Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close Without Copying</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No clipboard manager is running: once the planner has closed, copied text lasts only while another program holds it. To keep the plan, choose Cancel, copy it and paste it into another program.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -269,6 +253,12 @@
         <source>Plan pasted from its plan code.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n plans copied as one text.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PlanCodeText</name>
@@ -294,6 +284,29 @@
     </message>
     <message>
         <source>the text holds two different plan codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanDocument</name>
+    <message>
+        <source>Plan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Plan</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -345,6 +358,191 @@
     </message>
     <message>
         <source>it cannot be found after saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be written whole; the disk may be full</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanFiles</name>
+    <message>
+        <source>Plans (*.txt);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Plans As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Plans…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Plans &amp;As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds remarks of your own; choose where to save the plans.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no longer where it was; choose where to save the plans.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program; choose where to save the plans.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved; %1 is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan was saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plans were saved to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2, in line %3: &quot;%4&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: it holds %2 plans, more than the %3 the planner keeps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened %1: one plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %1: %n plans.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Names given twice were made unique: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plans have not been saved or copied since their last change.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One plan has not been saved or copied since its last change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan has not been saved or copied since its last change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarrowind Character Planner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save before closing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save before opening a file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As and Close…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Plans and Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Plan and Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Without Saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarrowind Character Planner[*]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1[*] – Tarrowind Character Planner</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -448,6 +646,14 @@
     </message>
     <message>
         <source>this plan has no race line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan has no &quot;Goal Cost Total:&quot; line, so the file may have been cut short; pasting its text reads it all the same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the last plan, from line %1, has no &quot;Goal Cost Total:&quot; line, so the file may have been cut short; pasting its text reads it all the same</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -15,9 +15,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
 
 #include <exception>
 #include <functional>
@@ -25,6 +23,7 @@
 #include <optional>
 #include <utility>
 #include <variant>
+#include <vector>
 
 using namespace Tarrowind_Module;
 
@@ -101,57 +100,51 @@ PlanClipboard::PlanClipboard(const PlannerHost &host, QAbstractItemView *list)
         list, [this] { CopyPlan(); }, [this] { PastePlan(); }));
 }
 
-bool PlanClipboard::MayClose() {
-    if (!m_host.document->WouldLosePlan()) {
-        return true;
-    }
-    // The window's title without its mark of unsaved work, which the question's own title has
-    // no use for.
-    QString title = m_host.window->windowTitle();
-    title.remove(QLatin1String("[*]"));
-    QMessageBox question(QMessageBox::Question, title,
-                         tr("The plan has not been copied since its last change. Copy it to "
-                            "the clipboard before closing?"),
-                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                         m_host.window);
-    question.setObjectName(QStringLiteral("closingQuestion"));
-    question.button(QMessageBox::Save)->setText(tr("Copy Plan and Close"));
-    question.button(QMessageBox::Discard)->setText(tr("Close Without Copying"));
-    question.button(QMessageBox::Cancel)->setText(tr("Cancel"));
-    question.setDefaultButton(QMessageBox::Cancel);
-    question.setEscapeButton(QMessageBox::Cancel);
+QString PlanClipboard::KeepsCopyNote() {
     switch (DesktopClipboard::ClipboardKeepsCopy()) {
     case DesktopClipboard::KeepsCopy::Yes:
-        question.setInformativeText(tr("A clipboard manager is running: the plan will stay on "
-                                       "the clipboard after the planner has closed."));
-        break;
+        return tr("A clipboard manager is running: the plan will stay on the clipboard after the "
+                  "planner has closed.");
     case DesktopClipboard::KeepsCopy::No:
-        question.setInformativeText(
-            tr("No clipboard manager is running: once the planner has closed, copied text lasts "
-               "only while another program holds it. To keep the plan, choose Cancel, copy it "
-               "and paste it into another program."));
-        break;
+        return tr("No clipboard manager is running: once the planner has closed, copied text "
+                  "lasts only while another program holds it. To keep the plan, choose Cancel, "
+                  "copy it and paste it into another program.");
     case DesktopClipboard::KeepsCopy::Unknown:
-        question.setInformativeText(
-            tr("Where no clipboard manager runs, copied text lasts only while another program "
-               "holds it. To be sure to keep the plan, choose Cancel, copy it and paste it into "
-               "another program."));
         break;
     }
-    switch (question.exec()) {
-    case QMessageBox::Save:
-        if (const CopiedText *copied = Copy()) {
-            // Qt hands the clipboard to a clipboard manager when the program ends, where one
-            // runs; one that polls reads it only after a while.
-            new ClipboardHandOver(copied, m_handOverWait);
-            return true;
-        }
-        return false;
-    case QMessageBox::Discard:
-        return true;
-    default:
-        return false;
+    return tr("Where no clipboard manager runs, copied text lasts only while another program "
+              "holds it. To be sure to keep the plan, choose Cancel, copy it and paste it into "
+              "another program.");
+}
+
+const CopiedText *PlanClipboard::CopyEveryPlan() {
+    PlanDocument *document = m_host.document;
+    if (document->planCount() == 1) {
+        return Copy();
     }
+    auto copied = std::make_unique<CopiedText>();
+    try {
+        std::vector<std::pair<QString, CharacterPlan>> plans;
+        for (const NamedPlan &named : document->plans()) {
+            plans.emplace_back(named.name, named.plan);
+        }
+        copied->setText(PlanText::FormatPlans(plans));
+    } catch (...) {
+        m_host.ShowNote(
+            tr("Nothing was copied: %1.").arg(FailureText::Reason(std::current_exception())));
+        return nullptr;
+    }
+    const CopiedText *onClipboard = copied.get();
+    QGuiApplication::clipboard()->setMimeData(copied.release());
+    document->MarkAllCopied();
+    m_host.ShowNote(tr("%n plans copied as one text.", nullptr, int(document->planCount())));
+    return onClipboard;
+}
+
+void PlanClipboard::HandOver(const CopiedText *copied) {
+    // Qt hands the clipboard to a clipboard manager when the program ends, where one runs; one
+    // that polls reads it only after a while.
+    new ClipboardHandOver(copied, m_handOverWait);
 }
 
 void PlanClipboard::CopyPlan() {

@@ -29,10 +29,17 @@ class PlanClipboard : public QObject {
 public:
     PlanClipboard(const PlannerHost &host, QAbstractItemView *list);
 
-    // Where closing would lose the plan (PlanDocument::WouldLosePlan), asks first: "Copy Plan and
-    // Close", "Close Without Copying" or "Cancel", the default. True when the window may close:
-    // nothing to lose, the plan copied, or the user chose to close without copying.
-    bool MayClose();
+    // What copied text becomes once the planner has closed, as far as the desktop tells: kept by
+    // a clipboard manager, or lasting only while another program holds it; for a question that
+    // offers to copy the plans before closing.
+    static QString KeepsCopyNote();
+    // Copies what closing would lose: the plan shown, as "Copy Plan" does, while it is the only
+    // plan, else every plan as one text of several plans. What is on the clipboard now, or null
+    // when nothing could be copied, which the status bar then says.
+    const CopiedText *CopyEveryPlan();
+    // Keeps the program going after the window has closed, until another program has fetched
+    // `copied` (ClipboardHandOver).
+    void HandOver(const CopiedText *copied);
 
     // How long the program goes on after "Copy Plan and Close" for another program to fetch
     // the plan (ClipboardHandOver).

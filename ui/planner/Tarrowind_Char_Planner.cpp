@@ -14,6 +14,7 @@
 #include "ui/companions/optimise/OptimiseGoalsWindow.h"
 #include "ui/companions/route/RouteWindow.h"
 #include "ui/desktop/PlanClipboard.h"
+#include "ui/desktop/PlanFiles.h"
 #include "ui/desktop/PlannerAccessibility.h"
 #include "ui/desktop/PlannerColours.h"
 #include "ui/desktop/PlannerStyle.h"
@@ -77,6 +78,7 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     const PlannerHost host{m_document, this, m_listMenu, m_announcer, m_barMenus, m_statusNote};
     AddHistoryActions(host, {txtBase, txtEQ, txtGoal});
     m_clipboard = new PlanClipboard(host, lstSkills);
+    m_files = new PlanFiles(host, m_clipboard);
     AddCompareRacesAction(host);
     AddOptimiseGoalsAction(host);
     AddRouteAction(host);
@@ -461,7 +463,7 @@ bool Tarrowind_Char_Planner::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void Tarrowind_Char_Planner::closeEvent(QCloseEvent *event) {
-    if (!m_clipboard->MayClose()) {
+    if (!m_files->MayClose()) {
         event->ignore();
         return;
     }

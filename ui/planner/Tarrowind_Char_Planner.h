@@ -16,6 +16,7 @@ class Announcer;
 class DetailBox;
 class PausedAnnouncement;
 class PlanClipboard;
+class PlanFiles;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -57,7 +58,7 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    // Asks first when closing would lose a plan that was changed and not copied.
+    // Asks first when closing would lose a plan that was changed and neither saved nor copied.
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -115,6 +116,7 @@ private:
     // Says the typed cost once typing pauses.
     PausedAnnouncement *m_liveCostSaid = nullptr;
     PlanClipboard *m_clipboard = nullptr;
+    PlanFiles *m_files = nullptr;
     QWidget *m_clientArea;
     std::array<QMenu *, 4> m_barMenus{}; // in PlannerHost::BarMenu's order
     StatusNote *m_statusNote = nullptr;
