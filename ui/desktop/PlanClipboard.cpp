@@ -372,12 +372,14 @@ void PlanClipboard::PastePlans(const std::variant<PlanText::PastedPlans, PlanTex
             taken << document->planName(index);
         }
     }
-    QStringList renamed = pasted.renamed;
+    QStringList renamed;
     std::vector<NamedPlan> plans;
     std::vector<QStringList> lowered;
     for (const PlanText::PastedNamedPlan &one : pasted.plans) {
-        const QString name = PlanText::UniquePlanName(one.name, taken);
-        if (name != one.name) {
+        // Numbered from the name as written, so that a name taken here and repeated in the text
+        // counts on: "Plan 2 (2)", "Plan 2 (3)".
+        const QString name = PlanText::UniquePlanName(one.written, taken);
+        if (name != one.written) {
             renamed << name;
         }
         taken << name;
