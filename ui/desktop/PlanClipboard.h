@@ -21,8 +21,10 @@ class QAbstractItemView;
 // standard copy and paste keys in `list`. No menu asks the clipboard anything when it opens, since
 // an owner that does not answer would hold the menu up: "Paste Plan" can always be chosen, and the
 // clipboard is read only to paste. What each copy and paste did, or why it did nothing, is noted in
-// the status bar. Each copy is recorded in the document, which then knows whether closing the
-// window would lose the plan. It lives as long as the window, its parent.
+// the status bar. A text of several plans, each after its "Plan:" line, pastes as several plans:
+// the first in place of the shown one, under its own name, the others kept beside it, in one
+// step. Each copy is recorded in the document, which then knows whether closing the window would
+// lose the plan. It lives as long as the window, its parent.
 class PlanClipboard : public QObject {
     Q_OBJECT
 
