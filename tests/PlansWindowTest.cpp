@@ -179,10 +179,6 @@ void PlansWindowTest::sessions_data() {
         << QStringList{keep, u"goal=50"_s, u"showPlan2"_s}
         << u"Plan 1 ArchTemplar 50 | *Plan 2 ArchTemplar 4"_s
         << u"“Plan 2” shown: ArchTemplar, Goal Cost Total: 0."_s;
-    QTest::newRow("rename, blanks at the ends trimmed")
-        << QStringList{keep, rename, u"name=  Tom’s  build 2  "_s}
-        << u"*Tom’s  build 2 ArchTemplar 4 | Plan 2 ArchTemplar 4"_s
-        << u"“Plan 1” renamed “Tom’s  build 2”."_s;
     QTest::newRow("rename to a taken name")
         << QStringList{keep, rename, u"name=Plan 2"_s}
         << u"*Plan 2 (2) ArchTemplar 4 | Plan 2 ArchTemplar 4"_s
@@ -207,7 +203,6 @@ void PlansWindowTest::sessions_data() {
         << u"The shown plan kept as “Plan 8”; “Plan 1” stays shown."_s;
 
     // Undo and redo walk plan and set steps alike, in order.
-    QTest::newRow("keep undone") << QStringList{keep, undo} << start << QString();
     QTest::newRow("show and a change undone, one redone")
         << QStringList{keep, u"goal=50"_s, u"showPlan2"_s, undo, undo, redo}
         << u"*Plan 1 ArchTemplar 50 | Plan 2 ArchTemplar 4"_s << QString();
@@ -246,9 +241,6 @@ void PlansWindowTest::sessions_data() {
         << u"*A Mercenary 50 | B Mercenary 60"_s
         << u"Plans pasted: “A” shown, “B” kept. Lowered: “B”: Sword goal 120 lowered to 60, the "
            u"highest for Mercenary."_s;
-    QTest::newRow("a text without Plan: lines pastes into the shown plan")
-        << QStringList{keep, u"clipboard=Race: Templar\nSword 4 0 10 50"_s, paste}
-        << u"*Plan 1 Templar 50 | Plan 2 ArchTemplar 4"_s << u"Plan pasted."_s;
     QTest::newRow("paste as new, one plan")
         << QStringList{u"goal=50"_s, u"clipboard=Race: Templar\nSword 4 0 10 50"_s, pasteNew}
         << u"*Plan 1 ArchTemplar 50 | Plan 2 Templar 50"_s
@@ -258,9 +250,10 @@ void PlansWindowTest::sessions_data() {
         << u"*Plan 1 ArchTemplar 4 | Plan 1 (2) Templar 50 | B Templar 60"_s
         << u"Plans pasted as new plans: “Plan 1 (2)”, “B”. Renamed, as their names were taken: "
            u"“Plan 1 (2)”."_s;
-    // Every accepted name comes back through Copy Plans and a paste as it was.
+    // Every accepted name, blanks at either end trimmed, comes back through Copy Plans and a paste
+    // as it was.
     QTest::newRow("names round-tripped")
-        << QStringList{u"goal=50"_s,   keep,           rename, u"name=Tom’s  build 2 & co"_s,
+        << QStringList{u"goal=50"_s,   keep,           rename, u"name=  Tom’s  build 2 & co "_s,
                        u"showPlan2"_s, u"goal=70"_s,   rename, u"name=Sword"_s,
                        keep,           u"showPlan3"_s, rename, u"name=Seyan'Du 120"_s,
                        u"copyPlans"_s, remove,         remove, paste}

@@ -718,10 +718,6 @@ void WindowTest::menuBar_data() {
     QTest::newRow("Keep Plan") << u"Plan"_s << u"Keep Plan"_s << none << none << false << any
                                << u"The shown plan kept as “Plan 2”; “Plan 1” stays shown."_s
                                << stored << QString();
-    QTest::newRow("Paste as New Plan")
-        << u"Plan"_s << u"Paste as New Plan"_s << none << none << false
-        << u"Race: Warrior\nSword 30 2 36 60"_s << u"Plan pasted as the new plan “Plan 2”."_s
-        << stored << QString();
     QTest::newRow("Plans") << u"Plan"_s << u"Plans…"_s << none << none << false << any << QString()
                            << stored << u"plansWindow"_s;
     QTest::newRow("Undo") << u"Edit"_s << u"Undo Update Sword"_s << QKeySequence(u"Ctrl+Z"_s)
