@@ -213,6 +213,22 @@ std::exception_ptr PlanDocument::AddPlan(const QString &what, const NamedPlan &p
     });
 }
 
+std::exception_ptr PlanDocument::AddPlans(const QString &what,
+                                          const std::vector<NamedPlan> &added) {
+    return Caught([&] {
+        if (added.empty() || planCount() + qsizetype(added.size()) > MaxPlans) {
+            throw std::length_error("no room for the pasted plans");
+        }
+        Set after{m_plans, m_shown};
+        for (const NamedPlan &plan : added) {
+            after.plans.push_back(Pasted(plan));
+        }
+        CheckNames(after.plans);
+        PushSet(this, what,
+                PlanSetChange::Replace{{m_plans, m_shown}, std::move(after), false, {}, {}});
+    });
+}
+
 std::exception_ptr PlanDocument::PastePlans(const QString &what,
                                             const std::vector<NamedPlan> &pasted) {
     return Caught([&] {

@@ -122,6 +122,10 @@ public:
     // Adds `plan`, recalculated, after the others, as a pasted plan: its starting point is the
     // plan as added. The shown plan stays shown. The step is named `what`.
     [[nodiscard]] std::exception_ptr AddPlan(const QString &what, const NamedPlan &plan);
+    // Adds every plan of `added`, recalculated, after the others, as pasted plans; the shown plan
+    // stays shown. One step, named `what`, which holds the set before and after.
+    [[nodiscard]] std::exception_ptr AddPlans(const QString &what,
+                                              const std::vector<NamedPlan> &added);
     // A paste of several plans: the first replaces the shown plan, its name included, and the
     // others are added after the set's plans, all recalculated, as pasted plans. One step,
     // named `what`, which holds the set before and after.

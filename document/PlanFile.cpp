@@ -89,8 +89,7 @@ QString Failure::OpenMessage(const QString &path) const {
     const QString name = QFileInfo(path).fileName();
     return line > 0
                ? QCoreApplication::translate("PlanFile", "Cannot open %1: %2, in line %3.")
-                     .arg(name, reason)
-                     .arg(line)
+                     .arg(name, reason, QString::number(line))
                : QCoreApplication::translate("PlanFile", "Cannot open %1: %2.").arg(name, reason);
 }
 

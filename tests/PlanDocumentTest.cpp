@@ -287,13 +287,17 @@ TEST_F(PlanDocumentTest, OneHistoryWalksTheSetAndItsPlans) {
          [this] {
              return document.RemovePlan(2);
          }},
+        {"two added",
+         [this] {
+             return document.AddPlans(u"Paste"_s, {Named(u"C"_s, 1, 35), Named(u"D"_s, 1, 45)});
+         }},
     };
     std::vector<SetState> states{StateOf(document)};
     for (const auto &[what, step] : session) {
         ASSERT_EQ(step(), nullptr) << what;
         states.push_back(StateOf(document));
     }
-    EXPECT_EQ(states.back(), (SetState{{u"Now"_s, u"A"_s}, 1, {60, 30}}));
+    EXPECT_EQ(states.back(), (SetState{{u"Now"_s, u"A"_s, u"C"_s, u"D"_s}, 1, {60, 30, 35, 45}}));
     EXPECT_EQ(states[2].names, (QStringList{u"Plan 1"_s, u"Target ’build’  2"_s}));
     for (auto state = states.rbegin() + 1; state != states.rend(); ++state) {
         ASSERT_EQ(document.Undo(), nullptr);
@@ -325,6 +329,9 @@ TEST_F(PlanDocumentTest, RefusedSetChangeLeavesEverythingAsItWas) {
            [&] { return document.AddPlan(u"Paste"_s, one); });
     expect("two replacing one", std::type_identity<std::length_error>{}, [&] {
         return document.PastePlans(u"Paste"_s, {one, Named(u"Two"_s, 1, 10)});
+    });
+    expect("two added to eight", std::type_identity<std::length_error>{}, [&] {
+        return document.AddPlans(u"Paste"_s, {one, Named(u"Two"_s, 1, 10)});
     });
     expect("a name taken", std::type_identity<std::invalid_argument>{},
            [&] { return document.RenamePlan(0, u" Plan 2"_s); });

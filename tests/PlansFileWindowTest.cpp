@@ -93,7 +93,7 @@ void PlansFileWindowTest::plansFile_data() {
          u"title Tarrowind Character Planner*"_s});
     // The kept plan would be lost, the copied one not; then both are copied as one text.
     row("kept plans", "change keep copy close close note", "Escape, Apply",
-        {kept, u"open"_s, kept, u"closed"_s, u"note 2 plans copied as one text."_s});
+        {kept, u"open"_s, kept, u"closed"_s, u"note Plans copied: “Plan 1”, “Kept”."_s});
     row("a file: Save and Close saves to it", "saveAs change close note", "name week1, Save",
         {week1 + closingFile, u"closed"_s, u"note The plan was saved to week1.txt."_s});
     // Copying is no save while the plans have a file.

@@ -126,6 +126,14 @@ void PseudoTranslationTest::everyTextIsTranslated_data() {
                                              u"txtEQ=32767"_s, u"cmdUpdate"_s};
     QTest::newRow("pastes refused")
         << QStringList{u"clipboard=Sword 1 2"_s, u"pastePlan"_s, u"clipboard="_s, u"pastePlan"_s};
+    QTest::newRow("the plans kept")
+        << QStringList{u"keepPlanAction"_s,
+                       u"showPlan2"_s,
+                       u"plansAction"_s,
+                       u"cmdRemovePlan"_s,
+                       u"clipboard=Plan: Sword\nRace: Templar\n\nPlan: Dagger\nRace: Warrior"_s,
+                       u"pasteAsNewPlanAction"_s,
+                       u"renamePlanAction"_s};
     QTest::newRow("the closing question") << QStringList{u"cmdMaxGoal"_s, u"close"_s};
 }
 

@@ -716,6 +716,11 @@ void WindowTest::menuBar_data() {
     QTest::newRow("Quit, cancelled")
         << u"Plan"_s << u"Quit"_s << QKeySequence(u"Ctrl+Q"_s) << QKeySequence(u"Ctrl+Q"_s) << false
         << any << QString() << stored << u"closingQuestion"_s;
+    QTest::newRow("Keep Plan") << u"Plan"_s << u"Keep Plan"_s << none << none << false << any
+                               << u"The shown plan kept as “Plan 2”; “Plan 1” stays shown."_s
+                               << stored << QString();
+    QTest::newRow("Plans") << u"Plan"_s << u"Plans…"_s << none << none << false << any << QString()
+                           << stored << u"plansWindow"_s;
     QTest::newRow("Undo") << u"Edit"_s << u"Undo Update Sword"_s << QKeySequence(u"Ctrl+Z"_s)
                           << QKeySequence(u"Ctrl+Z"_s) << true << any << QString() << reset
                           << QString();
@@ -740,6 +745,8 @@ void WindowTest::menuBar_data() {
         plan.Recalculate();
         return PlanText::Code(plan);
     };
+    QTest::newRow("Copy Plans") << u"Edit"_s << u"Copy Plans"_s << none << none << true << any
+                                << u"Plans copied: “Plan 1”."_s << stored << QString();
     QTest::newRow("Copy Plan Code")
         << u"Edit"_s << u"Copy Plan Code"_s << none << none << true << any
         << u"Plan code copied: "_s + code(6, 4, 0, 50) << stored << QString();
@@ -812,6 +819,13 @@ void WindowTest::menuBar() {
             }
         }
         QVERIFY2(action, qPrintable(entry));
+        // No two entries of a menu share a letter, which would choose neither.
+        QList<QKeySequence> letters;
+        for (const QAction *other : barMenu->actions()) {
+            const QKeySequence letter = QKeySequence::mnemonic(other->text());
+            QVERIFY2(letter.isEmpty() || !letters.contains(letter), qPrintable(other->text()));
+            letters << letter;
+        }
         QCOMPARE(action->shortcut(), keys);
         QVERIFY(action->isShortcutVisibleInContextMenu() || keys.isEmpty());
         QCOMPARE(window->listMenu()->actions().contains(action), inListMenu);

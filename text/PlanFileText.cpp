@@ -178,7 +178,7 @@ std::variant<FilePlans, ReadError> ReadPlansFile(const QString &text, const QStr
             return ReadError{
                 0, {}, QCoreApplication::translate("PlanText", "this plan has no race line")};
         }
-        file.pasted.plans.push_back({loneName, std::move(levels)});
+        file.pasted.plans.push_back({loneName, std::move(levels), loneName});
     }
     // The last plan's lines: from its "Plan:" line, or the whole text for a lone plan.
     const auto lastPlan = std::find_if(lines.rbegin(), lines.rend(),

@@ -111,6 +111,8 @@ QString FormatPlans(const std::vector<std::pair<QString, Tarrowind_Module::Chara
 struct PastedNamedPlan {
     QString name;
     PastedPlan levels;
+    // The name as the text gives it, before a repeat within the text made it unique.
+    QString written;
 };
 
 struct PastedPlans {

@@ -691,7 +691,7 @@ std::optional<std::variant<PastedPlans, ReadError>> ReadPlans(const QString &tex
             pasted.renamed << unique;
         }
         names << unique;
-        pasted.plans.push_back({unique, std::get<PastedPlan>(std::move(levels))});
+        pasted.plans.push_back({unique, std::get<PastedPlan>(std::move(levels)), *name});
     }
     return pasted;
 }

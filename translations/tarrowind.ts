@@ -253,11 +253,69 @@
         <source>Plan pasted from its plan code.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%n plans copied as one text.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>“%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2 skills lowered in all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Pl&amp;ans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plans copied: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the planner holds at most %1 plans.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste as New Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan pasted as the new plan %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan pasted as the new plan %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the text holds %1 plans, which would make %2, more than the %3 the planner holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plans pasted as new plans: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan %1 pasted in place of the shown plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plans pasted: %1 shown, %2 kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renamed, as their names were taken: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowered: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -547,6 +605,116 @@
     </message>
 </context>
 <context>
+    <name>PlanListModel</name>
+    <message>
+        <source>Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The experience all goals of the plan cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (shown)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanSetCommands</name>
+    <message>
+        <source>&amp;Keep Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;how Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;name Plan…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste as Ne&amp;w Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;lans…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 shown: %2, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No plan was kept: the planner holds at most %1 plans.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shown plan kept as %1; %2 stays shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed: there is no such plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan was not renamed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another plan is named %1: %2 renamed %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 renamed %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last plan cannot be removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name for %1 (at most %2 characters):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlanText</name>
     <message>
         <source>the line begins like a race line but cannot be read</source>
@@ -673,6 +841,29 @@
     </message>
     <message>
         <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlansWindow</name>
+    <message>
+        <source>Plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,6 +5,7 @@
 
 #include "document/PlanDocument.h"
 #include "text/FailureText.h"
+#include "text/MessageText.h"
 #include "text/PlanCodeText.h"
 #include "text/PlanText.h"
 #include "ui/desktop/ClipboardHandOver.h"
@@ -16,7 +17,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPushButton>
+#include <QStringList>
 
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -82,6 +86,21 @@ std::optional<QString> ClipboardText(QString &refusal) {
     return std::nullopt;
 }
 
+// A plan's name as notes quote it.
+QString Quoted(const QString &name) {
+    return PlanClipboard::tr("“%1”").arg(name);
+}
+
+// The first few of `lowered`, joined, and how many there are in all where there are more.
+QString LoweredClause(const QStringList &lowered) {
+    constexpr qsizetype Named = 3;
+    const QString named = lowered.first(std::min(lowered.size(), Named)).join(u"; ");
+    if (lowered.size() <= Named) {
+        return named;
+    }
+    return PlanClipboard::tr("%1; %2 skills lowered in all").arg(named).arg(lowered.size());
+}
+
 } // namespace
 
 PlanClipboard::PlanClipboard(const PlannerHost &host, QAbstractItemView *list)
@@ -93,7 +112,10 @@ PlanClipboard::PlanClipboard(const PlannerHost &host, QAbstractItemView *list)
                           PlannerHost::BarMenu::Edit);
     QAction *copyCode = host.AddMenuEntry(tr("Copy Plan C&ode"), "copyPlanCode", QKeySequence(),
                                           PlannerHost::BarMenu::Edit);
+    QAction *copyPlans = host.AddMenuEntry(tr("Copy Pl&ans"), "copyPlans", QKeySequence(),
+                                           PlannerHost::BarMenu::Edit);
     connect(copyPlan, &QAction::triggered, this, &PlanClipboard::CopyPlan);
+    connect(copyPlans, &QAction::triggered, this, [this] { (void)CopyPlans(); });
     connect(copyCode, &QAction::triggered, this, &PlanClipboard::CopyPlanCode);
     connect(pastePlan, &QAction::triggered, this, &PlanClipboard::PastePlan);
     list->installEventFilter(new ListClipboardKeys(
@@ -118,27 +140,7 @@ QString PlanClipboard::KeepsCopyNote() {
 }
 
 const CopiedText *PlanClipboard::CopyEveryPlan() {
-    PlanDocument *document = m_host.document;
-    if (document->planCount() == 1) {
-        return Copy();
-    }
-    auto copied = std::make_unique<CopiedText>();
-    try {
-        std::vector<std::pair<QString, CharacterPlan>> plans;
-        for (const NamedPlan &named : document->plans()) {
-            plans.emplace_back(named.name, named.plan);
-        }
-        copied->setText(PlanText::FormatPlans(plans));
-    } catch (...) {
-        m_host.ShowNote(
-            tr("Nothing was copied: %1.").arg(FailureText::Reason(std::current_exception())));
-        return nullptr;
-    }
-    const CopiedText *onClipboard = copied.get();
-    QGuiApplication::clipboard()->setMimeData(copied.release());
-    document->MarkAllCopied();
-    m_host.ShowNote(tr("%n plans copied as one text.", nullptr, int(document->planCount())));
-    return onClipboard;
+    return m_host.document->planCount() == 1 ? Copy() : CopyPlans();
 }
 
 void PlanClipboard::HandOver(const CopiedText *copied) {
@@ -170,6 +172,30 @@ const CopiedText *PlanClipboard::Copy() {
     return onClipboard;
 }
 
+const CopiedText *PlanClipboard::CopyPlans() {
+    std::vector<std::pair<QString, CharacterPlan>> plans;
+    for (const NamedPlan &named : m_host.document->plans()) {
+        plans.emplace_back(named.name, named.plan);
+    }
+    auto copied = std::make_unique<CopiedText>();
+    try {
+        copied->setText(PlanText::FormatPlans(plans));
+    } catch (...) {
+        m_host.ShowNote(
+            tr("Nothing was copied: %1.").arg(FailureText::Reason(std::current_exception())));
+        return nullptr;
+    }
+    const CopiedText *onClipboard = copied.get();
+    QGuiApplication::clipboard()->setMimeData(copied.release());
+    m_host.document->MarkAllCopied();
+    QStringList names;
+    for (const auto &plan : plans) {
+        names << Quoted(plan.first);
+    }
+    m_host.ShowNote(tr("Plans copied: %1.").arg(names.join(tr(", "))));
+    return onClipboard;
+}
+
 void PlanClipboard::CopyPlanCode() {
     const CharacterPlan &plan = m_host.document->plan();
     QString code;
@@ -196,11 +222,13 @@ void PlanClipboard::PastePlan() {
     }
     // A text of several plans is read in its readable form alone; any other text is read as a
     // plan code where it holds one.
-    if (!PlanText::ReadPlans(*text)) {
-        if (const auto code = PlanText::ReadCode(*text)) {
-            PasteCode(*code);
-            return;
-        }
+    if (const auto several = PlanText::ReadPlans(*text)) {
+        PastePlans(*several, false);
+        return;
+    }
+    if (const auto code = PlanText::ReadCode(*text)) {
+        PasteCode(*code);
+        return;
     }
     const std::variant<PlanText::PastedPlan, PlanText::ReadError> read = PlanText::Read(*text);
     if (const auto *error = std::get_if<PlanText::ReadError>(&read)) {
@@ -231,6 +259,153 @@ void PlanClipboard::PasteCode(const std::variant<CharacterPlan, PlanText::ReadEr
     } else {
         m_host.ShowNote(tr("Plan pasted from its plan code."));
     }
+}
+
+void PlanClipboard::PasteAsNewPlan() {
+    QString refusal;
+    const std::optional<QString> text = ClipboardText(refusal);
+    if (!text) {
+        m_host.ShowNote(refusal);
+        return;
+    }
+    if (const auto several = PlanText::ReadPlans(*text)) {
+        PastePlans(*several, true);
+        return;
+    }
+    // The new plan is the shown one as pasting into it would change it.
+    CharacterPlan plan = m_host.document->plan();
+    QStringList lowered;
+    if (const auto code = PlanText::ReadCode(*text)) {
+        if (const auto *error = std::get_if<PlanText::ReadError>(&*code)) {
+            m_host.ShowNote(error->Message());
+            return;
+        }
+        const CharacterPlan &coded = std::get<CharacterPlan>(*code);
+        plan.race = coded.race;
+        plan.skills = coded.skills;
+    } else {
+        const std::variant<PlanText::PastedPlan, PlanText::ReadError> read = PlanText::Read(*text);
+        if (const auto *error = std::get_if<PlanText::ReadError>(&read)) {
+            m_host.ShowNote(error->Message());
+            return;
+        }
+        const PlanText::PastedPlan &pasted = std::get<PlanText::PastedPlan>(read);
+        pasted.StoreInto(plan);
+        try {
+            CharacterPlan recalculated = plan;
+            recalculated.Recalculate();
+            lowered = PlanText::LoweredLevels(pasted, recalculated);
+        } catch (...) {
+            // The document refuses the plan below, with the reason.
+        }
+    }
+    PasteNewPlan(plan, lowered);
+}
+
+void PlanClipboard::PasteNewPlan(const CharacterPlan &plan, const QStringList &lowered) {
+    PlanDocument *document = m_host.document;
+    if (document->planCount() >= PlanDocument::MaxPlans) {
+        m_host.ShowNote(tr("Nothing was pasted: the planner holds at most %1 plans.")
+                            .arg(PlanDocument::MaxPlans));
+        return;
+    }
+    const QString name = document->NewPlanName();
+    if (const std::exception_ptr failure =
+            document->AddPlan(tr("Paste as New Plan"), {name, plan})) {
+        m_host.ShowNote(FailureText::NothingChanged(failure));
+    } else if (lowered.isEmpty()) {
+        m_host.ShowNote(tr("Plan pasted as the new plan %1.").arg(Quoted(name)));
+    } else {
+        m_host.ShowNote(
+            tr("Plan pasted as the new plan %1: %2.").arg(Quoted(name), LoweredClause(lowered)));
+    }
+}
+
+void PlanClipboard::PastePlans(const std::variant<PlanText::PastedPlans, PlanText::ReadError> &read,
+                               bool asNew) {
+    if (const auto *error = std::get_if<PlanText::ReadError>(&read)) {
+        m_host.ShowNote(error->Message());
+        return;
+    }
+    const PlanText::PastedPlans &pasted = std::get<PlanText::PastedPlans>(read);
+    PlanDocument *document = m_host.document;
+    const qsizetype stays = asNew ? document->planCount() : document->planCount() - 1;
+    const qsizetype count = stays + qsizetype(pasted.plans.size());
+    if (count > PlanDocument::MaxPlans) {
+        m_host.ShowNote(tr("Nothing was pasted: the text holds %1 plans, which would make %2, "
+                           "more than the %3 the planner holds.")
+                            .arg(pasted.plans.size())
+                            .arg(count)
+                            .arg(PlanDocument::MaxPlans));
+        return;
+    }
+
+    // The names the plans that stay have; pasting over the shown plan frees its name.
+    QStringList taken;
+    for (qsizetype index = 0; index < document->planCount(); ++index) {
+        if (asNew || index != document->shownPlan()) {
+            taken << document->planName(index);
+        }
+    }
+    QStringList renamed;
+    std::vector<NamedPlan> plans;
+    std::vector<QStringList> lowered;
+    for (const PlanText::PastedNamedPlan &one : pasted.plans) {
+        // Numbered from the name as written, so that a name taken here and repeated in the text
+        // counts on: "Plan 2 (2)", "Plan 2 (3)".
+        const QString name = PlanText::UniquePlanName(one.written, taken);
+        if (name != one.written) {
+            renamed << name;
+        }
+        taken << name;
+        CharacterPlan plan;
+        plan.selected = document->plan().selected;
+        one.levels.StoreInto(plan);
+        plans.push_back({name, plan});
+        try {
+            plan.Recalculate();
+            lowered.push_back(PlanText::LoweredLevels(one.levels, plan));
+        } catch (...) {
+            lowered.emplace_back(); // the document refuses the plan below, with the reason
+        }
+    }
+    const std::exception_ptr failure = asNew ? document->AddPlans(tr("Paste as New Plan"), plans)
+                                             : document->PastePlans(tr("Paste Plan"), plans);
+    if (failure) {
+        m_host.ShowNote(FailureText::NothingChanged(failure));
+        return;
+    }
+
+    QStringList names;
+    for (const NamedPlan &plan : plans) {
+        names << Quoted(plan.name);
+    }
+    QStringList sentences;
+    if (asNew) {
+        sentences << tr("Plans pasted as new plans: %1.").arg(names.join(tr(", ")));
+    } else if (names.size() == 1) {
+        sentences << tr("Plan %1 pasted in place of the shown plan.").arg(names.first());
+    } else {
+        sentences << tr("Plans pasted: %1 shown, %2 kept.")
+                         .arg(names.first(), names.sliced(1).join(tr(", ")));
+    }
+    if (!renamed.isEmpty()) {
+        QStringList quoted;
+        for (const QString &name : renamed) {
+            quoted << Quoted(name);
+        }
+        sentences << tr("Renamed, as their names were taken: %1.").arg(quoted.join(tr(", ")));
+    }
+    QStringList allLowered;
+    for (std::size_t i = 0; i < plans.size(); ++i) {
+        for (const QString &level : lowered[i]) {
+            allLowered << tr("%1: %2").arg(Quoted(plans[i].name), level);
+        }
+    }
+    if (!allLowered.isEmpty()) {
+        sentences << tr("Lowered: %1.").arg(LoweredClause(allLowered));
+    }
+    m_host.ShowNote(sentences.join(u' '));
 }
 
 #include "PlanClipboard.moc"

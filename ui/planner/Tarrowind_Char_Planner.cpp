@@ -12,6 +12,7 @@
 #include "text/SpokenText.h"
 #include "ui/companions/compare/CompareRacesWindow.h"
 #include "ui/companions/optimise/OptimiseGoalsWindow.h"
+#include "ui/companions/plans/PlanSetCommands.h"
 #include "ui/companions/route/RouteWindow.h"
 #include "ui/desktop/PlanClipboard.h"
 #include "ui/desktop/PlanFiles.h"
@@ -78,6 +79,7 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     const PlannerHost host{m_document, this, m_listMenu, m_announcer, m_barMenus, m_statusNote};
     AddHistoryActions(host, {txtBase, txtEQ, txtGoal});
     m_clipboard = new PlanClipboard(host, lstSkills);
+    new PlanSetCommands(host, m_clipboard);
     m_files = new PlanFiles(host, m_clipboard);
     AddCompareRacesAction(host);
     AddOptimiseGoalsAction(host);
