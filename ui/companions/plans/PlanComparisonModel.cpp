@@ -33,15 +33,15 @@ constexpr int MoreHue = 215;
 constexpr int LessHue = 25;
 
 // The widest values a column can show: levels and bonuses keep to 16 bits, a modded value at goal
-// to six digits and experience to ten.
+// to five digits and experience to 32 bits.
 QString WidestLevel() {
     return QString::number(-32768);
 }
 QString WidestModded() {
-    return QString::number(-999999);
+    return QString::number(-99999);
 }
 QString WidestExperience() {
-    return NumberText::GroupedAmount(9'999'999'999);
+    return NumberText::GroupedAmount(2'147'483'647);
 }
 
 PlanComparisonModel::Quantity QuantityOf(Group group) {
@@ -78,12 +78,12 @@ QList<ResultModel::Column> Columns(const QString &first, const QString &second) 
     };
     add(Model::tr("Base\n%1"), Model::tr("Base\ndifference"), Model::tr("The base level in %1"),
         Model::tr("How the base in %1 differs from that in %2"));
-    add(Model::tr("Equipment\n%1"), Model::tr("Equipment\ndifference"),
+    add(Model::tr("EQ\n%1"), Model::tr("EQ\ndifference"),
         Model::tr("The bonus from equipment in %1"),
         Model::tr("How the equipment bonus in %1 differs from that in %2"));
     add(Model::tr("Goal\n%1"), Model::tr("Goal\ndifference"), Model::tr("The goal in %1"),
         Model::tr("How the goal in %1 differs from that in %2"));
-    add(Model::tr("Modded at goal\n%1"), Model::tr("Modded at goal\ndifference"),
+    add(Model::tr("Mod at goal\n%1"), Model::tr("Mod at goal\ndifference"),
         Model::tr("The modded value in %1 once the skill and its attributes reach their goals"),
         Model::tr("How the modded value at goal in %1 differs from that in %2"));
     add(Model::tr("Experience\n%1"), Model::tr("Experience\ndifference"),
@@ -224,9 +224,10 @@ QStringList PlanComparisonModel::WidestTexts(int column) const {
                 : group == Group::Modded   ? WidestModded()
                                            : WidestLevel()};
     }
-    // The widest amounts a difference can show, in digits that may be wider than others.
-    const std::int64_t amount = group == Group::Experience ? 9'999'999'999
-                                : group == Group::Modded   ? 9'999'999
+    // The widest amounts a difference can show, in digits that may be wider than others: two
+    // bonuses differ by at most 16 bits, two modded values at goal by six digits.
+    const std::int64_t amount = group == Group::Experience ? 2'147'483'647
+                                : group == Group::Modded   ? 999'999
                                 : group == Group::Eq       ? 99'999
                                                            : 999;
     const Quantity quantity = QuantityOf(group);

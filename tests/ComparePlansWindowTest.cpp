@@ -1,0 +1,308 @@
+// SPDX-FileCopyrightText: 2026 The Tarrowind team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ExamplePlan.h"
+#include "PlannerTestSupport.h"
+#include "document/PlanDocument.h"
+#include "ui/planner/Tarrowind_Char_Planner.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSet>
+#include <QTableView>
+#include <QTest>
+#include <QUndoStack>
+
+#include <memory>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+// Drives "Compare Plans" beside the real planner, on the README's example plan (Sword goal 120,
+// 4,563,113 in all), kept as "Plan 2" where a row keeps it.
+class ComparePlansWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void differences_data();
+    void differences();
+    void takeGoalsAndUndo();
+    void picksFollowTheSet();
+
+private:
+    // Opens the window from the Tools menu of the planner's menu bar.
+    QWidget *OpenCompare();
+    // Stores `goal` for Sword through the planner's boxes.
+    void StoreSwordGoal(int goal);
+    void KeepPlan();
+    QStringList Row(int row) const;
+    QString Line() const { return FindControl<QLabel>(compare, "lblComparison")->text(); }
+
+    std::unique_ptr<Tarrowind_Char_Planner> window;
+    QWidget *compare = nullptr;
+};
+
+void ComparePlansWindowTest::init() {
+    window = std::make_unique<Tarrowind_Char_Planner>();
+    QVERIFY(ShowActive(window.get()));
+    QVERIFY(!window->document()->Apply(u"Example"_s, ExamplePlan::SetLevels));
+}
+
+void ComparePlansWindowTest::cleanup() {
+    window.reset();
+    compare = nullptr;
+}
+
+QWidget *ComparePlansWindowTest::OpenCompare() {
+    QMenu *tools = nullptr;
+    for (QAction *title : FindControl<QMenuBar>(window.get(), "menuBar")->actions()) {
+        if (QString(title->text()).remove(u'&') == u"Tools"_s) {
+            tools = title->menu();
+        }
+    }
+    if (!tools) {
+        return nullptr;
+    }
+    for (QAction *entry : tools->actions()) {
+        if (entry->text() == u"Compare Plans"_s) {
+            entry->trigger();
+        }
+    }
+    auto *opened = window->findChild<QWidget *>(u"comparePlans"_s);
+    return opened && opened->isWindow() && opened->isVisible() ? opened : nullptr;
+}
+
+void ComparePlansWindowTest::StoreSwordGoal(int goal) {
+    FindControl<QListWidget>(window.get(), "lstSkills")->setCurrentRow(10);
+    FindControl<QLineEdit>(window.get(), "txtGoal")->setText(QString::number(goal));
+    QTest::mouseClick(FindControl<QPushButton>(window.get(), "cmdUpdate"), Qt::LeftButton);
+}
+
+void ComparePlansWindowTest::KeepPlan() {
+    PlanDocument *document = window->document();
+    QVERIFY(!document->KeepPlan(document->NewPlanName()));
+}
+
+QStringList ComparePlansWindowTest::Row(int row) const {
+    auto *table = FindControl<QTableView>(compare, "tblComparison");
+    QStringList cells;
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+        cells << Cell(table, row, column).toString();
+    }
+    return cells;
+}
+
+// Plan 1, shown, against Plan 2, kept: the rows that differ in full, the line above them and
+// whether the shown plan may take the other's goals.
+void ComparePlansWindowTest::differences_data() {
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<int>("goal");   // Sword's goal stored after keeping; -1: none
+    QTest::addColumn<int>("first");  // the plan picked first, -1: as the window picks
+    QTest::addColumn<int>("second"); // the same for the second
+    QTest::addColumn<bool>("allSkills");
+    QTest::addColumn<QList<QStringList>>("rows"); // the first rows
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("takeGoals");
+
+    const QString example = u"Plan 2: ArchTemplar, 4,563,113"_s;
+    const QStringList sword{u"Sword"_s,
+                            u"35"_s,
+                            u"35"_s,
+                            u"the same"_s,
+                            u"8"_s,
+                            u"8"_s,
+                            u"the same"_s,
+                            u"80"_s,
+                            u"120"_s,
+                            u"Plan 2: 40 more"_s,
+                            u"103"_s,
+                            u"143"_s,
+                            u"Plan 2 has 40 more"_s,
+                            u"722,347"_s,
+                            u"3,796,879"_s,
+                            u"Plan 2 needs 3,074,532 more"_s};
+    QStringList total(16);
+    total[0] = u"Total"_s;
+    total[13] = u"1,488,581"_s;
+    total[14] = u"4,563,113"_s;
+    total[15] = u"Plan 2 needs 3,074,532 more"_s;
+
+    QTest::newRow("one plan") << false << -1 << -1 << -1 << false << QList<QStringList>{} << 0
+                              << u"Plan 1 is the only plan: there is nothing kept to compare it "
+                                 u"with. \"Keep Plan\" in the Plan menu keeps a copy of it."_s
+                              << false;
+    QTest::newRow("kept as it is") << true << -1 << -1 << -1 << false << QList<QStringList>{} << 0
+                                   << u"Plan 1: ArchTemplar, 4,563,113 · "_s + example +
+                                          u" · both need the same experience · no skill differs"_s
+                                   << true;
+    QTest::newRow("Sword goal 80 after keeping")
+        << true << 80 << -1 << -1 << false << QList<QStringList>{sword, total} << 2
+        << u"Plan 1: ArchTemplar, 1,488,581 · "_s + example + u" · Plan 2 needs 3,074,532 more"_s
+        << true;
+    // Plan 1 has less, from its side; the shown plan is the second, and may take Plan 2's goals.
+    const QStringList swordLess{u"Sword"_s,
+                                u"35"_s,
+                                u"35"_s,
+                                u"the same"_s,
+                                u"8"_s,
+                                u"8"_s,
+                                u"the same"_s,
+                                u"120"_s,
+                                u"80"_s,
+                                u"Plan 1: 40 less"_s,
+                                u"143"_s,
+                                u"103"_s,
+                                u"Plan 1 has 40 less"_s,
+                                u"3,796,879"_s,
+                                u"722,347"_s,
+                                u"Plan 1 needs 3,074,532 less"_s};
+    QTest::newRow("the other way round")
+        << true << 80 << 1 << 0 << false << QList<QStringList>{swordLess} << 2
+        << example + u" · Plan 1: ArchTemplar, 1,488,581 · Plan 1 needs 3,074,532 less"_s << true;
+    // Rows that do not differ say so, in every difference.
+    QStringList braveness{u"Braveness"_s, u"10"_s,       u"10"_s,       u"the same"_s,
+                          u"0"_s,         u"0"_s,        u"the same"_s, u"50"_s,
+                          u"50"_s,        u"the same"_s, u"50"_s,       u"50"_s,
+                          u"the same"_s,  u"374,640"_s,  u"374,640"_s,  u"the same"_s};
+    QTest::newRow("all skills") << true << 80 << -1 << -1 << true << QList<QStringList>{braveness}
+                                << 38
+                                << u"Plan 1: ArchTemplar, 1,488,581 · "_s + example +
+                                       u" · Plan 2 needs 3,074,532 more"_s
+                                << true;
+    // Neither is the plan shown: there is no plan to take goals into.
+    QTest::newRow("Plan 2 with itself")
+        << true << 80 << 1 << 1 << false << QList<QStringList>{} << 0
+        << u"Plan 2: ArchTemplar, 4,563,113 · "_s + example +
+               u" · both need the same experience · a plan compared with itself"_s
+        << false;
+}
+
+void ComparePlansWindowTest::differences() {
+    QFETCH(bool, keep);
+    QFETCH(int, goal);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(bool, allSkills);
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(int, count);
+    QFETCH(QString, line);
+    QFETCH(bool, takeGoals);
+    if (keep) {
+        KeepPlan();
+    }
+    if (goal >= 0) {
+        StoreSwordGoal(goal);
+    }
+    compare = OpenCompare();
+    QVERIFY(compare);
+    for (const auto &[name, pick] : {std::pair{"cmbFirstPlan", first}, {"cmbSecondPlan", second}}) {
+        if (pick >= 0) {
+            auto *box = FindControl<QComboBox>(compare, name);
+            box->setCurrentIndex(pick);
+            Q_EMIT box->activated(pick);
+        }
+    }
+    FindControl<QCheckBox>(compare, "chkAllSkills")->setChecked(allSkills);
+    auto *table = FindControl<QTableView>(compare, "tblComparison");
+    QCOMPARE(table->model()->rowCount(), count);
+    for (int i = 0; i < rows.size(); ++i) {
+        QCOMPARE(Row(i), rows.at(i));
+    }
+    QCOMPARE(Line(), line);
+    QCOMPARE(FindControl<QPushButton>(compare, "cmdTakeGoals")->isEnabled(), takeGoals);
+    // The direction is coloured as well as said: more in one colour, less in another, the same
+    // in the table's own.
+    QSet<QRgb> more, less;
+    for (int row = 0; row < count; ++row) {
+        for (int column = 3; column < 16; column += 3) {
+            const QString text = Cell(table, row, column).toString();
+            const QVariant colour = Cell(table, row, column, Qt::ForegroundRole);
+            if (text.isEmpty() || text == u"the same"_s) {
+                QVERIFY(!colour.isValid());
+            } else {
+                QVERIFY(colour.isValid());
+                (text.endsWith(u" more"_s) ? more : less) << colour.value<QColor>().rgb();
+            }
+        }
+    }
+    QVERIFY(more.size() <= 1 && less.size() <= 1);
+    QVERIFY(!more.intersects(less));
+}
+
+// The shown plan, a Templar's reset, takes the kept ArchTemplar's goals where its race allows:
+// one step, keeping its bases, equipment and what is typed in the planner and not stored, and
+// naming the goal its race lowered; undo takes the step back whole.
+void ComparePlansWindowTest::takeGoalsAndUndo() {
+    KeepPlan();
+    auto *race = FindControl<QComboBox>(window.get(), "cmbRace");
+    race->setCurrentIndex(5);
+    Q_EMIT race->activated(5);
+    PlanDocument *document = window->document();
+    const CharacterPlan before = document->plan();
+    QCOMPARE(before.race, 5);
+    FindControl<QListWidget>(window.get(), "lstSkills")->setCurrentRow(0);
+    auto *eq = FindControl<QLineEdit>(window.get(), "txtEQ");
+    eq->setText(u"7"_s);
+
+    compare = OpenCompare();
+    QVERIFY(compare);
+    auto *take = FindControl<QPushButton>(compare, "cmdTakeGoals");
+    QCOMPARE(take->text(), u"&Take goals from Plan 2"_s);
+    QVERIFY(take->isEnabled());
+    QTest::mouseClick(take, Qt::LeftButton);
+    const CharacterPlan &after = document->plan();
+    QCOMPARE(document->history()->undoText(), u"Goals from Plan 2"_s);
+    QCOMPARE(after.skills[0].Goal, 50);
+    QCOMPARE(after.skills[10].Goal, 90);
+    QCOMPARE(after.skills[16].Goal, 60);
+    for (int s = 0; s < Tarrowind_Module::SkillCount; ++s) {
+        QCOMPARE(after.skills[s].Base, before.skills[s].Base);
+        QCOMPARE(after.skills[s].EQ, before.skills[s].EQ);
+    }
+    QCOMPARE(eq->text(), u"7"_s);
+    QCOMPARE(compare->findChild<QLabel *>(u"lblNote"_s)->text(),
+             u"Goals from Plan 2: 3 goals changed, total 1,969,194; Sword goal 120 lowered to 90, "
+             u"the highest for Templar."_s);
+    QVERIFY(Line().startsWith(u"Plan 1: Templar, 1,969,194 · "_s));
+
+    QTest::keyClick(take, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(document->plan() == before);
+    QVERIFY(Line().startsWith(u"Plan 1: Templar, 0 · "_s));
+    window->findChild<QAction *>(u"redoAction"_s)->trigger();
+    QCOMPARE(document->plan().skills[10].Goal, 90);
+}
+
+// A pick stays on its plan while others are kept or removed and while it is renamed.
+void ComparePlansWindowTest::picksFollowTheSet() {
+    KeepPlan();
+    StoreSwordGoal(80);
+    KeepPlan(); // Plan 3, Sword goal 80
+    compare = OpenCompare();
+    QVERIFY(compare);
+    auto *second = FindControl<QComboBox>(compare, "cmbSecondPlan");
+    QCOMPARE(second->currentText(), u"Plan 2"_s);
+    second->setCurrentIndex(2);
+    Q_EMIT second->activated(2);
+    PlanDocument *document = window->document();
+    QVERIFY(!document->RemovePlan(1));
+    QCOMPARE(second->currentText(), u"Plan 3"_s);
+    QVERIFY(!document->RenamePlan(1, u"Target"_s));
+    QCOMPARE(second->currentText(), u"Target"_s);
+    QCOMPARE(FindControl<QComboBox>(compare, "cmbFirstPlan")->currentText(), u"Plan 1 (shown)"_s);
+    QCOMPARE(FindControl<QPushButton>(compare, "cmdTakeGoals")->text(),
+             u"&Take goals from Target"_s);
+}
+
+QTEST_MAIN(ComparePlansWindowTest)
+#include "ComparePlansWindowTest.moc"
