@@ -68,27 +68,31 @@ std::int32_t ValueOf(const ComparedSkill &side, Group group) {
 }
 
 QList<ResultModel::Column> Columns(const QString &first, const QString &second) {
-    using Model = PlanComparisonModel;
-    QList<ResultModel::Column> columns{{Model::tr("Skill"), QString()}};
+    QList<ResultModel::Column> columns{{PlanComparisonModel::tr("Skill"), QString()}};
     const auto add = [&](const QString &header, const QString &differenceHeader,
                          const QString &explanation, const QString &differenceExplanation) {
         columns.append({header.arg(first), explanation.arg(first)});
         columns.append({header.arg(second), explanation.arg(second)});
         columns.append({differenceHeader, differenceExplanation.arg(second, first)});
     };
-    add(Model::tr("Base\n%1"), Model::tr("Base\ndifference"), Model::tr("The base level in %1"),
-        Model::tr("How the base in %1 differs from that in %2"));
-    add(Model::tr("EQ\n%1"), Model::tr("EQ\ndifference"),
-        Model::tr("The bonus from equipment in %1"),
-        Model::tr("How the equipment bonus in %1 differs from that in %2"));
-    add(Model::tr("Goal\n%1"), Model::tr("Goal\ndifference"), Model::tr("The goal in %1"),
-        Model::tr("How the goal in %1 differs from that in %2"));
-    add(Model::tr("Mod at goal\n%1"), Model::tr("Mod at goal\ndifference"),
-        Model::tr("The modded value in %1 once the skill and its attributes reach their goals"),
-        Model::tr("How the modded value at goal in %1 differs from that in %2"));
-    add(Model::tr("Experience\n%1"), Model::tr("Experience\ndifference"),
-        Model::tr("The experience from the base to the goal in %1"),
-        Model::tr("How much more or less experience %1 needs than %2"));
+    add(PlanComparisonModel::tr("Base\n%1"), PlanComparisonModel::tr("Base\ndifference"),
+        PlanComparisonModel::tr("The base level in %1"),
+        PlanComparisonModel::tr("How the base in %1 differs from that in %2"));
+    add(PlanComparisonModel::tr("EQ\n%1"), PlanComparisonModel::tr("EQ\ndifference"),
+        PlanComparisonModel::tr("The bonus from equipment in %1"),
+        PlanComparisonModel::tr("How the equipment bonus in %1 differs from that in %2"));
+    add(PlanComparisonModel::tr("Goal\n%1"), PlanComparisonModel::tr("Goal\ndifference"),
+        PlanComparisonModel::tr("The goal in %1"),
+        PlanComparisonModel::tr("How the goal in %1 differs from that in %2"));
+    add(PlanComparisonModel::tr("Mod at goal\n%1"),
+        PlanComparisonModel::tr("Mod at goal\ndifference"),
+        PlanComparisonModel::tr(
+            "The modded value in %1 once the skill and its attributes reach their goals"),
+        PlanComparisonModel::tr("How the modded value at goal in %1 differs from that in %2"));
+    add(PlanComparisonModel::tr("Experience\n%1"),
+        PlanComparisonModel::tr("Experience\ndifference"),
+        PlanComparisonModel::tr("The experience from the base to the goal in %1"),
+        PlanComparisonModel::tr("How much more or less experience %1 needs than %2"));
     return columns;
 }
 
