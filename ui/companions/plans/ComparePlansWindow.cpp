@@ -227,12 +227,17 @@ qsizetype ComparePlansWindow::OtherThanShown() const {
 }
 
 void ComparePlansWindow::Compare() {
+    const qsizetype count = m_document->planCount();
+    if (m_first.index < 0 || m_first.index >= count || m_second.index < 0 ||
+        m_second.index >= count) {
+        FollowPicks(); // the set changed while the window was hidden
+    }
     const QString &firstName = m_first.name;
     const QString &secondName = m_second.name;
     if (m_rows->SetNames(firstName, secondName)) {
         tblComparison->ResizeColumns();
     }
-    if (m_document->planCount() < 2) {
+    if (count < 2) {
         m_rows->Clear();
         lblComparison->setText(tr("%1 is the only plan: there is nothing kept to compare it with. "
                                   "\"Keep Plan\" in the Plan menu keeps a copy of it.")
