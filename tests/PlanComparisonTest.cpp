@@ -28,7 +28,8 @@ namespace {
 
 constexpr SkillNumber Strength = 4, Regenerate = 5, HandToHand = 8, Sword = 10, TwoHanded = 11,
                       Immunity = 14, SurroundHit = 21, Warcry = 22;
-constexpr RaceNumber Templar = 5, ArchTemplar = 6;
+constexpr SkillNumber Braveness = 0;
+constexpr RaceNumber Templar = 5, ArchTemplar = 6, SeyanDu = 7;
 
 // A reset plan of `race`, changed by `change` and recalculated.
 CharacterPlan Plan(RaceNumber race, const std::function<void(CharacterPlan &)> &change = {}) {
@@ -104,5 +105,19 @@ INSTANTIATE_TEST_SUITE_P(
              {{Warcry, {0, 0, 0, 0, 0}, {1, 0, 1, 7, 0}}},
              0,
              0}));
+
+// The same levels cost a Seyan'Du more (Braveness class 12, not 10): that skill differs too, so
+// that the skills that differ account for the difference of the totals.
+TEST(PlanComparison, ExperienceAloneIsADifference) {
+    const auto braveness20 = [](CharacterPlan &plan) {
+        plan.skills[Braveness].Goal = 20;
+    };
+    const PlanComparison comparison =
+        ComparePlans(Plan(ArchTemplar, braveness20), Plan(SeyanDu, braveness20));
+    const std::vector<SkillComparison> differing = comparison.Differing();
+    ASSERT_FALSE(differing.empty());
+    EXPECT_EQ(differing.front(),
+              (SkillComparison{Braveness, {10, 0, 20, 20, 8516}, {10, 0, 20, 20, 10218}}));
+}
 
 } // namespace
