@@ -188,9 +188,9 @@ void ComparePlansWindow::FollowPicks() {
 
     QStringList entries;
     for (qsizetype i = 0; i < count; ++i) {
-        const QString &name = m_document->planName(i);
-        entries << (i == shown ? tr("%1 (shown)").arg(name) : name);
+        entries << m_document->planName(i);
     }
+    const QString shownTip = tr("The plan shown in the planner");
     for (auto [box, pick] : {std::pair{cmbFirstPlan, first}, std::pair{cmbSecondPlan, second}}) {
         // Filling the lists is no choice of the user's.
         const QSignalBlocker blocker(box);
@@ -201,6 +201,9 @@ void ComparePlansWindow::FollowPicks() {
         if (listed != entries) {
             box->clear();
             box->addItems(entries);
+        }
+        for (int i = 0; i < box->count(); ++i) {
+            box->setItemData(i, i == shown ? QVariant(shownTip) : QVariant(), Qt::ToolTipRole);
         }
         box->setCurrentIndex(static_cast<int>(pick));
     }
