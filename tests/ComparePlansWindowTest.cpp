@@ -17,7 +17,6 @@
 #include <QTest>
 #include <QUndoStack>
 
-#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -109,10 +108,6 @@ void ComparePlansWindowTest::differences_data() {
                               << u"Plan 1 is the only plan: there is nothing kept to compare it "
                                  u"with. \"Keep Plan\" in the Plan menu keeps a copy of it."_s
                               << false;
-    QTest::newRow("kept as it is") << true << -1 << -1 << -1 << false << QStringList() << 0
-                                   << u"Plan 1: ArchTemplar, 4,563,113 · "_s + example +
-                                          u" · both need the same experience · no skill differs"_s
-                                   << true;
     QTest::newRow("Sword goal 80 after keeping")
         << true << 80 << -1 << -1 << false << QStringList{sword, total} << 2
         << u"Plan 1: ArchTemplar, 1,488,581 · "_s + example + u" · Plan 2 needs 3,074,532 more"_s
@@ -175,21 +170,16 @@ void ComparePlansWindowTest::differences() {
     QCOMPARE(FindControl<QPushButton>(compare, "cmdTakeGoals")->isEnabled(), takeGoals);
     // The direction is coloured as well as said: more in blue, less in orange, the same in the
     // table's own colour.
-    QList<int> more, less; // hues
     for (int row = 0; row < count; ++row) {
         for (int column = 3; column < 16; column += 3) {
             const QString text = Cell(table, row, column).toString();
             const QVariant colour = Cell(table, row, column, Qt::ForegroundRole);
-            if (text.isEmpty() || text == u"the same"_s) {
-                QVERIFY(!colour.isValid());
-            } else {
-                QVERIFY(colour.isValid());
-                (text.endsWith(u" more"_s) ? more : less) << colour.value<QColor>().hue();
-            }
+            QCOMPARE(colour.isValid(), !text.isEmpty() && text != u"the same"_s);
+            const int hue = colour.value<QColor>().hue();
+            QVERIFY(!colour.isValid() ||
+                    (text.endsWith(u" more"_s) ? hue > 180 && hue < 250 : hue >= 0 && hue < 60));
         }
     }
-    QVERIFY(std::all_of(more.begin(), more.end(), [](int hue) { return hue > 180 && hue < 250; }));
-    QVERIFY(std::all_of(less.begin(), less.end(), [](int hue) { return hue >= 0 && hue < 60; }));
 }
 
 // The shown plan, a Templar's reset, takes the kept ArchTemplar's goals where its race allows:
@@ -215,13 +205,12 @@ void ComparePlansWindowTest::takeGoalsAndUndo() {
     QTest::mouseClick(take, Qt::LeftButton);
     const CharacterPlan &after = document->plan();
     QCOMPARE(document->history()->undoText(), u"Goals from Plan 2"_s);
-    QCOMPARE(after.skills[0].Goal, 50);
-    QCOMPARE(after.skills[10].Goal, 90);
-    QCOMPARE(after.skills[16].Goal, 60);
-    for (int s = 0; s < Tarrowind_Module::SkillCount; ++s) {
-        QCOMPARE(after.skills[s].Base, before.skills[s].Base);
-        QCOMPARE(after.skills[s].EQ, before.skills[s].EQ);
-    }
+    CharacterPlan expected = before; // Braveness, Sword (lowered) and Perception
+    expected.skills[0].Goal = 50;
+    expected.skills[10].Goal = 90;
+    expected.skills[16].Goal = 60;
+    expected.Recalculate();
+    QVERIFY(after == expected);
     QCOMPARE(eq->text(), u"7"_s);
     QCOMPARE(compare->findChild<QLabel *>(u"lblNote"_s)->text(),
              u"Goals from Plan 2: 3 goals changed, total 1,969,194; Sword goal 120 lowered to 90, "
@@ -253,7 +242,6 @@ void ComparePlansWindowTest::picksFollowTheSet() {
     QCOMPARE(second->currentText(), u"Plan 3"_s);
     QVERIFY(!document->RenamePlan(1, u"Target"_s));
     QCOMPARE(second->currentText(), u"Target"_s);
-    QCOMPARE(FindControl<QComboBox>(compare, "cmbFirstPlan")->currentText(), u"Plan 1"_s);
     QCOMPARE(FindControl<QPushButton>(compare, "cmdTakeGoals")->text(),
              u"&Take goals from Target"_s);
     QCOMPARE(Line(),

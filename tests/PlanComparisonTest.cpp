@@ -12,23 +12,18 @@
 
 using namespace Tarrowind_Module;
 
-void PrintTo(const ComparedSkill &side, std::ostream *out) {
-    *out << "base " << side.base << " eq " << side.eq << " goal " << side.goal << " modded "
-         << side.moddedAtGoal << " experience " << side.experience;
-}
-
 void PrintTo(const SkillComparison &skill, std::ostream *out) {
-    *out << SkillName(skill.skill) << ": ";
-    PrintTo(skill.first, out);
-    *out << " | ";
-    PrintTo(skill.second, out);
+    *out << SkillName(skill.skill);
+    for (const ComparedSkill &side : {skill.first, skill.second}) {
+        *out << " | base " << side.base << " eq " << side.eq << " goal " << side.goal << " modded "
+             << side.moddedAtGoal << " experience " << side.experience;
+    }
 }
 
 namespace {
 
-constexpr SkillNumber Strength = 4, Regenerate = 5, HandToHand = 8, Sword = 10, TwoHanded = 11,
-                      Immunity = 14, SurroundHit = 21, Warcry = 22;
-constexpr SkillNumber Braveness = 0;
+constexpr SkillNumber Braveness = 0, Strength = 4, Regenerate = 5, HandToHand = 8, Sword = 10,
+                      TwoHanded = 11, Immunity = 14, SurroundHit = 21, Warcry = 22;
 constexpr RaceNumber Templar = 5, ArchTemplar = 6, SeyanDu = 7;
 
 // A reset plan of `race`, changed by `change` and recalculated.
