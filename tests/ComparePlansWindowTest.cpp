@@ -192,7 +192,6 @@ void ComparePlansWindowTest::takeGoalsAndUndo() {
     Q_EMIT race->activated(5);
     PlanDocument *document = window->document();
     const CharacterPlan before = document->plan();
-    QCOMPARE(before.race, 5);
     FindControl<QListWidget>(window.get(), "lstSkills")->setCurrentRow(0);
     auto *eq = FindControl<QLineEdit>(window.get(), "txtEQ");
     eq->setText(u"7"_s);
@@ -201,7 +200,6 @@ void ComparePlansWindowTest::takeGoalsAndUndo() {
     QVERIFY(compare);
     auto *take = FindControl<QPushButton>(compare, "cmdTakeGoals");
     QCOMPARE(take->text(), u"&Take goals from Plan 2"_s);
-    QVERIFY(take->isEnabled());
     QTest::mouseClick(take, Qt::LeftButton);
     const CharacterPlan &after = document->plan();
     QCOMPARE(document->history()->undoText(), u"Goals from Plan 2"_s);
