@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The planner window, offscreen: one whole UpdateForm, undo and redo of a change, one keystroke
-// in the goal box with its live cost, and the refresh of "Optimise Goals" and of "Route" after a
-// change of the plan. All run on a shown window, as in the program.
+// in the goal box with its live cost, and the refresh of "Compare Races", "Compare Plans",
+// "Optimise Goals" and "Route" after a change of the plan. All run on a shown window, as in the
+// program.
 #include "rules/Tarrowind_Module.h"
 #include "tests/ExamplePlan.h"
 #include "ui/companions/compare/CompareRacesWindow.h"
 #include "ui/companions/optimise/OptimiseGoalsWindow.h"
+#include "ui/companions/plans/ComparePlansWindow.h"
 #include "ui/companions/route/RouteWindow.h"
 #include "ui/desktop/PlannerAccessibility.h"
 #include "ui/planner/Tarrowind_Char_Planner.h"
@@ -70,14 +72,26 @@ void BM_UpdateForm(benchmark::State &state) {
 }
 BENCHMARK(BM_UpdateForm);
 
+// The windows beside the planner that a change also refills.
+enum class Beside { Nothing, CompareRaces, ComparePlans };
+
 // A change that rewrites the text of every row the race can learn: "Max Goals" and "Reset
 // Skills" in turn, each the button's handler and the UpdateForm it ends with.
-void ToggleBulkButtons(benchmark::State &state, bool compareRaces) {
+void ToggleBulkButtons(benchmark::State &state, Beside beside) {
     PlannerWindow planner;
-    if (compareRaces) {
-        CompareRacesWindow::Open(planner.window.document(), &planner.window);
-        QApplication::processEvents();
+    PlanDocument *document = planner.window.document();
+    if (beside == Beside::CompareRaces) {
+        CompareRacesWindow::Open(document, &planner.window);
+    } else if (beside == Beside::ComparePlans) {
+        // Against the plan with every goal at its maximum, all 37 skills shown.
+        if (document->KeepPlan(document->NewPlanName())) {
+            state.SkipWithError("no plan kept");
+            return;
+        }
+        QWidget *compare = ComparePlansWindow::Open(document, &planner.window, nullptr);
+        compare->findChild<QCheckBox *>(QStringLiteral("chkAllSkills"))->setChecked(true);
     }
+    QApplication::processEvents();
     auto *maxGoals = planner.window.findChild<QPushButton *>(QStringLiteral("cmdMaxGoal"));
     auto *reset = planner.window.findChild<QPushButton *>(QStringLiteral("cmdReset"));
     bool raised = true;
@@ -89,16 +103,23 @@ void ToggleBulkButtons(benchmark::State &state, bool compareRaces) {
 }
 
 void BM_UpdateFormEveryRowChanged(benchmark::State &state) {
-    ToggleBulkButtons(state, false);
+    ToggleBulkButtons(state, Beside::Nothing);
 }
 BENCHMARK(BM_UpdateFormEveryRowChanged);
 
 // The same with the "Compare Races" window open: every change also recalculates the plan for
 // the eight races and refills its table.
 void BM_UpdateFormEveryRowChangedComparing(benchmark::State &state) {
-    ToggleBulkButtons(state, true);
+    ToggleBulkButtons(state, Beside::CompareRaces);
 }
 BENCHMARK(BM_UpdateFormEveryRowChangedComparing);
+
+// The same with "Compare Plans" open on the plan shown and a kept one: every change also
+// compares the two and refills the 38 rows of its table.
+void BM_UpdateFormEveryRowChangedComparingPlans(benchmark::State &state) {
+    ToggleBulkButtons(state, Beside::ComparePlans);
+}
+BENCHMARK(BM_UpdateFormEveryRowChangedComparingPlans);
 
 // The same with the repaint that the event loop then runs, for comparison with a frame.
 void BM_UpdateFormAndRepaint(benchmark::State &state) {

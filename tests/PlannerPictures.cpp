@@ -4,6 +4,7 @@
 // Draws the README's pictures of the real window into a folder: `make docs` runs it offscreen
 // into docs/. QT_SCALE_FACTOR draws them at another scale.
 #include "PlannerTestSupport.h"
+#include "document/PlanDocument.h"
 #include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -114,6 +116,29 @@ QPixmap WithRoute(Tarrowind_Char_Planner &window) {
     return SideBySide(window, route);
 }
 
+// The README's example plan kept as "Target", and the plan shown, "Cheaper", with lower goals
+// for Sword and Perception, compared in "Compare Plans" beside the planner.
+QPixmap WithPlanComparison(Tarrowind_Char_Planner &window) {
+    PasteExample(window);
+    PlanDocument *document = window.document();
+    (void)document->KeepPlan(u"Target"_s);
+    (void)document->RenamePlan(document->shownPlan(), u"Cheaper"_s);
+    auto *list = FindControl<QListWidget>(&window, "lstSkills");
+    auto *goal = FindControl<QLineEdit>(&window, "txtGoal");
+    auto *update = FindControl<QPushButton>(&window, "cmdUpdate");
+    for (const auto &[row, level] : {std::pair{10, 100}, std::pair{16, 40}}) {
+        list->setCurrentRow(row);
+        goal->setText(QString::number(level));
+        update->click();
+    }
+    list->setCurrentRow(10);
+    window.findChild<QAction *>(u"comparePlansAction"_s)->trigger();
+    // As on a screen wide enough for the whole table.
+    auto *compare = FindControl<QWidget>(&window, "comparePlans");
+    compare->resize(compare->sizeHint());
+    return SideBySide(window, compare);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -146,6 +171,11 @@ int main(int argc, char *argv[]) {
     {
         Tarrowind_Char_Planner window;
         saved = ShowActive(&window) && Save(WithRoute(window), folder, u"route.png"_s) && saved;
+    }
+    {
+        Tarrowind_Char_Planner window;
+        saved = ShowActive(&window) &&
+                Save(WithPlanComparison(window), folder, u"compare-plans.png"_s) && saved;
     }
     return saved ? 0 : 1;
 }

@@ -117,9 +117,9 @@ void PseudoTranslationTest::everyTextIsTranslated_data() {
     QTest::newRow("as it opens") << QStringList();
     QTest::newRow("a change undone") << QStringList{u"cmdMaxGoal"_s, u"undoAction"_s};
     QTest::newRow("every entry of the menu")
-        << QStringList{u"cmdMaxGoal"_s, u"listMenu"_s,           u"copyPlan"_s,
-                       u"pastePlan"_s,  u"compareRacesAction"_s, u"optimiseGoalsAction"_s,
-                       u"routeAction"_s};
+        << QStringList{u"cmdMaxGoal"_s,  u"listMenu"_s,           u"copyPlan"_s,
+                       u"pastePlan"_s,   u"compareRacesAction"_s, u"optimiseGoalsAction"_s,
+                       u"routeAction"_s, u"comparePlansAction"_s};
     QTest::newRow("the route with a milestone")
         << QStringList{u"cmdMaxGoal"_s, u"routeAction"_s, u"cmdAddMilestone"_s};
     QTest::newRow("refusals") << QStringList{u"txtBase=?"_s, u"cmdUpdate"_s, u"txtBase=1"_s,

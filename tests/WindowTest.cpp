@@ -765,6 +765,10 @@ void WindowTest::menuBar_data() {
     QTest::newRow("Optimise Goals")
         << u"Tools"_s << u"Optimise Goals…"_s << QKeySequence(u"Ctrl+T"_s)
         << QKeySequence(u"Ctrl+T"_s) << true << any << QString() << stored << u"optimiseGoals"_s;
+    QTest::newRow("Compare Plans")
+        << u"Tools"_s << u"Compare Plans"_s << QKeySequence(u"Ctrl+Shift+D"_s)
+        << QKeySequence(u"Ctrl+Shift+D"_s) << true << any << QString() << stored
+        << u"comparePlans"_s;
     QTest::newRow("Keyboard Shortcuts")
         << u"Help"_s << u"Keyboard Shortcuts"_s << QKeySequence(QKeySequence::HelpContents)
         << QKeySequence(QKeySequence::HelpContents) << false << any << QString() << stored

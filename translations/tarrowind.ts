@@ -67,6 +67,103 @@
     </message>
 </context>
 <context>
+    <name>ComparePlansWindow</name>
+    <message>
+        <source>Show &amp;all skills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skills of the two plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare Plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets the goals of the plan shown in the planner to those of the other plan, where its race allows, keeping its bases and equipment; offered when one of the two plans is the plan shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;with:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan shown in the planner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the only plan: there is nothing kept to compare it with. &quot;Keep Plan&quot; in the Plan menu keeps a copy of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>both need the same experience</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a plan compared with itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no skill differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> · </source>
+        <comment>between the parts of the comparison</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plans cannot be compared: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Take goals from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goals from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goals from %1: no goal changed, total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goals from %1: 1 goal changed, total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goals from %1: %2 goals changed, total %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the parts of a note</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; %1 goals lowered in all</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CompareRacesWindow</name>
     <message>
         <source>Races</source>
@@ -342,6 +439,135 @@
     </message>
     <message>
         <source>the text holds two different plan codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanComparisonModel</name>
+    <message>
+        <source>Skill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base
+difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The base level in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the base in %1 differs from that in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EQ
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EQ
+difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bonus from equipment in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the equipment bonus in %1 differs from that in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal
+difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The goal in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the goal in %1 differs from that in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mod at goal
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mod at goal
+difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The modded value in %1 once the skill and its attributes reach their goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the modded value at goal in %1 differs from that in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience
+difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The experience from the base to the goal in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much more or less experience %1 needs than %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs %2 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs %2 less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -75,6 +75,11 @@ QColor RefusedBorder(const QPalette &palette) {
     return best;
 }
 
+QColor ReadableHue(const QPalette &palette, int hue) {
+    const QColor base = palette.color(QPalette::Base);
+    return Distinct(QColor::fromHsl(hue, 200, IsDark(base) ? 160 : 110), base, ReadableContrast);
+}
+
 QPalette ReadableItems(QPalette palette) {
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         const QColor base = palette.color(group, QPalette::Base);

@@ -21,6 +21,10 @@ QColor RefusedBorder(const QPalette &palette);
 // The least contrast of text that is read, not only seen, as WCAG asks of body text.
 inline constexpr qreal ReadableContrast = 4.5;
 
+// Text of `hue` (0 to 359) that is read against the palette's base: the hue at ReadableContrast
+// or more, darker on a light base and lighter on a dark one.
+QColor ReadableHue(const QPalette &palette, int hue);
+
 // `palette` with the text of an item view readable whether its window is active or not: in both
 // groups, the text at ReadableContrast or more against the base, and the selected rows' text
 // against their highlight. A colour that has it already is kept; some styles (Adwaita) grey the

@@ -12,6 +12,7 @@
 #include "text/SpokenText.h"
 #include "ui/companions/compare/CompareRacesWindow.h"
 #include "ui/companions/optimise/OptimiseGoalsWindow.h"
+#include "ui/companions/plans/ComparePlansWindow.h"
 #include "ui/companions/plans/PlanSetCommands.h"
 #include "ui/companions/route/RouteWindow.h"
 #include "ui/desktop/PlanClipboard.h"
@@ -84,6 +85,7 @@ Tarrowind_Char_Planner::Tarrowind_Char_Planner(QWidget *parent)
     AddCompareRacesAction(host);
     AddOptimiseGoalsAction(host);
     AddRouteAction(host);
+    AddComparePlansAction(host);
     AddQuitAndHelpEntries();
     FollowRowToolTips(lstSkills, m_document);
 

@@ -64,6 +64,10 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const {
             return bold;
         }
         return {};
+    case Qt::ForegroundRole: {
+        const QColor colour = CellColour(index.row(), index.column());
+        return colour.isValid() ? QVariant(colour) : QVariant();
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(index.column() == 0 ? Qt::AlignLeft | Qt::AlignVCenter
                                                        : Qt::AlignRight | Qt::AlignVCenter);
@@ -78,6 +82,16 @@ QString ResultModel::CellToolTip(int, int) const {
 
 bool ResultModel::IsBoldRow(int) const {
     return false;
+}
+
+QColor ResultModel::CellColour(int, int) const {
+    return {};
+}
+
+void ResultModel::SetColumns(QList<Column> columns) {
+    Q_ASSERT(columns.size() == m_columns.size());
+    m_columns = std::move(columns);
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, static_cast<int>(m_columns.size()) - 1);
 }
 
 void ResultModel::Replace(int rows, const std::function<void()> &store) {
@@ -141,6 +155,10 @@ void ResultTable::SizeColumns(const ResultModel *model) {
     }
 }
 
+void ResultTable::ResizeColumns() {
+    SizeColumns(static_cast<const ResultModel *>(model()));
+}
+
 void ResultTable::FitContents() {
     setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
 }
@@ -159,7 +177,8 @@ QMimeData *ResultTable::MimeData() const {
     QString html = QStringLiteral("<table>\n<tr>");
     QStringList cells;
     for (int column = 0; column < table->columnCount(); ++column) {
-        const QString text = table->headerData(column, Qt::Horizontal).toString();
+        const QString text =
+            table->headerData(column, Qt::Horizontal).toString().replace(u'\n', u' ');
         cells << text;
         html += QStringLiteral("<th>%1</th>").arg(text.toHtmlEscaped());
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QStringList>
 #include <QTableView>
 
@@ -43,6 +44,11 @@ protected:
     virtual QString CellToolTip(int row, int column) const;
     // Whether a row stands out in bold; none unless a model says so.
     virtual bool IsBoldRow(int row) const;
+    // The colour of a cell's text; an invalid colour, the palette's own, unless a model says
+    // more. Colour only repeats what the text says, for a reader who cannot tell it apart.
+    virtual QColor CellColour(int row, int column) const;
+    // New headers and explanations, as many columns as before, for the views to show.
+    void SetColumns(QList<Column> columns);
     // Calls `store`, which replaces what the model holds by `rows` rows, and tells the views
     // that every cell may have changed. Rows are added or taken at the end, not the model reset,
     // so that the views keep their selection and their current cell where it still is.
@@ -72,8 +78,12 @@ public:
     // The table is at least `rows` rows high and as wide as its columns, and its last column
     // takes any width left over, for a table whose rows come and go.
     void ShowRows(int rows);
-    // The whole table with its headers: tab-separated lines, and an HTML table.
+    // The whole table with its headers: tab-separated lines, and an HTML table; a header of two
+    // lines is one line there.
     QMimeData *MimeData() const;
+    // Sizes the columns again, for a model whose headers or widest texts changed (a header that
+    // names something the user renamed); a change of what the cells show needs none.
+    void ResizeColumns();
 
 protected:
     bool event(QEvent *event) override;
