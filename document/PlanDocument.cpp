@@ -59,7 +59,11 @@ PlanDocument::~PlanDocument() {
 }
 
 const CharacterPlan &PlanDocument::plan() const {
-    return m_plans[std::size_t(m_shown)].named.plan;
+    return m_shownPlan;
+}
+
+void PlanDocument::FollowShown() {
+    m_shownPlan = m_plans[std::size_t(m_shown)].named.plan;
 }
 
 void PlanDocument::Open(const CharacterPlan &plan) {
@@ -117,6 +121,7 @@ std::exception_ptr PlanDocument::Redo() {
 
 void PlanDocument::Select(SkillNumber skill) {
     m_plans[std::size_t(m_shown)].named.plan.selected = skill;
+    m_shownPlan.selected = skill;
 }
 
 const QString &PlanDocument::planName(qsizetype index) const {
@@ -311,16 +316,19 @@ void PlanDocument::Restore(qsizetype index, const CharacterPlan &plan, Move move
                            const QString &step) {
     CharacterPlan &held = m_plans[std::size_t(index)].named.plan;
     const CharacterPlan before = std::exchange(held, plan);
+    FollowShown();
     try {
         Q_EMIT changed(move, step);
     } catch (...) {
         m_plans[std::size_t(index)].named.plan = before;
+        FollowShown();
         throw;
     }
     FollowWouldLose();
 }
 
 void PlanDocument::TellSetChanged(Move move, const QString &step, const QString &pathBefore) {
+    FollowShown();
     Q_EMIT changed(move, step);
     if (m_file.path != pathBefore) {
         Q_EMIT fileChanged();

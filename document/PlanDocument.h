@@ -61,7 +61,8 @@ public:
     explicit PlanDocument(QObject *parent = nullptr);
     ~PlanDocument() override;
 
-    // The plan shown.
+    // The plan shown. The reference stays valid as long as the document, whichever plan is shown
+    // and however the set changes, so that a view may hold it.
     const Tarrowind_Module::CharacterPlan &plan() const;
     // The steps that undo and redo walk, each named after its change ("Max Goals", "Keep Plan").
     QUndoStack *history() const { return m_history; }
@@ -208,8 +209,13 @@ private:
     // Works WouldLosePlan() out again and tells when the answer changed.
     void FollowWouldLose();
 
+    // Copies the shown plan into m_shownPlan, after every change of the shown plan or of the set.
+    void FollowShown();
+
     std::vector<Entry> m_plans;
     qsizetype m_shown = 0;
+    // The shown plan, also held in its entry, at one address for the document's life.
+    Tarrowind_Module::CharacterPlan m_shownPlan;
     PlansFile m_file;
     bool m_wouldLose = false;
     bool m_changingBeside = false;

@@ -32,6 +32,7 @@ void PlanSetChange::Do(PlanDocument &document, Kind &change) {
             },
         },
         change);
+    document.FollowShown();
 }
 
 void PlanSetChange::Undo(PlanDocument &document, Kind &change) {
@@ -54,6 +55,7 @@ void PlanSetChange::Undo(PlanDocument &document, Kind &change) {
             },
         },
         change);
+    document.FollowShown();
 }
 
 PlanSetStep::PlanSetStep(PlanDocument *document, const QString &what, PlanSetChange::Kind change)

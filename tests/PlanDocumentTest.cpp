@@ -292,10 +292,14 @@ TEST_F(PlanDocumentTest, OneHistoryWalksTheSetAndItsPlans) {
              return document.AddPlans(u"Paste"_s, {Named(u"C"_s, 1, 35), Named(u"D"_s, 1, 45)});
          }},
     };
+    // Views hold the shown plan by reference: it stays where it is while plans come and go.
+    const CharacterPlan *const shown = &document.plan();
     std::vector<SetState> states{StateOf(document)};
     for (const auto &[what, step] : session) {
         ASSERT_EQ(step(), nullptr) << what;
         states.push_back(StateOf(document));
+        EXPECT_EQ(&document.plan(), shown) << what;
+        EXPECT_EQ(document.plan(), document.planAt(document.shownPlan())) << what;
     }
     EXPECT_EQ(states.back(), (SetState{{u"Now"_s, u"A"_s, u"C"_s, u"D"_s}, 1, {60, 30, 35, 45}}));
     EXPECT_EQ(states[2].names, (QStringList{u"Plan 1"_s, u"Target ’build’  2"_s}));
