@@ -6,7 +6,7 @@
 #
 # A QtTest executable <name> built from <name>.cpp (or SOURCES), with moc, linked with the planner
 # window, Qt Test and the project's warnings and strict Qt strings, and registered with ctest to
-# run headless on Qt's offscreen platform. TEXT_ONLY links the text layer instead of the window,
+# run headless on Qt's offscreen platform; the window speaks English there (tests/EnglishTexts.cpp). TEXT_ONLY links the text layer instead of the window,
 # for a test that needs Qt Core alone. Further variables, such as QT_SCALE_FACTOR, go into
 # ENVIRONMENT. tarrowind_add_qt_test_run registers one more run of such an executable.
 function(tarrowind_add_qt_test name)
@@ -19,7 +19,7 @@ function(tarrowind_add_qt_test name)
         set(subject tarrowind::text)
     else()
         find_package(Qt6 6.4 REQUIRED COMPONENTS Test Widgets)
-        set(subject tarrowind::ui)
+        set(subject tarrowind::ui tarrowind_test_english)
     endif()
     add_executable(${name} ${arg_SOURCES})
     set_target_properties(${name} PROPERTIES AUTOMOC ON)

@@ -5,6 +5,7 @@
 // into docs/. QT_SCALE_FACTOR draws them at another scale.
 #include "PlannerTestSupport.h"
 #include "document/PlanDocument.h"
+#include "ui/desktop/PlannerLanguage.h"
 #include "ui/planner/Tarrowind_Char_Planner.h"
 
 #include <QAction>
@@ -152,6 +153,8 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "cannot make %s\n", argv[1]);
         return 1;
     }
+    // The pictures in English, whatever the desktop's language; the German ones at the end.
+    PlannerLanguage::InstallTranslators(app, {u"en"_s});
     bool saved = true;
     {
         Tarrowind_Char_Planner window;
@@ -176,6 +179,16 @@ int main(int argc, char *argv[]) {
         Tarrowind_Char_Planner window;
         saved = ShowActive(&window) &&
                 Save(WithPlanComparison(window), folder, u"compare-plans.png"_s) && saved;
+    }
+    PlannerLanguage::InstallTranslators(app, {u"de"_s});
+    {
+        Tarrowind_Char_Planner window;
+        saved = ShowActive(&window) && Save(window.grab(), folder, u"planner-de.png"_s) && saved;
+    }
+    {
+        Tarrowind_Char_Planner window;
+        saved = ShowActive(&window) &&
+                Save(WithOptimiser(window), folder, u"optimise-goals-de.png"_s) && saved;
     }
     return saved ? 0 : 1;
 }

@@ -150,8 +150,10 @@ QString PastedNote(const PastedPlan &pasted, const CharacterPlan &plan) {
     if (lowered.size() <= NamedLoweredLevels) {
         return QCoreApplication::translate("PlanText", "Plan pasted: %1.").arg(named);
     }
-    return QCoreApplication::translate("PlanText", "Plan pasted: %1; %2 skills lowered in all.")
-        .arg(named, QString::number(lowered.size()));
+    const int count = static_cast<int>(lowered.size());
+    return QCoreApplication::translate("PlanText", "Plan pasted: %1; %n skill(s) lowered in all.",
+                                       nullptr, count)
+        .arg(named);
 }
 
 } // namespace PlanText

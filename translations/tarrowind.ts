@@ -233,13 +233,11 @@
 </context>
 <context>
     <name>GoalsPanel</name>
-    <message>
-        <source>%1: 1 goal changed, total %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 goals changed, total %3</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1: %Ln goal(s) changed, total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -323,10 +321,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Plan copied: %1 skills.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A clipboard manager is running: the plan will stay on the clipboard after the planner has closed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -349,6 +343,12 @@
     <message>
         <source>Plan pasted from its plan code.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Plan copied: %n skill(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>“%1”</source>
@@ -1011,10 +1011,6 @@ difference</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Plan pasted: %1; %2 skills lowered in all.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the race is not one the planner knows (perhaps %1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1041,6 +1037,12 @@ difference</source>
     <message>
         <source>this plan has no race line</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Plan pasted: %1; %n skill(s) lowered in all.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>the plan has no &quot;Goal Cost Total:&quot; line, so the file may have been cut short; pasting its text reads it all the same</source>
@@ -1346,21 +1348,15 @@ difference</source>
         <source>all</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 of %2 levels</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1 of %n level(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RouteWindow</name>
-    <message>
-        <source>1 level</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 levels</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Milestones</source>
         <translation type="unfinished"></translation>
@@ -1474,13 +1470,17 @@ difference</source>
         <source>%1 is left over; the next level, %2 %3, costs %4, %5 more.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Bought 1 level</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1 level(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Bought %1 levels</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>Bought %n level(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

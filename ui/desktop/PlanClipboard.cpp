@@ -168,7 +168,7 @@ const CopiedText *PlanClipboard::Copy() {
     QGuiApplication::clipboard()->setMimeData(copied.release());
     m_host.document->MarkCopied(plan);
     // Copying changes nothing on the screen; without this note nobody would know it happened.
-    m_host.ShowNote(tr("Plan copied: %1 skills.").arg(Tarrowind_Module::SkillCount));
+    m_host.ShowNote(tr("Plan copied: %n skill(s).", nullptr, Tarrowind_Module::SkillCount));
     return onClipboard;
 }
 

@@ -48,9 +48,7 @@ void GoalsPanel::ApplyGoals(QPushButton *button, const QString &what,
         changed += after.skills[s].Goal != before.skills[s].Goal ? 1 : 0;
     }
     const QString total = NumberText::GroupedAmount(Total(after));
-    Note(changed == 1
-             ? tr("%1: 1 goal changed, total %2").arg(what, total)
-             : tr("%1: %2 goals changed, total %3").arg(what, QLocale().toString(changed), total));
+    Note(tr("%1: %Ln goal(s) changed, total %2", nullptr, changed).arg(what, total));
     if (focused && !button->isEnabled() && nearby) {
         nearby->setFocus(Qt::OtherFocusReason);
     }

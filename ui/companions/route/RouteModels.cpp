@@ -130,8 +130,8 @@ QString RouteStepModel::Text(const Row &row, int column) const {
         }
         return row.paidLevels >= row.to - row.from
                    ? tr("all")
-                   : tr("%1 of %2 levels")
-                         .arg(QString::number(row.paidLevels), QString::number(row.to - row.from));
+                   : tr("%1 of %n level(s)", nullptr, row.to - row.from)
+                         .arg(QString::number(row.paidLevels));
     default:
         return {};
     }
@@ -155,8 +155,7 @@ QStringList RouteStepModel::WidestTexts(int column) const {
     case MilestoneColumn:
         return SkillNames(QStringLiteral(" 32767"));
     case PaidColumn:
-        return {tr("all"),
-                tr("%1 of %2 levels").arg(QStringLiteral("9999"), QStringLiteral("9999"))};
+        return {tr("all"), tr("%1 of %n level(s)", nullptr, 9999).arg(QStringLiteral("9999"))};
     default:
         return {WidestAmount()};
     }

@@ -44,8 +44,9 @@ std::int64_t SpentAt(const Route &route, std::size_t end) {
 }
 
 QString Levels(std::size_t count) {
-    return count == 1 ? RouteWindow::tr("1 level")
-                      : RouteWindow::tr("%1 levels").arg(Amount(static_cast<std::int64_t>(count)));
+    // Grouped as the route's amounts are, in the C locale too.
+    return RouteWindow::tr("%1 level(s)", nullptr, static_cast<int>(count))
+        .arg(Amount(static_cast<std::int64_t>(count)));
 }
 
 // The modded value of every skill after each of the route's steps, for one skill: index 0 is
@@ -519,8 +520,7 @@ void RouteWindow::cmdMarkBought_Click() {
     if (m_refused || paid == 0 || !m_failure.isEmpty()) {
         return;
     }
-    const QString step =
-        paid == 1 ? tr("Bought 1 level") : tr("Bought %1 levels").arg(QString::number(paid));
+    const QString step = tr("Bought %n level(s)", nullptr, static_cast<int>(paid));
     const std::int64_t spent = SpentAt(m_route, paid);
     QUndoStack *history = m_document->history();
     const auto last = [history]() -> const QUndoCommand * {
