@@ -6,6 +6,7 @@
 
 #include "rules/RaceTable.h"
 #include "text/GameNames.h"
+#include "text/MessageText.h"
 #include "text/SkillRow.h"
 #include "ui/desktop/PlannerAccessibility.h"
 #include "ui/desktop/PlannerFonts.h"
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QtMath>
 
@@ -314,5 +316,40 @@ void Tarrowind_Char_Planner::FitDetailRow() {
         growth += width - place.width;
     }
     // The window takes the client area's size with its menu bar and status bar (CreateBars).
-    m_clientArea->setFixedSize(426 + growth, 360);
+    m_clientArea->setFixedSize(426 + std::max(growth, FitButtonRow()), 360);
+}
+
+int Tarrowind_Char_Planner::FitButtonRow() {
+    struct Place {
+        QPushButton *button;
+        int x;
+    };
+    const Place row[] = {{cmdReset, 32}, {cmdMaxBase, 112}, {cmdMaxGoal, 192}, {cmdUpdate, 288}};
+    int growth = 0;
+    for (const Place &place : row) {
+        QPushButton *button = place.button;
+        button->ensurePolished();
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.rect = QRect(0, 0, 73, button->height());
+        option.features =
+            button->isDefault() ? QStyleOptionButton::DefaultButton : QStyleOptionButton::None;
+        if (button->autoDefault()) {
+            option.features |= QStyleOptionButton::AutoDefaultButton;
+        }
+        // What the style keeps clear around the caption: its frame, or its margin a side, if more.
+        const int frame =
+            73 -
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        const int margins =
+            2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+        const int needed =
+            qCeil(QFontMetricsF(button->font())
+                      .horizontalAdvance(MessageText::WithoutMnemonic(button->text()))) +
+            std::max(frame, margins);
+        const int width = std::max(73, needed);
+        button->setGeometry(place.x + growth, button->y(), width, button->height());
+        growth += width - 73;
+    }
+    return growth;
 }

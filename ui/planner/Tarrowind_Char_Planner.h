@@ -93,8 +93,12 @@ private:
     void ShowAbout();
     // Widens the base, equipment, goal and cost boxes where the style leaves them too little
     // room for "-120" or ten digits, moves the controls right of a widened box with it and
-    // gives the window its fixed size (PlannerLayout.cpp). Under Fusion at 96 dpi nothing moves.
+    // gives the window its fixed size, wide enough for both rows (PlannerLayout.cpp). Under
+    // Fusion at 96 dpi in English nothing moves.
     void FitDetailRow();
+    // Widens a button whose caption the style would cut off, moving the buttons right of it, and
+    // returns by how much the row grew. English captions fit as they are.
+    int FitButtonRow();
     // The cost box's background and the list's readable text, from the current palette.
     void UpdateColours();
     // On another screen the window takes its fixed size again, at that screen's scale.
