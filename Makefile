@@ -51,7 +51,8 @@ fuzz: deps
 	    grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss)' build-fuzz/$$target.log; \
 	done
 
-# Google Benchmark figures and the start-up comparison, from a Release build, offscreen.
+# Google Benchmark figures and the start-up comparisons (against plain windows, and German
+# against English), from a Release build, offscreen.
 BENCH_FLAGS ?= --benchmark_repetitions=9 --benchmark_display_aggregates_only=true
 bench: deps
 	cmake --preset bench
@@ -60,6 +61,9 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen build-bench/bench/tarrowind_window_bench $(BENCH_FLAGS)
 	build-bench/bench/tarrowind_startup_compare --runs 40 build-bench/bench/tarrowind_probe_planner \
 	    build-bench/bench/tarrowind_probe_widgets build-bench/bench/tarrowind_probe_bare
+	build-bench/bench/tarrowind_startup_compare --runs 40 \
+	    LANGUAGE=de build-bench/bench/tarrowind_probe_planner \
+	    LANGUAGE=en build-bench/bench/tarrowind_probe_planner
 
 # The README's pictures in docs/, drawn offscreen from the real window.
 docs: build

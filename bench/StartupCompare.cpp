@@ -3,8 +3,9 @@
 
 // Starts programs in turn, many times, and compares them as whole processes: wall-clock time
 // from start to exit, and peak resident memory as the kernel counts it for the child. The last
-// program is the yardstick that the others are measured against.
-// Usage: tarrowind_startup_compare [--runs N] PROGRAM... YARDSTICK
+// program is the yardstick that the others are measured against. NAME=VALUE before a program
+// sets that variable for it alone, as `LANGUAGE=de PROGRAM` does in a shell.
+// Usage: tarrowind_startup_compare [--runs N] [NAME=VALUE] PROGRAM... [NAME=VALUE] YARDSTICK
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -25,14 +26,22 @@ struct Run {
     double peakMiB;
 };
 
-Run RunOnce(const char *program) {
+struct Program {
+    const char *path;
+    const char *variable; // NAME=VALUE for this program alone, or nullptr
+};
+
+Run RunOnce(const Program &program) {
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
         const int quiet = open("/dev/null", O_WRONLY);
         dup2(quiet, STDOUT_FILENO);
         dup2(quiet, STDERR_FILENO);
-        execl(program, program, static_cast<char *>(nullptr));
+        if (program.variable) {
+            putenv(const_cast<char *>(program.variable));
+        }
+        execl(program.path, program.path, static_cast<char *>(nullptr));
         _exit(127);
     }
     int status = 0;
@@ -43,7 +52,7 @@ Run RunOnce(const char *program) {
     }
     const auto end = std::chrono::steady_clock::now();
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s did not exit cleanly (status %d)\n", program, status);
+        std::fprintf(stderr, "%s did not exit cleanly (status %d)\n", program.path, status);
         std::exit(2);
     }
     return {std::chrono::duration<double, std::milli>(end - start).count(),
@@ -74,22 +83,26 @@ Summary Summarise(const std::vector<Run> &runs) {
 
 int main(int argc, char *argv[]) {
     int runs = 30;
-    std::vector<const char *> programs;
+    std::vector<Program> programs;
+    const char *variable = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
             runs = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strchr(argv[i], '=') && !std::strchr(argv[i], '/')) {
+            variable = argv[i];
         } else {
-            programs.push_back(argv[i]);
+            programs.push_back({argv[i], variable});
+            variable = nullptr;
         }
     }
     if (programs.size() < 2) {
-        std::fprintf(stderr, "usage: %s [--runs N] PROGRAM... YARDSTICK\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--runs N] [NAME=VALUE] PROGRAM... YARDSTICK\n", argv[0]);
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
     for (int i = 0; i < 3; ++i) { // warm the file cache for all of them
-        for (const char *program : programs) {
+        for (const Program &program : programs) {
             RunOnce(program);
         }
     }
@@ -113,7 +126,9 @@ int main(int argc, char *argv[]) {
     std::printf("|---|---|---|---|---|\n");
     for (std::size_t k = 0; k < programs.size(); ++k) {
         const Summary &summary = summaries[k];
-        std::printf("| %s | %.1f (%.1f-%.1f) | %.2f | %.1f | %.2f |\n", programs[k], summary.time,
+        std::printf("| %s%s%s | %.1f (%.1f-%.1f) | %.2f | %.1f | %.2f |\n",
+                    programs[k].variable ? programs[k].variable : "",
+                    programs[k].variable ? " " : "", programs[k].path, summary.time,
                     summary.timeMin, summary.timeMax, summary.time / yardstick.time, summary.memory,
                     summary.memory / yardstick.memory);
     }

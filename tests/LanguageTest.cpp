@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,6 +196,12 @@ void LanguageTest::catalogues() {
     QVERIFY(refusal.contains(Translated("FailureText", "-32768 to 32767")));
     QCOMPARE(refusal == uR"(Base level: "?" is not a whole number from -32768 to 32767.)"_s,
              english);
+
+    // The copied plan keeps its own words, so that it pastes in every language.
+    window->findChild<QAction *>(u"copyPlan"_s)->trigger();
+    const QString copied = QGuiApplication::clipboard()->text();
+    QVERIFY2(copied.startsWith(u"Race: "_s) && copied.contains(u"\nGoal Cost Total: "_s),
+             qPrintable(copied));
 
     // A count says its plural form in every language, never "level(s)".
     const QString one =
