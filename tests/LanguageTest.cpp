@@ -9,8 +9,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -19,99 +17,52 @@
 #include <QScopeGuard>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
-#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QTranslator>
 
-#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString Translated(const char *context, const char *source) {
-    return QCoreApplication::translate(context, source);
-}
-
-// The widest line of a text as `font` draws it.
-qreal Advance(const QFont &font, const QString &text) {
-    qreal widest = 0;
-    for (const QString &line : text.split(u'\n')) {
-        widest = std::max(widest, QFontMetricsF(font).horizontalAdvance(line));
+// The room that the style leaves a control's text, and the text as it is drawn.
+int Room(const QWidget *widget, QString &text) {
+    QStyle *style = widget->style();
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        // A wrapped label grows in height; one with a buddy shows its "&" as an underline.
+        text = label->wordWrap() ? QString()
+               : label->buddy()  ? MessageText::WithoutMnemonic(label->text())
+                                 : label->text();
+        return label->contentsRect().width() - std::max(label->indent(), 0);
     }
-    return widest;
-}
-
-// The room the style leaves a button's caption: its contents rectangle.
-int CaptionRoom(const QAbstractButton *button) {
     QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    if (const auto *push = qobject_cast<const QPushButton *>(button)) {
-        if (push->isDefault()) {
-            option.features |= QStyleOptionButton::DefaultButton;
-        }
-        if (push->autoDefault()) {
-            option.features |= QStyleOptionButton::AutoDefaultButton;
-        }
-        return button->style()
-            ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-            .width();
-    }
-    return button->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, button).width();
+    option.initFrom(widget);
+    text = MessageText::WithoutMnemonic(static_cast<const QAbstractButton *>(widget)->text());
+    const bool push = qobject_cast<const QPushButton *>(widget);
+    return style
+        ->subElementRect(push ? QStyle::SE_PushButtonContents : QStyle::SE_CheckBoxContents,
+                         &option, widget)
+        .width();
 }
 
-// The room a line edit leaves its text: the style's contents rectangle, less the text margins
-// and the 2 px a side that QLineEdit keeps.
-int TextRoom(const QLineEdit *box) {
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.rect = box->rect();
-    option.lineWidth =
-        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
-    const QMargins margins = box->textMargins();
-    return box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() -
-           margins.left() - margins.right() - 2 * 2;
-}
-
-// Every label, button, check box, line edit and group box shown in a window, with the text that
-// it cuts off. A label that wraps its text has room for it by its height.
+// Every label, push button and check box shown in a window that cuts off its text. (The boxes
+// hold numbers, the same in every language.)
 QStringList CutTexts() {
     QStringList cut;
-    const auto report = [&cut](const QWidget *widget, const QString &text) {
-        cut << widget->window()->objectName() + u"/"_s + widget->objectName() + u": "_s + text;
-    };
     for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (!top->isVisible()) {
-            continue;
-        }
         for (QWidget *widget : top->findChildren<QWidget *>()) {
-            // A window beside the planner is its child, and counted as a window of its own.
-            if (!widget->isVisible() || widget->window() != top) {
+            // A window beside the planner is its child, and a window of its own.
+            if (!widget->isVisible() || widget->window() != top ||
+                !(qobject_cast<QLabel *>(widget) || qobject_cast<QPushButton *>(widget) ||
+                  qobject_cast<QCheckBox *>(widget))) {
                 continue;
             }
-            if (auto *label = qobject_cast<QLabel *>(widget)) {
-                const QString text =
-                    label->buddy() ? MessageText::WithoutMnemonic(label->text()) : label->text();
-                if (!label->wordWrap() && !text.isEmpty() &&
-                    Advance(label->font(), text) + std::max(label->indent(), 0) >
-                        label->contentsRect().width()) {
-                    report(label, text);
-                }
-            } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
-                const QString text = MessageText::WithoutMnemonic(button->text());
-                if ((qobject_cast<QPushButton *>(button) || qobject_cast<QCheckBox *>(button)) &&
-                    Advance(button->font(), text) > CaptionRoom(button)) {
-                    report(button, text);
-                }
-            } else if (auto *box = qobject_cast<QLineEdit *>(widget)) {
-                if (Advance(box->font(), box->text()) > TextRoom(box)) {
-                    report(box, box->text());
-                }
-            } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
-                if (Advance(group->font(), group->title()) > group->width()) {
-                    report(group, group->title());
+            QString text;
+            const int room = Room(widget, text);
+            for (const QString &line : text.split(u'\n')) {
+                if (QFontMetricsF(widget->font()).horizontalAdvance(line) > room) {
+                    cut << top->objectName() + u"/"_s + widget->objectName() + u": "_s + line;
                 }
             }
         }
@@ -156,18 +107,22 @@ void LanguageTest::catalogues() {
 
     auto window = std::make_unique<Tarrowind_Char_Planner>();
     QVERIFY(ShowActive(window.get()));
-    // What the window shows is what the catalogue gives, and English only in English.
     QStringList closing;
     QTimer::singleShot(100, window.get(), [&closing] {
-        if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            for (auto which : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}) {
-                closing << question->button(which)->text();
-            }
+        auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        for (auto which : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}) {
+            closing << (question ? question->button(which)->text() : QString());
+        }
+        if (question) {
             question->button(QMessageBox::Cancel)->click();
         }
     });
     FindControl<QPushButton>(window.get(), "cmdMaxGoal")->click();
     QVERIFY(!window->close()); // asks first, and is cancelled
+    FindControl<QLineEdit>(window.get(), "txtBase")->setText(u"?"_s);
+    FindControl<QPushButton>(window.get(), "cmdUpdate")->click();
+    // What the window shows is what the catalogue gives, and English only in English; so do Qt's
+    // own texts, in a text box's menu and a dialog's buttons.
     const struct {
         QString shown;
         const char *context, *source;
@@ -178,35 +133,17 @@ void LanguageTest::catalogues() {
         {closing.value(0), "PlanClipboard", "Copy Plan and Close"},
         {closing.value(1), "PlanClipboard", "Close Without Copying"},
         {closing.value(2), "PlanClipboard", "Cancel"},
-        // Qt's own, as in a text box's menu and a dialog's buttons.
-        {Translated("QLineEdit", "&Undo"), "QLineEdit", "&Undo"},
-        {Translated("QPlatformTheme", "Cancel"), "QPlatformTheme", "Cancel"},
-    };
-    for (const auto &text : texts) {
-        QCOMPARE(text.shown, Translated(text.context, text.source));
-        QVERIFY2((text.shown == QLatin1String(text.source)) == english, text.source);
+        {QCoreApplication::translate("QLineEdit", "&Undo"), "QLineEdit", "&Undo"},
+        {QCoreApplication::translate("QPlatformTheme", "Cancel"), "QPlatformTheme", "Cancel"}};
+    for (const auto &[shown, context, source] : texts) {
+        QCOMPARE(shown, QCoreApplication::translate(context, source));
+        QVERIFY2((shown == QLatin1String(source)) == english, source);
     }
-
-    // A refusal, put together from several texts.
-    auto *base = FindControl<QLineEdit>(window.get(), "txtBase");
-    base->setText(u"?"_s);
-    QTest::mouseClick(FindControl<QPushButton>(window.get(), "cmdUpdate"), Qt::LeftButton);
     const QString refusal = window->statusNote()->note();
-    QVERIFY(refusal.startsWith(Translated("Tarrowind_Char_Planner", "Base level")));
-    QVERIFY(refusal.contains(Translated("FailureText", "-32768 to 32767")));
+    QVERIFY(
+        refusal.startsWith(QCoreApplication::translate("Tarrowind_Char_Planner", "Base level")));
     QCOMPARE(refusal == uR"(Base level: "?" is not a whole number from -32768 to 32767.)"_s,
              english);
-
-    // The copied plan keeps its own words, so that it pastes in every language.
-    window->findChild<QAction *>(u"copyPlan"_s)->trigger();
-    const QString copied = QGuiApplication::clipboard()->text();
-    QVERIFY2(copied.startsWith(u"Race: "_s) && copied.contains(u"\nGoal Cost Total: "_s),
-             qPrintable(copied));
-
-    // A count says its plural form in every language, never "level(s)".
-    const QString one =
-        QCoreApplication::translate("RouteWindow", "Bought %n level(s)", nullptr, 1);
-    QVERIFY2(one.contains(u'1') && !one.contains(u"(s)"_s), qPrintable(one));
 }
 
 void LanguageTest::textsFit_data() {
@@ -230,18 +167,22 @@ void LanguageTest::textsFit() {
     // The planner wraps the application's style in a proxy of its own; restore the style under it.
     const auto *proxy = qobject_cast<const QProxyStyle *>(QApplication::style());
     const QString before = (proxy ? proxy->baseStyle() : QApplication::style())->name();
-    const auto restore = qScopeGuard([&before] { QApplication::setStyle(before); });
+    const auto restore = qScopeGuard([&before] {
+        QApplication::setStyle(before);
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            top->close();
+        }
+    });
     QApplication::setStyle(style);
 
     auto window = std::make_unique<Tarrowind_Char_Planner>();
     QVERIFY(ShowActive(window.get()));
-    // Every window beside the planner, the route with a milestone and its notes.
     for (const char *entry : {"compareRacesAction", "optimiseGoalsAction", "routeAction"}) {
         window->findChild<QAction *>(QLatin1String(entry))->trigger();
     }
     auto *route = FindControl<QWidget>(window.get(), "route");
     QVERIFY(QTest::qWaitForWindowExposed(route));
-    FindControl<QPushButton>(route, "cmdAddMilestone")->click();
+    FindControl<QPushButton>(route, "cmdAddMilestone")->click(); // and its notes
     const QStringList cut = CutTexts();
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
 
@@ -251,14 +192,7 @@ void LanguageTest::textsFit() {
     const qsizetype columns[] = {0, 18, 23, 28, 33, 39};
     for (std::size_t k = 0; k < std::size(columns); ++k) {
         QVERIFY2(!header.at(columns[k]).isSpace(), qPrintable(header));
-        if (k + 1 < std::size(columns)) {
-            QVERIFY2(header.at(columns[k + 1] - 1).isSpace(), qPrintable(header));
-        }
-    }
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (top != window.get()) {
-            top->close();
-        }
+        QVERIFY2(k == 0 || header.at(columns[k] - 1).isSpace(), qPrintable(header));
     }
 }
 
