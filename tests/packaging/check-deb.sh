@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree with CPack and checks its control fields, that it
 # holds exactly the installed files, under /usr, with the program stripped and in /usr/games, and
-# Debian's copyright file and changelog, and that lintian finds no error in it.
+# Debian's copyright file, changelog and lintian overrides, and that lintian finds no error in it.
 # usage: check-deb.sh BUILD_DIR SCRATCH_DIR PROJECT_VERSION
 set -euo pipefail
 build=$1 scratch=$2 version=$3
@@ -38,7 +38,8 @@ done
 # The installed files, with the program among Debian's games, and Debian's copyright file and
 # changelog.
 diff -u <({ sed 's|^|usr/|; s|^usr/bin/|usr/games/|' "$here/installed-files.txt"
-           printf 'usr/share/doc/tarrowind-planner/%s\n' changelog.gz copyright; } | LC_ALL=C sort) \
+           printf 'usr/share/doc/tarrowind-planner/%s\n' changelog.gz copyright
+           echo usr/share/lintian/overrides/tarrowind-planner; } | LC_ALL=C sort) \
     <(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort) ||
     fail "the package holds other files than installed-files.txt lists"
 
