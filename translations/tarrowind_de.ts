@@ -1235,7 +1235,7 @@
     </message>
     <message>
         <source>%1 buys no level: the first, %2 %3, costs %4.</source>
-        <translation>%1 reichen für keine Stufe: Die erste, %2 %3, kostet %4.</translation>
+        <translation>Mit %1 kaufst du keine Stufe: Die erste, %2 %3, kostet %4.</translation>
     </message>
     <message>
         <source>%1 %2 -&gt; %3</source>
@@ -1243,7 +1243,7 @@
     </message>
     <message>
         <source>%1 buys %2 for %3: %4.</source>
-        <translation>%1 kaufen %2 für %3: %4.</translation>
+        <translation>Mit %1 kaufst du %2 für %3: %4.</translation>
     </message>
     <message>
         <source>, </source>

@@ -787,11 +787,11 @@
     </message>
     <message>
         <source>the race is named a second time</source>
-        <translation>la race est nommée une seconde fois</translation>
+        <translation>la race apparaît une seconde fois</translation>
     </message>
     <message>
         <source>%1 is named a second time</source>
-        <translation>%1 est nommée une seconde fois</translation>
+        <translation>%1 apparaît une seconde fois</translation>
     </message>
     <message>
         <source>the text names no skill with its levels</source>
