@@ -146,14 +146,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Goals from %1: 1 goal changed, total %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Goals from %1: %2 goals changed, total %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>; </source>
         <comment>between the parts of a note</comment>
         <translation type="unfinished"></translation>
@@ -161,6 +153,12 @@
     <message>
         <source>; %1 goals lowered in all</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Goals from %1: %n goal(s) changed, total %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -387,10 +385,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Nothing was pasted: the text holds %1 plans, which would make %2, more than the %3 the planner holds.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Plans pasted as new plans: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -413,6 +407,12 @@
     <message>
         <source>Lowered: %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was pasted: the text holds %n plan(s), which would make %1, more than the %2 the planner holds.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

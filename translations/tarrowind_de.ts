@@ -67,6 +67,102 @@
     </message>
 </context>
 <context>
+    <name>ComparePlansWindow</name>
+    <message>
+        <source>Show &amp;all skills</source>
+        <translation>&amp;Alle Fertigkeiten zeigen</translation>
+    </message>
+    <message>
+        <source>Skills of the two plans</source>
+        <translation>Fertigkeiten der beiden Pläne</translation>
+    </message>
+    <message>
+        <source>Compare Plans</source>
+        <translation>Pläne vergleichen</translation>
+    </message>
+    <message>
+        <source>Sets the goals of the plan shown in the planner to those of the other plan, where its race allows, keeping its bases and equipment; offered when one of the two plans is the plan shown</source>
+        <translation>Setzt die Ziele des im Planer gezeigten Plans auf die des anderen Plans, soweit seine Rasse es erlaubt, und behält Grundwerte und Ausrüstung; angeboten, wenn einer der beiden Pläne der gezeigte ist</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>With</source>
+        <translation>Mit</translation>
+    </message>
+    <message>
+        <source>&amp;Compare:</source>
+        <translation>&amp;Vergleichen:</translation>
+    </message>
+    <message>
+        <source>&amp;with:</source>
+        <translation>&amp;mit:</translation>
+    </message>
+    <message>
+        <source>The plan shown in the planner</source>
+        <translation>Der im Planer gezeigte Plan</translation>
+    </message>
+    <message>
+        <source>%1 is the only plan: there is nothing kept to compare it with. &quot;Keep Plan&quot; in the Plan menu keeps a copy of it.</source>
+        <translation>%1 ist der einzige Plan: Es gibt keinen behaltenen Plan zum Vergleichen. „Plan behalten“ im Menü Plan behält eine Kopie davon.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>both need the same experience</source>
+        <translation>beide brauchen dieselbe Erfahrung</translation>
+    </message>
+    <message>
+        <source>a plan compared with itself</source>
+        <translation>ein Plan, mit sich selbst verglichen</translation>
+    </message>
+    <message>
+        <source>no skill differs</source>
+        <translation>keine Fertigkeit unterscheidet sich</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <comment>between the parts of the comparison</comment>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>The plans cannot be compared: %1.</source>
+        <translation>Die Pläne lassen sich nicht vergleichen: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Take goals from %1</source>
+        <translation>Ziele von %1 &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>Goals from %1</source>
+        <translation>Ziele von %1</translation>
+    </message>
+    <message>
+        <source>Goals from %1: no goal changed, total %2</source>
+        <translation>Ziele von %1: kein Ziel geändert, gesamt %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the parts of a note</comment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>; %1 goals lowered in all</source>
+        <translation>; insgesamt %1 Ziele gesenkt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Goals from %1: %n goal(s) changed, total %2</source>
+        <translation>
+            <numerusform>Ziele von %1: %n Ziel geändert, gesamt %2</numerusform>
+            <numerusform>Ziele von %1: %n Ziele geändert, gesamt %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CompareRacesWindow</name>
     <message>
         <source>Races</source>
@@ -257,67 +353,70 @@
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>%1; %2 skills lowered in all</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; insgesamt %2 Fertigkeiten gesenkt</translation>
     </message>
     <message>
         <source>Copy Pl&amp;ans</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Pläne kopieren</translation>
     </message>
     <message>
         <source>Plans copied: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne kopiert: %1.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Nothing was pasted: the planner holds at most %1 plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde eingefügt: Der Planer fasst höchstens %1 Pläne.</translation>
     </message>
     <message>
         <source>Paste as New Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Als neuen Plan einfügen</translation>
     </message>
     <message>
         <source>Plan pasted as the new plan %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan als neuer Plan %1 eingefügt.</translation>
     </message>
     <message>
         <source>Plan pasted as the new plan %1: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing was pasted: the text holds %1 plans, which would make %2, more than the %3 the planner holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan als neuer Plan %1 eingefügt: %2.</translation>
     </message>
     <message>
         <source>Plans pasted as new plans: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne als neue Pläne eingefügt: %1.</translation>
     </message>
     <message>
         <source>Plan %1 pasted in place of the shown plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan %1 anstelle des gezeigten Plans eingefügt.</translation>
     </message>
     <message>
         <source>Plans pasted: %1 shown, %2 kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne eingefügt: %1 gezeigt, %2 behalten.</translation>
     </message>
     <message>
         <source>Renamed, as their names were taken: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenannt, da ihre Namen vergeben waren: %1.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Lowered: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesenkt: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was pasted: the text holds %n plan(s), which would make %1, more than the %2 the planner holds.</source>
+        <translation>
+            <numerusform>Nichts wurde eingefügt: Der Text enthält %n Plan, das ergäbe %1, mehr als die %2, die der Planer fasst.</numerusform>
+            <numerusform>Nichts wurde eingefügt: Der Text enthält %n Pläne, das ergäbe %1, mehr als die %2, die der Planer fasst.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -348,26 +447,165 @@
     </message>
 </context>
 <context>
+    <name>PlanComparisonModel</name>
+    <message>
+        <source>Skill</source>
+        <translation>Fertigkeit</translation>
+    </message>
+    <message>
+        <source>Base
+%1</source>
+        <translation>Grundw.
+%1</translation>
+    </message>
+    <message>
+        <source>Base
+difference</source>
+        <translation>Grundw.
+Unterschied</translation>
+    </message>
+    <message>
+        <source>The base level in %1</source>
+        <translation>Der Grundwert in %1</translation>
+    </message>
+    <message>
+        <source>How the base in %1 differs from that in %2</source>
+        <translation>Wie sich der Grundwert in %1 von dem in %2 unterscheidet</translation>
+    </message>
+    <message>
+        <source>EQ
+%1</source>
+        <translation>Ausr.
+%1</translation>
+    </message>
+    <message>
+        <source>EQ
+difference</source>
+        <translation>Ausr.
+Unterschied</translation>
+    </message>
+    <message>
+        <source>The bonus from equipment in %1</source>
+        <translation>Der Ausrüstungsbonus in %1</translation>
+    </message>
+    <message>
+        <source>How the equipment bonus in %1 differs from that in %2</source>
+        <translation>Wie sich der Ausrüstungsbonus in %1 von dem in %2 unterscheidet</translation>
+    </message>
+    <message>
+        <source>Goal
+%1</source>
+        <translation>Ziel
+%1</translation>
+    </message>
+    <message>
+        <source>Goal
+difference</source>
+        <translation>Ziel
+Unterschied</translation>
+    </message>
+    <message>
+        <source>The goal in %1</source>
+        <translation>Das Ziel in %1</translation>
+    </message>
+    <message>
+        <source>How the goal in %1 differs from that in %2</source>
+        <translation>Wie sich das Ziel in %1 von dem in %2 unterscheidet</translation>
+    </message>
+    <message>
+        <source>Mod at goal
+%1</source>
+        <translation>Mod. am Ziel
+%1</translation>
+    </message>
+    <message>
+        <source>Mod at goal
+difference</source>
+        <translation>Mod. am Ziel
+Unterschied</translation>
+    </message>
+    <message>
+        <source>The modded value in %1 once the skill and its attributes reach their goals</source>
+        <translation>Der modifizierte Wert in %1, sobald die Fertigkeit und ihre Attribute ihre Ziele erreichen</translation>
+    </message>
+    <message>
+        <source>How the modded value at goal in %1 differs from that in %2</source>
+        <translation>Wie sich der modifizierte Wert am Ziel in %1 von dem in %2 unterscheidet</translation>
+    </message>
+    <message>
+        <source>Experience
+%1</source>
+        <translation>Erfahrung
+%1</translation>
+    </message>
+    <message>
+        <source>Experience
+difference</source>
+        <translation>Erfahrung
+Unterschied</translation>
+    </message>
+    <message>
+        <source>The experience from the base to the goal in %1</source>
+        <translation>Die Erfahrung vom Grundwert bis zum Ziel in %1</translation>
+    </message>
+    <message>
+        <source>How much more or less experience %1 needs than %2</source>
+        <translation>Wie viel mehr oder weniger Erfahrung %1 braucht als %2</translation>
+    </message>
+    <message>
+        <source>the same</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>%1: %2 more</source>
+        <translation>%1: %2 mehr</translation>
+    </message>
+    <message>
+        <source>%1: %2 less</source>
+        <translation>%1: %2 weniger</translation>
+    </message>
+    <message>
+        <source>%1 has %2 more</source>
+        <translation>%1 hat %2 mehr</translation>
+    </message>
+    <message>
+        <source>%1 has %2 less</source>
+        <translation>%1 hat %2 weniger</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 more</source>
+        <translation>%1 braucht %2 mehr</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 less</source>
+        <translation>%1 braucht %2 weniger</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+</context>
+<context>
     <name>PlanDocument</name>
     <message>
         <source>Plan %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan %1</translation>
     </message>
     <message>
         <source>Keep Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan behalten</translation>
     </message>
     <message>
         <source>Show Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan anzeigen</translation>
     </message>
     <message>
         <source>Rename Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan umbenennen</translation>
     </message>
     <message>
         <source>Remove Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan entfernen</translation>
     </message>
 </context>
 <context>
@@ -422,301 +660,301 @@
     </message>
     <message>
         <source>it could not be written whole; the disk may be full</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht vollständig geschrieben werden; vielleicht ist der Datenträger voll</translation>
     </message>
 </context>
 <context>
     <name>PlanFiles</name>
     <message>
         <source>Plans (*.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Save Plans As</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne speichern unter</translation>
     </message>
     <message>
         <source>Open Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne öffnen</translation>
     </message>
     <message>
         <source>&amp;Open Plans…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne &amp;öffnen…</translation>
     </message>
     <message>
         <source>&amp;Save Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne &amp;speichern</translation>
     </message>
     <message>
         <source>Save Plans &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne speichern un&amp;ter…</translation>
     </message>
     <message>
         <source>%1 holds remarks of your own; choose where to save the plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält eigene Anmerkungen; wähle, wo die Pläne gespeichert werden sollen.</translation>
     </message>
     <message>
         <source>%1 is no longer where it was; choose where to save the plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht mehr dort, wo es war; wähle, wo die Pläne gespeichert werden sollen.</translation>
     </message>
     <message>
         <source>%1 was changed by another program; choose where to save the plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde von einem anderen Programm geändert; wähle, wo die Pläne gespeichert werden sollen.</translation>
     </message>
     <message>
         <source>Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde gespeichert.</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gibt es bereits. Ersetzen?</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Nothing was saved; %1 is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde gespeichert; %1 ist unverändert.</translation>
     </message>
     <message>
         <source>The plan was saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan wurde in %1 gespeichert.</translation>
     </message>
     <message numerus="yes">
         <source>%n plans were saved to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Plan wurde in %1 gespeichert.</numerusform>
+            <numerusform>%n Pläne wurden in %1 gespeichert.</numerusform>
         </translation>
     </message>
     <message>
         <source>Plan %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan %1</translation>
     </message>
     <message>
         <source>Cannot open %1: %2, in line %3: &quot;%4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2, in Zeile %3: „%4“.</translation>
     </message>
     <message>
         <source>Cannot open %1: %2.</source>
-        <translation type="unfinished">%1 kann nicht geöffnet werden: %2.</translation>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>Cannot open %1: it holds %2 plans, more than the %3 the planner keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: Die Datei enthält %2 Pläne, mehr als die %3, die der Planer behält.</translation>
     </message>
     <message>
         <source>Opened %1: one plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geöffnet: ein Plan.</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1: %n plans.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 geöffnet: %n Plan.</numerusform>
+            <numerusform>%1 geöffnet: %n Pläne.</numerusform>
         </translation>
     </message>
     <message>
         <source>Names given twice were made unique: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt vergebene Namen wurden eindeutig gemacht: %1.</translation>
     </message>
     <message>
         <source>In %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1: %2.</translation>
     </message>
     <message>
         <source>The changes to %1 have not been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an %1 wurden nicht gespeichert.</translation>
     </message>
     <message numerus="yes">
         <source>%n plans have not been saved or copied since their last change.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Plan wurde seit der letzten Änderung weder gespeichert noch kopiert.</numerusform>
+            <numerusform>%n Pläne wurden seit ihrer letzten Änderung weder gespeichert noch kopiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>One plan has not been saved or copied since its last change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Plan wurde seit seiner letzten Änderung weder gespeichert noch kopiert.</translation>
     </message>
     <message>
         <source>The plan has not been saved or copied since its last change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan wurde seit seiner letzten Änderung weder gespeichert noch kopiert.</translation>
     </message>
     <message>
         <source>Tarrowind Character Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarrowind-Charakterplaner</translation>
     </message>
     <message>
         <source>Save before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Schließen speichern?</translation>
     </message>
     <message>
         <source>Save before opening a file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Öffnen einer Datei speichern?</translation>
     </message>
     <message>
         <source>Save As and Close…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter und schließen…</translation>
     </message>
     <message>
         <source>Save and Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und schließen</translation>
     </message>
     <message>
         <source>Copy Plans and Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne kopieren und schließen</translation>
     </message>
     <message>
         <source>Copy Plan and Close</source>
-        <translation type="unfinished">Kopieren und schließen</translation>
+        <translation>Plan kopieren und schließen</translation>
     </message>
     <message>
         <source>Close Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Speichern schließen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Copy Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne kopieren</translation>
     </message>
     <message>
         <source>Copy Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan kopieren</translation>
     </message>
     <message>
         <source>Open Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Speichern öffnen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Tarrowind Character Planner[*]</source>
-        <translation type="unfinished">Tarrowind-Charakterplaner[*]</translation>
+        <translation>Tarrowind-Charakterplaner[*]</translation>
     </message>
     <message>
         <source>%1[*] – Tarrowind Character Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] – Tarrowind-Charakterplaner</translation>
     </message>
 </context>
 <context>
     <name>PlanListModel</name>
     <message>
         <source>Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Rasse</translation>
+        <translation>Rasse</translation>
     </message>
     <message>
         <source>Experience</source>
-        <translation type="unfinished">Erfahrung</translation>
+        <translation>Erfahrung</translation>
     </message>
     <message>
         <source>The experience all goals of the plan cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erfahrung, die alle Ziele des Plans kosten</translation>
     </message>
     <message>
         <source>%1 (shown)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (gezeigt)</translation>
     </message>
 </context>
 <context>
     <name>PlanSetCommands</name>
     <message>
         <source>&amp;Keep Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan &amp;behalten</translation>
     </message>
     <message>
         <source>S&amp;how Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan &amp;anzeigen</translation>
     </message>
     <message>
         <source>Re&amp;name Plan…</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan &amp;umbenennen…</translation>
     </message>
     <message>
         <source>Re&amp;move Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan ent&amp;fernen</translation>
     </message>
     <message>
         <source>Paste as Ne&amp;w Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;neuen Plan einfügen</translation>
     </message>
     <message>
         <source>P&amp;lans…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pläne…</translation>
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>%1 shown: %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gezeigt: %2, %3.</translation>
     </message>
     <message>
         <source>No plan was kept: the planner holds at most %1 plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Plan wurde behalten: Der Planer fasst höchstens %1 Pläne.</translation>
     </message>
     <message>
         <source>The shown plan kept as %1; %2 stays shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gezeigte Plan wurde als %1 behalten; %2 bleibt gezeigt.</translation>
     </message>
     <message>
         <source>Nothing was changed: there is no such plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde geändert: Diesen Plan gibt es nicht.</translation>
     </message>
     <message>
         <source>The plan was not renamed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan wurde nicht umbenannt: %1.</translation>
     </message>
     <message>
         <source>Another plan is named %1: %2 renamed %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Plan heißt %1: %2 in %3 umbenannt.</translation>
     </message>
     <message>
         <source>%1 renamed %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2 umbenannt.</translation>
     </message>
     <message>
         <source>The last plan cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Plan kann nicht entfernt werden.</translation>
     </message>
     <message>
         <source>%1 removed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt. %2</translation>
     </message>
     <message>
         <source>%1 removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt.</translation>
     </message>
     <message>
         <source>Rename Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan umbenennen</translation>
     </message>
     <message>
         <source>New name for %1 (at most %2 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name für %1 (höchstens %2 Zeichen):</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -826,11 +1064,11 @@
     </message>
     <message>
         <source>the plan has no &quot;Goal Cost Total:&quot; line, so the file may have been cut short; pasting its text reads it all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Plan fehlt die Zeile „Goal Cost Total:“, die Datei ist also vielleicht abgeschnitten; beim Einfügen ihres Textes wird er trotzdem gelesen</translation>
     </message>
     <message>
         <source>the last plan, from line %1, has no &quot;Goal Cost Total:&quot; line, so the file may have been cut short; pasting its text reads it all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>dem letzten Plan ab Zeile %1 fehlt die Zeile „Goal Cost Total:“, die Datei ist also vielleicht abgeschnitten; beim Einfügen ihres Textes wird er trotzdem gelesen</translation>
     </message>
 </context>
 <context>
@@ -856,23 +1094,23 @@
     <name>PlansWindow</name>
     <message>
         <source>Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Pläne</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzeigen</translation>
     </message>
     <message>
         <source>&amp;Keep Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan &amp;behalten</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen…</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished">&amp;Entfernen</translation>
+        <translation>&amp;Entfernen</translation>
     </message>
 </context>
 <context>

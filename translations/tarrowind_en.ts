@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en">
 <context>
+    <name>ComparePlansWindow</name>
+    <message numerus="yes">
+        <source>Goals from %1: %n goal(s) changed, total %2</source>
+        <translation>
+            <numerusform>Goals from %1: %n goal changed, total %2</numerusform>
+            <numerusform>Goals from %1: %n goals changed, total %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>GoalsPanel</name>
     <message numerus="yes">
         <source>%1: %Ln goal(s) changed, total %2</source>
@@ -20,28 +30,35 @@
             <numerusform>Plan copied: %n skills.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Nothing was pasted: the text holds %n plan(s), which would make %1, more than the %2 the planner holds.</source>
+        <translation>
+            <numerusform>Nothing was pasted: the text holds %n plan, which would make %1, more than the %2 the planner holds.</numerusform>
+            <numerusform>Nothing was pasted: the text holds %n plans, which would make %1, more than the %2 the planner holds.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PlanFiles</name>
     <message numerus="yes">
         <source>%n plans were saved to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n plan was saved to %1.</numerusform>
+            <numerusform>%n plans were saved to %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Opened %1: %n plans.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Opened %1: %n plan.</numerusform>
+            <numerusform>Opened %1: %n plans.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n plans have not been saved or copied since their last change.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n plan has not been saved or copied since its last change.</numerusform>
+            <numerusform>%n plans have not been saved or copied since their last change.</numerusform>
         </translation>
     </message>
 </context>

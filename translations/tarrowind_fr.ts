@@ -67,6 +67,102 @@
     </message>
 </context>
 <context>
+    <name>ComparePlansWindow</name>
+    <message>
+        <source>Show &amp;all skills</source>
+        <translation>Afficher &amp;toutes les compétences</translation>
+    </message>
+    <message>
+        <source>Skills of the two plans</source>
+        <translation>Compétences des deux plans</translation>
+    </message>
+    <message>
+        <source>Compare Plans</source>
+        <translation>Comparer les plans</translation>
+    </message>
+    <message>
+        <source>Sets the goals of the plan shown in the planner to those of the other plan, where its race allows, keeping its bases and equipment; offered when one of the two plans is the plan shown</source>
+        <translation>Donne au plan affiché dans le planificateur les objectifs de l’autre plan, dans la mesure où sa race le permet, en gardant ses bases et son équipement&#xa0;; proposé quand l’un des deux plans est le plan affiché</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>With</source>
+        <translation>Avec</translation>
+    </message>
+    <message>
+        <source>&amp;Compare:</source>
+        <translation>&amp;Comparer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;with:</source>
+        <translation>&amp;avec&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The plan shown in the planner</source>
+        <translation>Le plan affiché dans le planificateur</translation>
+    </message>
+    <message>
+        <source>%1 is the only plan: there is nothing kept to compare it with. &quot;Keep Plan&quot; in the Plan menu keeps a copy of it.</source>
+        <translation>%1 est le seul plan&#xa0;: aucun plan gardé avec lequel le comparer. «&#xa0;Garder le plan&#xa0;» dans le menu Plan en garde une copie.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1&#xa0;: %2, %3</translation>
+    </message>
+    <message>
+        <source>both need the same experience</source>
+        <translation>les deux demandent la même expérience</translation>
+    </message>
+    <message>
+        <source>a plan compared with itself</source>
+        <translation>un plan comparé à lui-même</translation>
+    </message>
+    <message>
+        <source>no skill differs</source>
+        <translation>aucune compétence ne diffère</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <comment>between the parts of the comparison</comment>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>The plans cannot be compared: %1.</source>
+        <translation>Les plans ne peuvent pas être comparés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Take goals from %1</source>
+        <translation>&amp;Prendre les objectifs de %1</translation>
+    </message>
+    <message>
+        <source>Goals from %1</source>
+        <translation>Objectifs de %1</translation>
+    </message>
+    <message>
+        <source>Goals from %1: no goal changed, total %2</source>
+        <translation>Objectifs de %1&#xa0;: aucun objectif modifié, total %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the parts of a note</comment>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>; %1 goals lowered in all</source>
+        <translation>&#xa0;; %1 objectifs abaissés en tout</translation>
+    </message>
+    <message numerus="yes">
+        <source>Goals from %1: %n goal(s) changed, total %2</source>
+        <translation>
+            <numerusform>Objectifs de %1&#xa0;: %n objectif modifié, total %2</numerusform>
+            <numerusform>Objectifs de %1&#xa0;: %n objectifs modifiés, total %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CompareRacesWindow</name>
     <message>
         <source>Races</source>
@@ -257,67 +353,70 @@
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1; %2 skills lowered in all</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; %2 compétences abaissées en tout</translation>
     </message>
     <message>
         <source>Copy Pl&amp;ans</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier &amp;tous les plans</translation>
     </message>
     <message>
         <source>Plans copied: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plans copiés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Nothing was pasted: the planner holds at most %1 plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été collé&#xa0;: le planificateur contient au plus %1 plans.</translation>
     </message>
     <message>
         <source>Paste as New Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller comme nouveau plan</translation>
     </message>
     <message>
         <source>Plan pasted as the new plan %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan collé comme nouveau plan %1.</translation>
     </message>
     <message>
         <source>Plan pasted as the new plan %1: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing was pasted: the text holds %1 plans, which would make %2, more than the %3 the planner holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan collé comme nouveau plan %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Plans pasted as new plans: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plans collés comme nouveaux plans&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Plan %1 pasted in place of the shown plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan %1 collé à la place du plan affiché.</translation>
     </message>
     <message>
         <source>Plans pasted: %1 shown, %2 kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plans collés&#xa0;: %1 affiché, %2 gardés.</translation>
     </message>
     <message>
         <source>Renamed, as their names were taken: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommés, car leurs noms étaient pris&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1&#xa0;: %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Lowered: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abaissés&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was pasted: the text holds %n plan(s), which would make %1, more than the %2 the planner holds.</source>
+        <translation>
+            <numerusform>Rien n’a été collé&#xa0;: le texte contient %n plan, ce qui en ferait %1, plus que les %2 que contient le planificateur.</numerusform>
+            <numerusform>Rien n’a été collé&#xa0;: le texte contient %n plans, ce qui en ferait %1, plus que les %2 que contient le planificateur.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -348,26 +447,165 @@
     </message>
 </context>
 <context>
+    <name>PlanComparisonModel</name>
+    <message>
+        <source>Skill</source>
+        <translation>Compétence</translation>
+    </message>
+    <message>
+        <source>Base
+%1</source>
+        <translation>Base
+%1</translation>
+    </message>
+    <message>
+        <source>Base
+difference</source>
+        <translation>Base
+écart</translation>
+    </message>
+    <message>
+        <source>The base level in %1</source>
+        <translation>Le niveau de base dans %1</translation>
+    </message>
+    <message>
+        <source>How the base in %1 differs from that in %2</source>
+        <translation>L’écart entre la base dans %1 et celle dans %2</translation>
+    </message>
+    <message>
+        <source>EQ
+%1</source>
+        <translation>Éq.
+%1</translation>
+    </message>
+    <message>
+        <source>EQ
+difference</source>
+        <translation>Éq.
+écart</translation>
+    </message>
+    <message>
+        <source>The bonus from equipment in %1</source>
+        <translation>Le bonus d’équipement dans %1</translation>
+    </message>
+    <message>
+        <source>How the equipment bonus in %1 differs from that in %2</source>
+        <translation>L’écart entre le bonus d’équipement dans %1 et celui dans %2</translation>
+    </message>
+    <message>
+        <source>Goal
+%1</source>
+        <translation>Obj.
+%1</translation>
+    </message>
+    <message>
+        <source>Goal
+difference</source>
+        <translation>Obj.
+écart</translation>
+    </message>
+    <message>
+        <source>The goal in %1</source>
+        <translation>L’objectif dans %1</translation>
+    </message>
+    <message>
+        <source>How the goal in %1 differs from that in %2</source>
+        <translation>L’écart entre l’objectif dans %1 et celui dans %2</translation>
+    </message>
+    <message>
+        <source>Mod at goal
+%1</source>
+        <translation>Mod. à l’obj.
+%1</translation>
+    </message>
+    <message>
+        <source>Mod at goal
+difference</source>
+        <translation>Mod. à l’obj.
+écart</translation>
+    </message>
+    <message>
+        <source>The modded value in %1 once the skill and its attributes reach their goals</source>
+        <translation>La valeur modifiée dans %1 une fois que la compétence et ses attributs atteignent leurs objectifs</translation>
+    </message>
+    <message>
+        <source>How the modded value at goal in %1 differs from that in %2</source>
+        <translation>L’écart entre la valeur modifiée à l’objectif dans %1 et celle dans %2</translation>
+    </message>
+    <message>
+        <source>Experience
+%1</source>
+        <translation>Expérience
+%1</translation>
+    </message>
+    <message>
+        <source>Experience
+difference</source>
+        <translation>Expérience
+écart</translation>
+    </message>
+    <message>
+        <source>The experience from the base to the goal in %1</source>
+        <translation>L’expérience de la base à l’objectif dans %1</translation>
+    </message>
+    <message>
+        <source>How much more or less experience %1 needs than %2</source>
+        <translation>Combien d’expérience %1 demande de plus ou de moins que %2</translation>
+    </message>
+    <message>
+        <source>the same</source>
+        <translation>identique</translation>
+    </message>
+    <message>
+        <source>%1: %2 more</source>
+        <translation>%1&#xa0;: %2 de plus</translation>
+    </message>
+    <message>
+        <source>%1: %2 less</source>
+        <translation>%1&#xa0;: %2 de moins</translation>
+    </message>
+    <message>
+        <source>%1 has %2 more</source>
+        <translation>%1 a %2 de plus</translation>
+    </message>
+    <message>
+        <source>%1 has %2 less</source>
+        <translation>%1 a %2 de moins</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 more</source>
+        <translation>%1 demande %2 de plus</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 less</source>
+        <translation>%1 demande %2 de moins</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
     <name>PlanDocument</name>
     <message>
         <source>Plan %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan %1</translation>
     </message>
     <message>
         <source>Keep Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le plan</translation>
     </message>
     <message>
         <source>Show Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le plan</translation>
     </message>
     <message>
         <source>Rename Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le plan</translation>
     </message>
     <message>
         <source>Remove Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le plan</translation>
     </message>
 </context>
 <context>
@@ -422,301 +660,301 @@
     </message>
     <message>
         <source>it could not be written whole; the disk may be full</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas pu être écrit en entier&#xa0;; le disque est peut-être plein</translation>
     </message>
 </context>
 <context>
     <name>PlanFiles</name>
     <message>
         <source>Plans (*.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plans (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Save Plans As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les plans sous</translation>
     </message>
     <message>
         <source>Open Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des plans</translation>
     </message>
     <message>
         <source>&amp;Open Plans…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir des plans…</translation>
     </message>
     <message>
         <source>&amp;Save Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les plans</translation>
     </message>
     <message>
         <source>Save Plans &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregis&amp;trer les plans sous…</translation>
     </message>
     <message>
         <source>%1 holds remarks of your own; choose where to save the plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient vos propres remarques&#xa0;; choisissez où enregistrer les plans.</translation>
     </message>
     <message>
         <source>%1 is no longer where it was; choose where to save the plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est plus là où il était&#xa0;; choisissez où enregistrer les plans.</translation>
     </message>
     <message>
         <source>%1 was changed by another program; choose where to save the plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié par un autre programme&#xa0;; choisissez où enregistrer les plans.</translation>
     </message>
     <message>
         <source>Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été enregistré.</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacer</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>Nothing was saved; %1 is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été enregistré&#xa0;; %1 est resté tel quel.</translation>
     </message>
     <message>
         <source>The plan was saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan a été enregistré dans %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n plans were saved to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n plan a été enregistré dans %1.</numerusform>
+            <numerusform>%n plans ont été enregistrés dans %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Plan %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan %1</translation>
     </message>
     <message>
         <source>Cannot open %1: %2, in line %3: &quot;%4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1&#xa0;: %2, à la ligne %3&#xa0;: «&#xa0;%4&#xa0;».</translation>
     </message>
     <message>
         <source>Cannot open %1: %2.</source>
-        <translation type="unfinished">Impossible d’ouvrir %1&#xa0;: %2.</translation>
+        <translation>Impossible d’ouvrir %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot open %1: it holds %2 plans, more than the %3 the planner keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1&#xa0;: il contient %2 plans, plus que les %3 que garde le planificateur.</translation>
     </message>
     <message>
         <source>Opened %1: one plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ouvert&#xa0;: un plan.</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1: %n plans.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ouvert&#xa0;: %n plan.</numerusform>
+            <numerusform>%1 ouvert&#xa0;: %n plans.</numerusform>
         </translation>
     </message>
     <message>
         <source>Names given twice were made unique: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les noms donnés deux fois ont été rendus uniques&#xa0;: %1.</translation>
     </message>
     <message>
         <source>In %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The changes to %1 have not been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de %1 n’ont pas été enregistrées.</translation>
     </message>
     <message numerus="yes">
         <source>%n plans have not been saved or copied since their last change.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n plan n’a été ni enregistré ni copié depuis sa dernière modification.</numerusform>
+            <numerusform>%n plans n’ont été ni enregistrés ni copiés depuis leur dernière modification.</numerusform>
         </translation>
     </message>
     <message>
         <source>One plan has not been saved or copied since its last change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plan n’a été ni enregistré ni copié depuis sa dernière modification.</translation>
     </message>
     <message>
         <source>The plan has not been saved or copied since its last change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan n’a été ni enregistré ni copié depuis sa dernière modification.</translation>
     </message>
     <message>
         <source>Tarrowind Character Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificateur de personnage Tarrowind</translation>
     </message>
     <message>
         <source>Save before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer avant de fermer&#xa0;?</translation>
     </message>
     <message>
         <source>Save before opening a file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer avant d’ouvrir un fichier&#xa0;?</translation>
     </message>
     <message>
         <source>Save As and Close…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous et fermer…</translation>
     </message>
     <message>
         <source>Save and Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer et fermer</translation>
     </message>
     <message>
         <source>Copy Plans and Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les plans et fermer</translation>
     </message>
     <message>
         <source>Copy Plan and Close</source>
-        <translation type="unfinished">Copier et fermer</translation>
+        <translation>Copier le plan et fermer</translation>
     </message>
     <message>
         <source>Close Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans enregistrer</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Copy Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les plans</translation>
     </message>
     <message>
         <source>Copy Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le plan</translation>
     </message>
     <message>
         <source>Open Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir sans enregistrer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Tarrowind Character Planner[*]</source>
-        <translation type="unfinished">Planificateur de personnage Tarrowind[*]</translation>
+        <translation>Planificateur de personnage Tarrowind[*]</translation>
     </message>
     <message>
         <source>%1[*] – Tarrowind Character Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] – Planificateur de personnage Tarrowind</translation>
     </message>
 </context>
 <context>
     <name>PlanListModel</name>
     <message>
         <source>Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Race</translation>
+        <translation>Race</translation>
     </message>
     <message>
         <source>Experience</source>
-        <translation type="unfinished">Expérience</translation>
+        <translation>Expérience</translation>
     </message>
     <message>
         <source>The experience all goals of the plan cost</source>
-        <translation type="unfinished"></translation>
+        <translation>L’expérience que coûtent tous les objectifs du plan</translation>
     </message>
     <message>
         <source>%1 (shown)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (affiché)</translation>
     </message>
 </context>
 <context>
     <name>PlanSetCommands</name>
     <message>
         <source>&amp;Keep Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder le plan</translation>
     </message>
     <message>
         <source>S&amp;how Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher le plan</translation>
     </message>
     <message>
         <source>Re&amp;name Plan…</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;nommer le plan…</translation>
     </message>
     <message>
         <source>Re&amp;move Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le plan</translation>
     </message>
     <message>
         <source>Paste as Ne&amp;w Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller comme no&amp;uveau plan</translation>
     </message>
     <message>
         <source>P&amp;lans…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plans…</translation>
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 shown: %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 affiché&#xa0;: %2, %3.</translation>
     </message>
     <message>
         <source>No plan was kept: the planner holds at most %1 plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun plan n’a été gardé&#xa0;: le planificateur contient au plus %1 plans.</translation>
     </message>
     <message>
         <source>The shown plan kept as %1; %2 stays shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan affiché gardé comme %1&#xa0;; %2 reste affiché.</translation>
     </message>
     <message>
         <source>Nothing was changed: there is no such plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été modifié&#xa0;: ce plan n’existe pas.</translation>
     </message>
     <message>
         <source>The plan was not renamed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan n’a pas été renommé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Another plan is named %1: %2 renamed %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre plan s’appelle %1&#xa0;: %2 renommé %3.</translation>
     </message>
     <message>
         <source>%1 renamed %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 renommé %2.</translation>
     </message>
     <message>
         <source>The last plan cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier plan ne peut pas être supprimé.</translation>
     </message>
     <message>
         <source>%1 removed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 supprimé. %2</translation>
     </message>
     <message>
         <source>%1 removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 supprimé.</translation>
     </message>
     <message>
         <source>Rename Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le plan</translation>
     </message>
     <message>
         <source>New name for %1 (at most %2 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom pour %1 (au plus %2 caractères)&#xa0;:</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -826,11 +1064,11 @@
     </message>
     <message>
         <source>the plan has no &quot;Goal Cost Total:&quot; line, so the file may have been cut short; pasting its text reads it all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>le plan n’a pas de ligne «&#xa0;Goal Cost Total:&#xa0;», le fichier a donc peut-être été tronqué&#xa0;; coller son texte le lit tout de même</translation>
     </message>
     <message>
         <source>the last plan, from line %1, has no &quot;Goal Cost Total:&quot; line, so the file may have been cut short; pasting its text reads it all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>le dernier plan, à partir de la ligne %1, n’a pas de ligne «&#xa0;Goal Cost Total:&#xa0;», le fichier a donc peut-être été tronqué&#xa0;; coller son texte le lit tout de même</translation>
     </message>
 </context>
 <context>
@@ -856,23 +1094,23 @@
     <name>PlansWindow</name>
     <message>
         <source>Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Plans</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher</translation>
     </message>
     <message>
         <source>&amp;Keep Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder le plan</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;nommer…</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished">&amp;Retirer</translation>
+        <translation>&amp;Supprimer</translation>
     </message>
 </context>
 <context>

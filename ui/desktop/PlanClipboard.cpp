@@ -332,9 +332,10 @@ void PlanClipboard::PastePlans(const std::variant<PlanText::PastedPlans, PlanTex
     const qsizetype stays = asNew ? document->planCount() : document->planCount() - 1;
     const qsizetype count = stays + qsizetype(pasted.plans.size());
     if (count > PlanDocument::MaxPlans) {
-        m_host.ShowNote(tr("Nothing was pasted: the text holds %1 plans, which would make %2, "
-                           "more than the %3 the planner holds.")
-                            .arg(pasted.plans.size())
+        const int held = int(pasted.plans.size());
+        m_host.ShowNote(tr("Nothing was pasted: the text holds %n plan(s), which would make %1, "
+                           "more than the %2 the planner holds.",
+                           nullptr, held)
                             .arg(count)
                             .arg(PlanDocument::MaxPlans));
         return;

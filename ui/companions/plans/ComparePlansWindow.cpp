@@ -323,10 +323,10 @@ void ComparePlansWindow::cmdTakeGoals_Click() {
         }
     }
     const QString total = NumberText::GroupedAmount(Total(after));
-    QString note = changed == 0   ? tr("Goals from %1: no goal changed, total %2").arg(name, total)
-                   : changed == 1 ? tr("Goals from %1: 1 goal changed, total %2").arg(name, total)
-                                  : tr("Goals from %1: %2 goals changed, total %3")
-                                        .arg(name, QString::number(changed), total);
+    QString note =
+        changed == 0
+            ? tr("Goals from %1: no goal changed, total %2").arg(name, total)
+            : tr("Goals from %1: %n goal(s) changed, total %2", nullptr, changed).arg(name, total);
     const QStringList lowered = PlanText::LoweredLevels(asked, after);
     if (!lowered.isEmpty()) {
         note += tr("; ", "between the parts of a note") +
