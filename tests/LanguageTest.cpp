@@ -110,7 +110,8 @@ void LanguageTest::catalogues() {
     QStringList closing;
     QTimer::singleShot(100, window.get(), [&closing] {
         auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        for (auto which : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}) {
+        for (auto which :
+             {QMessageBox::Save, QMessageBox::Apply, QMessageBox::Discard, QMessageBox::Cancel}) {
             closing << (question ? question->button(which)->text() : QString());
         }
         if (question) {
@@ -130,14 +131,15 @@ void LanguageTest::catalogues() {
         {window->windowTitle(), "Tarrowind_Char_Planner", "Tarrowind Character Planner[*]"},
         {FindControl<QPushButton>(window.get(), "cmdUpdate")->text(), "Tarrowind_Char_Planner",
          "&Update"},
-        {closing.value(0), "PlanClipboard", "Copy Plan and Close"},
-        {closing.value(1), "PlanClipboard", "Close Without Copying"},
-        {closing.value(2), "PlanClipboard", "Cancel"},
+        {closing.value(0), "PlanFiles", "Save As and Close…"},
+        {closing.value(1), "PlanFiles", "Copy Plan and Close"},
+        {closing.value(2), "PlanFiles", "Close Without Saving"},
+        {closing.value(3), "PlanFiles", "Cancel"},
         {QCoreApplication::translate("QLineEdit", "&Undo"), "QLineEdit", "&Undo"},
         {QCoreApplication::translate("QPlatformTheme", "Cancel"), "QPlatformTheme", "Cancel"}};
     for (const auto &[shown, context, source] : texts) {
         QCOMPARE(shown, QCoreApplication::translate(context, source));
-        QVERIFY2((shown == QLatin1String(source)) == english, source);
+        QVERIFY2((shown == QString::fromUtf8(source)) == english, source);
     }
     const QString refusal = window->statusNote()->note();
     QVERIFY(
@@ -177,7 +179,9 @@ void LanguageTest::textsFit() {
 
     auto window = std::make_unique<Tarrowind_Char_Planner>();
     QVERIFY(ShowActive(window.get()));
-    for (const char *entry : {"compareRacesAction", "optimiseGoalsAction", "routeAction"}) {
+    // A plan kept beside the shown one, so that Compare Plans offers to take goals from it.
+    for (const char *entry : {"keepPlanAction", "compareRacesAction", "optimiseGoalsAction",
+                              "routeAction", "plansAction", "comparePlansAction"}) {
         window->findChild<QAction *>(QLatin1String(entry))->trigger();
     }
     auto *route = FindControl<QWidget>(window.get(), "route");
