@@ -143,6 +143,15 @@ std::vector<NamedPlan> PlanDocument::plans() const {
     return named;
 }
 
+QString PlanDocument::FormatPlans(const QLocale &locale) const {
+    std::vector<std::pair<QString, CharacterPlan>> named;
+    named.reserve(m_plans.size());
+    for (const Entry &entry : m_plans) {
+        named.emplace_back(entry.named.name, entry.named.plan);
+    }
+    return PlanText::FormatPlans(named, locale);
+}
+
 QString PlanDocument::NewPlanName() const {
     for (int number = 1;; ++number) {
         QString name = tr("Plan %1").arg(number);

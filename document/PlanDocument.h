@@ -8,6 +8,7 @@
 #endif
 #include "document/PlanFile.h"
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
 
@@ -100,8 +101,10 @@ public:
     qsizetype shownPlan() const { return m_shown; }
     const QString &planName(qsizetype index) const;
     const Tarrowind_Module::CharacterPlan &planAt(qsizetype index) const;
-    // Every plan with its name, in the set's order, for the text of several plans.
+    // Every plan with its name, in the set's order.
     std::vector<NamedPlan> plans() const;
+    // Every plan as the text of several plans (PlanText::FormatPlans), in the set's order.
+    QString FormatPlans(const QLocale &locale = QLocale()) const;
     // "Plan 1", "Plan 2", ...: the first such name (in the user's language) no plan has.
     QString NewPlanName() const;
 

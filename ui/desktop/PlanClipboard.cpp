@@ -173,13 +173,9 @@ const CopiedText *PlanClipboard::Copy() {
 }
 
 const CopiedText *PlanClipboard::CopyPlans() {
-    std::vector<std::pair<QString, CharacterPlan>> plans;
-    for (const NamedPlan &named : m_host.document->plans()) {
-        plans.emplace_back(named.name, named.plan);
-    }
     auto copied = std::make_unique<CopiedText>();
     try {
-        copied->setText(PlanText::FormatPlans(plans));
+        copied->setText(m_host.document->FormatPlans());
     } catch (...) {
         m_host.ShowNote(
             tr("Nothing was copied: %1.").arg(FailureText::Reason(std::current_exception())));
@@ -189,8 +185,8 @@ const CopiedText *PlanClipboard::CopyPlans() {
     QGuiApplication::clipboard()->setMimeData(copied.release());
     m_host.document->MarkAllCopied();
     QStringList names;
-    for (const auto &plan : plans) {
-        names << Quoted(plan.first);
+    for (qsizetype index = 0; index < m_host.document->planCount(); ++index) {
+        names << Quoted(m_host.document->planName(index));
     }
     m_host.ShowNote(tr("Plans copied: %1.").arg(names.join(tr(", "))));
     return onClipboard;

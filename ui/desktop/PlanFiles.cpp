@@ -48,14 +48,6 @@ QString ForTitle(const QString &text) {
     return QString(text).replace(u"[*]"_s, u"[*][*]"_s);
 }
 
-std::vector<std::pair<QString, CharacterPlan>> PlansOf(const PlanDocument &document) {
-    std::vector<std::pair<QString, CharacterPlan>> plans;
-    for (const NamedPlan &named : document.plans()) {
-        plans.emplace_back(named.name, named.plan);
-    }
-    return plans;
-}
-
 } // namespace
 
 PlanFiles::PlanFiles(const PlannerHost &host, PlanClipboard *clipboard)
@@ -172,7 +164,7 @@ bool PlanFiles::SaveTo(const QString &path) {
     const QString name = FileName(path);
     try {
         // A text file's last line ends as every other does.
-        const QString text = PlanText::FormatPlans(PlansOf(*document)) + u'\n';
+        const QString text = document->FormatPlans() + u'\n';
         const std::variant<PlanFile::Stamp, PlanFile::Failure> saved = PlanFile::Save(path, text);
         if (const auto *failure = std::get_if<PlanFile::Failure>(&saved)) {
             m_host.ShowNote(failure->SaveMessage(path));
